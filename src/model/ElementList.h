@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <unordered_map>
+#include <vector>
+
+#include "TObjekt.h"
+
+namespace trazello {
+
+// An ordered list of owned elements: a board's drawing order and file order. Elements are held
+// copy-on-write, so a copy of the list (an undo snapshot) shares every element until one side
+// changes it; edit() detaches the element it returns. Element ids are unique within a list.
+class ElementList {
+ public:
+  ElementList() = default;
+
+  size_t size() const { return items_.size(); }
+  bool empty() const { return items_.empty(); }
+  const TObjekt& operator[](size_t i) const { return *items_[i]; }
+  const TObjekt& back() const { return *items_.back(); }
+
+  // The element at i, ready to change; it stops being shared with any snapshot.
+  TObjekt& edit(size_t i);
+  TObjekt& editBack() { return edit(items_.size() - 1); }
+
+  // Appends the element; it gets a fresh id when it has none or its id is already in the list.
+  TObjekt& append(TObjekt e);
+  void insert(size_t index, TObjekt e);
+  // Removes the element only; see removeElements() for removing it with its references.
+  void erase(size_t index);
+  void clear();
+  // Removes the elements for which `pred` holds, keeping the others shared as they were.
+  size_t eraseIf(const std::function<bool(const TObjekt&)>& pred);
+
+  std::optional<size_t> indexOf(ElementId id) const;
+  bool contains(ElementId id) const { return indexOf(id).has_value(); }
+
+  // Visits every element for change (detaching each).
+  void editAll(const std::function<void(TObjekt&)>& f);
+
+  class const_iterator {
+   public:
+    using Inner = std::vector<std::shared_ptr<TObjekt>>::const_iterator;
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = TObjekt;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const TObjekt*;
+    using reference = const TObjekt&;
+    const_iterator() = default;
+    explicit const_iterator(Inner it) : it_(it) {}
+    const TObjekt& operator*() const { return **it_; }
+    const TObjekt* operator->() const { return it_->get(); }
+    const_iterator& operator++() { ++it_; return *this; }
+    const_iterator operator++(int) { auto c = *this; ++it_; return c; }
+    friend bool operator==(const const_iterator&, const const_iterator&) = default;
+   private:
+    Inner it_;
+  };
+  const_iterator begin() const { return const_iterator(items_.begin()); }
+  const_iterator end() const { return const_iterator(items_.end()); }
+
+  // True when both lists hold the very same element objects at every position (shared).
+  bool sharesAllWith(const ElementList& other) const { return items_ == other.items_; }
+
+ private:
+  void ensureIndex() const;
+
+  std::vector<std::shared_ptr<TObjekt>> items_;
+  mutable std::unordered_map<ElementId, size_t> index_;
+  mutable bool indexValid_ = true;
+};
+
+// Deep-copies the elements of `source` at `indices` (ascending) to the end of `target`. Links and routed-track pads that name a copied element
+// are redirected to its copy; those naming an element that was not copied are dropped (links)
+// or cleared (routes). Returns the number of elements copied.
+size_t copyElements(const ElementList& source, std::span<const size_t> indices,
+                    ElementList& target);
+ElementList copyAll(const ElementList& source);
+
+// Removes every element for which `remove` holds, with the rubberbands that point to them;
+// routed tracks that named a removed pad lose that pad. Returns the number removed.
+size_t removeElements(ElementList& list, const std::function<bool(const TObjekt&)>& remove);
+void removeElementAt(ElementList& list, size_t index);
+
+}  // namespace trazello

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace trazello {
+
+// A message for the user, returned as data by the document and file layers; the window shows it
+// in a box captioned "Trazello" in the current language.
+enum class MessageKind { Information, Warning, Error, Question };
+
+enum class MessageId {
+  BoardAdded,          // args: board name
+  DeleteBoardQuestion, // args: board name
+  LastBoardKept,
+  SaveChanges,
+  BoardSizeOutOfRange,
+};
+
+struct Message {
+  MessageKind kind = MessageKind::Information;
+  MessageId id = MessageId::BoardAdded;
+  std::vector<std::string> args;
+
+  friend bool operator==(const Message&, const Message&) = default;
+};
+
+// The English text of a message.
+std::string messageText(const Message& m);
+
+}  // namespace trazello
