@@ -18,6 +18,19 @@ namespace trazello {
 class ElementList {
  public:
   ElementList() = default;
+  // Copies share the elements; the id index is rebuilt on demand rather than copied, which keeps
+  // a snapshot cheap.
+  ElementList(const ElementList& other) : items_(other.items_), indexValid_(false) {}
+  ElementList& operator=(const ElementList& other) {
+    if (this != &other) {
+      items_ = other.items_;
+      index_.clear();
+      indexValid_ = false;
+    }
+    return *this;
+  }
+  ElementList(ElementList&&) noexcept = default;
+  ElementList& operator=(ElementList&&) noexcept = default;
 
   size_t size() const { return items_.size(); }
   bool empty() const { return items_.empty(); }
