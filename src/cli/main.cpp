@@ -1,8 +1,8 @@
 // trazello-cli: every file and manufacturing job without a window.
-#include <cstring>
 #include <iostream>
 #include <string>
 
+#include "Commands.h"
 #include "Version.h"
 
 namespace {
@@ -11,6 +11,10 @@ void printUsage(std::ostream& out) {
   out << "Usage: trazello-cli [--help | --version] <command> [arguments]\n"
          "\n"
          "Runs Trazello's file and manufacturing jobs without a window.\n"
+         "\n"
+         "Commands:\n"
+         "  info FILE            print the whole layout as one JSON object\n"
+         "  convert IN OUT       read a layout of any version and write it as version 5\n"
          "\n"
          "Options:\n"
          "  --help       show this help and exit\n"
@@ -24,16 +28,19 @@ int main(int argc, char** argv) {
     printUsage(std::cerr);
     return 2;
   }
-  const std::string first = argv[1];
-  if (first == "--help" || first == "-h") {
+  const std::string command = argv[1];
+  const trazello::cli::Args args(argv + 2, argv + argc);
+  if (command == "--help" || command == "-h") {
     printUsage(std::cout);
     return 0;
   }
-  if (first == "--version") {
+  if (command == "--version") {
     std::cout << "trazello-cli " << trazello::kVersion << "\n";
     return 0;
   }
-  std::cerr << "trazello-cli: unknown command \"" << first << "\"\n";
+  if (command == "info") return trazello::cli::runInfo(args);
+  if (command == "convert") return trazello::cli::runConvert(args);
+  std::cerr << "trazello-cli: unknown command \"" << command << "\"\n";
   printUsage(std::cerr);
   return 2;
 }

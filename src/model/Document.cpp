@@ -20,6 +20,14 @@ void Document::replaceBoards(std::vector<Board> boards, int current) {
   working_ = currentBoard().settings;
 }
 
+void Document::appendBoards(std::vector<Board> boards) {
+  if (boards.empty()) return;
+  storeWorkingSettings();
+  for (Board& b : boards) boards_.push_back(std::move(b));
+  current_ = static_cast<int>(boards_.size()) - 1;
+  working_ = currentBoard().settings;
+}
+
 void Document::setProjectInfo(ProjectInfo info) {
   project_ = std::move(info);
   modified_ = true;

@@ -39,6 +39,8 @@ class Document {
   void storeWorkingSettings();
   // Replaces the boards wholesale (a file was read); `current` is clamped into the list.
   void replaceBoards(std::vector<Board> boards, int current);
+  // Appends boards after the others (imported from a file); the last one becomes current.
+  void appendBoards(std::vector<Board> boards);
 
   const std::string& fileName() const { return fileName_; }
   void setFileName(std::string name) { fileName_ = std::move(name); }
@@ -48,6 +50,8 @@ class Document {
   const ProjectInfo& projectInfo() const { return project_; }
   // As confirmed in the project dialog: sets the modified flag.
   void setProjectInfo(ProjectInfo info);
+  // As read from a file: leaves the modified flag alone.
+  void replaceProjectInfo(ProjectInfo info) { project_ = std::move(info); }
 
   ElementList& clipboard() { return clipboard_; }
   ElementList& macroBuffer() { return macroBuffer_; }

@@ -37,6 +37,11 @@ class ElementList {
   const TObjekt& operator[](size_t i) const { return *items_[i]; }
   const TObjekt& back() const { return *items_.back(); }
 
+  void reserve(size_t n) {
+    items_.reserve(n);
+    if (indexValid_) index_.reserve(n);
+  }
+
   // The element at i, ready to change; it stops being shared with any snapshot.
   TObjekt& edit(size_t i);
   TObjekt& editBack() { return edit(items_.size() - 1); }

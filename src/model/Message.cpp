@@ -14,6 +14,22 @@ std::string messageText(const Message& m) {
     case MessageId::SaveChanges: return "Save changes?";
     case MessageId::BoardSizeOutOfRange:
       return "The board size must lie between 1 and 500 mm.";
+    case MessageId::NotATrazelloFile: return "\"" + arg(m, 0) + "\" is not a Trazello file.";
+    case MessageId::FileNotFound: return "File not found!";
+    case MessageId::FileCannotBeWritten:
+      return "The file \"" + arg(m, 0) + "\" can not be written.";
+    case MessageId::DamagedLayoutFile:
+      return "The file \"" + arg(m, 0) + "\" is damaged and can not be opened:\r" + arg(m, 1) + ".";
+    case MessageId::FileCannotBeRead:
+      return "The file \"" + arg(m, 0) + "\" can not be read:\r" + arg(m, 1) + ".";
+    case MessageId::LayersExchanged:
+      return "This layout was create with an older version.\r\rThe elements on the copper-layer C1 "
+             "and C2 will be exchanged,\rbecause of the new layer-structure.";
+    case MessageId::LegacyTextQuestion:
+      return "There are " + arg(m, 0) +
+             " Font-Text elements on the layout.\rThese elements will not be supported "
+             "anymore.\r\rReplace these elements with Layout-Text elements?";
+    case MessageId::TextsConverted: return "Text-elements converted.";
   }
   return {};
 }

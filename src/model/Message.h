@@ -15,12 +15,21 @@ enum class MessageId {
   LastBoardKept,
   SaveChanges,
   BoardSizeOutOfRange,
+  NotATrazelloFile,     // args: file name without path; caption "Open"
+  FileNotFound,         // caption "Open"
+  FileCannotBeWritten,  // args: full file name
+  DamagedLayoutFile,    // args: file name, what is wrong
+  FileCannotBeRead,     // args: file name, reason
+  LayersExchanged,
+  LegacyTextQuestion,   // args: count
+  TextsConverted,
 };
 
 struct Message {
   MessageKind kind = MessageKind::Information;
   MessageId id = MessageId::BoardAdded;
   std::vector<std::string> args;
+  std::string caption = "Trazello";
 
   friend bool operator==(const Message&, const Message&) = default;
 };

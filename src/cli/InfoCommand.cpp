@@ -1,0 +1,138 @@
+// trazello-cli info FILE: the whole document as one JSON object.
+#include <iostream>
+
+#include "Commands.h"
+#include "Json.h"
+#include "files/LayoutIo.h"
+#include "files/TextEncoding.h"
+
+namespace trazello::cli {
+
+namespace {
+
+const char* kindName(ElementKind k) {
+  switch (k) {
+    case ElementKind::LegacyLine: return "Legacy line";
+    case ElementKind::Pad: return "Pad";
+    case ElementKind::LegacyText: return "Legacy text";
+    case ElementKind::Zone: return "Zone";
+    case ElementKind::Circle: return "Circle";
+    case ElementKind::Track: return "Track";
+    case ElementKind::Text: return "Text";
+    case ElementKind::SmdPad: return "SMD-Pad";
+  }
+  return "Unknown";
+}
+
+void layerBytes(Json& j, const std::string& name, const std::array<uint8_t, 8>& perLayer) {
+  j.key(name).beginArray();
+  for (int l = 1; l <= 7; ++l) j.value(perLayer[l]);
+  j.endArray();
+}
+
+void writeSettings(Json& j, const BoardSettings& s) {
+  j.key("settings").beginObject();
+  j.field("width", s.width).field("height", s.height);
+  layerBytes(j, "groundPlane", s.groundPlane);
+  j.field("grid", s.grid).field("zoom", s.zoom).field("scrollX", s.scrollX);
+  j.field("scrollY", s.scrollY).field("activeLayer", s.activeLayer);
+  layerBytes(j, "visible", s.visible);
+  for (int i = 0; i < 2; ++i) {
+    j.key(i == 0 ? "template1" : "template2").beginObject();
+    j.field("shown", s.templateShown[i]).field("file", cp1252ToUtf8(s.templateFile[i]));
+    j.field("dpi", s.templateDpi[i]).field("offsetX", s.templateOffsetX[i]);
+    j.field("offsetY", s.templateOffsetY[i]).field("colour", s.templateColour[i]);
+    j.endObject();
+  }
+  j.field("originX", s.originX).field("originY", s.originY).field("multilayer", s.multilayer);
+  j.endObject();
+}
+
+void writePoints(Json& j, const std::vector<Point>& points) {
+  j.key("Points").beginArray();
+  for (const Point& p : points) j.beginArray().value(p.x).value(p.y).endArray();
+  j.endArray();
+}
+
+int32_t indexOf(const ElementList& list, ElementId id) {
+  const auto i = list.indexOf(id);
+  return i ? static_cast<int32_t>(*i) : -1;
+}
+
+void writeElement(Json& j, const ElementList& list, size_t index) {
+  const TObjekt& e = list[index];
+  j.beginObject();
+  j.field("index", index).field("Kind", static_cast<uint8_t>(e.Kind)).field("kindName", kindName(e.Kind));
+  j.field("X", e.X).field("Y", e.Y).field("SizeA", e.SizeA).field("SizeB", e.SizeB);
+  j.field("Width", e.Width).field("Layer", e.Layer).field("PadShape", e.PadShape);
+  j.field("GroupNo", static_cast<int32_t>(e.GroupNo)).field("Spokes", e.Spokes);
+  j.field("Reserved39", e.Reserved39).field("Filled", e.Filled).field("Clearance", e.Clearance);
+  j.field("Routed", e.Routed).field("Flag50", e.Flag50).field("Flag51", e.Flag51);
+  j.field("KeepOut", e.KeepOut).field("Value53", e.Value53).field("Plated", e.Plated);
+  j.field("SolderMask", e.SolderMask).field("ThermalMagic", e.ThermalMagic);
+  j.field("Text", cp1252ToUtf8(e.Text)).field("Name", cp1252ToUtf8(e.Name));
+  j.key("Groups").beginArray();
+  for (int32_t g : e.Groups) j.value(g);
+  j.endArray();
+  if (e.hasPointList()) writePoints(j, e.Points);
+  if (e.isPadLike()) {
+    j.key("Links").beginArray();
+    for (ElementId l : e.Links) j.value(indexOf(list, l));
+    j.endArray();
+  }
+  if (e.Kind == ElementKind::Track) {
+    j.field("RouteFrom", indexOf(list, e.RouteFrom)).field("RouteTo", indexOf(list, e.RouteTo));
+  }
+  if (e.Kind == ElementKind::Text) {
+    j.key("Strokes").beginArray();
+    for (const TObjekt& s : e.Strokes) {
+      j.beginObject().field("Width", s.Width);
+      writePoints(j, s.Points);
+      j.endObject();
+    }
+    j.endArray();
+  }
+  j.endObject();
+}
+
+}  // namespace
+
+int runInfo(const Args& args) {
+  if (args.size() != 1) {
+    std::cerr << "Usage: trazello-cli info FILE\n";
+    return 2;
+  }
+  Result<LayoutFile> file = readLayoutFile(args[0], false);
+  if (!file) {
+    std::cerr << "trazello-cli: " << cp1252ToUtf8(messageText(file.error())) << "\n";
+    return 1;
+  }
+  const int version = file->version;
+  Document doc;
+  const OpenOutcome outcome = applyLayout(doc, std::move(file.value()), args[0], false);
+  doc.storeWorkingSettings();
+
+  Json j;
+  j.beginObject().field("version", version).field("currentBoard", doc.currentIndex());
+  const ProjectInfo& p = doc.projectInfo();
+  j.key("project").beginObject().field("title", cp1252ToUtf8(p.title));
+  j.field("author", cp1252ToUtf8(p.author)).field("company", cp1252ToUtf8(p.company));
+  j.field("comment", cp1252ToUtf8(p.comment)).endObject();
+  j.key("warnings").beginArray();
+  for (const Message& w : outcome.warnings) j.value(cp1252ToUtf8(messageText(w)));
+  if (outcome.legacyTextQuestion) j.value(cp1252ToUtf8(messageText(*outcome.legacyTextQuestion)));
+  j.endArray();
+  j.key("boards").beginArray();
+  for (const Board& b : doc.boards()) {
+    j.beginObject().field("name", cp1252ToUtf8(b.name));
+    writeSettings(j, b.settings);
+    j.key("elements").beginArray();
+    for (size_t i = 0; i < b.elements.size(); ++i) writeElement(j, b.elements, i);
+    j.endArray().endObject();
+  }
+  j.endArray().endObject();
+  std::cout << j.str() << "\n";
+  return 0;
+}
+
+}  // namespace trazello::cli

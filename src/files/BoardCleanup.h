@@ -1,0 +1,20 @@
+#pragma once
+
+#include "model/BoardSettings.h"
+#include "model/ElementList.h"
+
+namespace trazello {
+
+// Removes elements that cannot be drawn (tracks and zones under two points, layer or kind 0,
+// texts without strokes) with their rubberbands, unplates pads on silkscreen and mends rings
+// whose inner radius exceeds the outer one. Run after reading, before saving and before writing
+// a macro. Returns the number of elements removed.
+size_t cleanBoard(ElementList& list);
+
+// Closes gaps in the group ids of a board, one run at a time, without ever merging two groups.
+void compactGroupIds(ElementList& list);
+
+// Deletes the elements whose box does not overlap the board rectangle, with their rubberbands.
+size_t removeElementsOutsideBoard(ElementList& list, const BoardSettings& settings);
+
+}  // namespace trazello

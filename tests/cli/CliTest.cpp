@@ -1,0 +1,137 @@
+// The command-line tool as scripts use it: exit codes, stdout and stderr.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "DemoBoard.h"
+#include "files/AtomicFile.h"
+#include "files/LayoutFormat.h"
+#include "files/LayoutIo.h"
+#include "fixtures/Bytes.h"
+
+namespace trazello {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+CliRun run(const std::string& args) {
+  const fs::path errFile = fs::temp_directory_path() / ("trazello-cli-err-" + std::to_string(::getpid()));
+  const std::string command = std::string(TRAZELLO_CLI) + " " + args + " 2>" + errFile.string();
+  CliRun r;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return r;
+  std::array<char, 4096> buf{};
+  size_t n = 0;
+  while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
+  const int raw = ::pclose(pipe);
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  std::ifstream in(errFile);
+  r.err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  fs::remove(errFile);
+  return r;
+}
+
+std::string sourcePath(const std::string& relative) {
+  return std::string(TRAZELLO_SOURCE_DIR) + "/" + relative;
+}
+
+class Cli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("trazello-cli-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  fs::path dir_;
+};
+
+TEST_F(Cli, InfoPrintsTheWholeDocument) {
+  Document d;
+  d.renameCurrentBoard("Main \xB5");
+  TObjekt pad = newPad({100.1f, -0.3f}, 1, 3, 50, 20);
+  pad.Name = "P1";
+  const ElementId a = d.elements().append(pad).Id;
+  TObjekt t = newTrack(25, 3);
+  t.Points = {{100.1f, -0.3f}, {1e-3f, -250}};
+  t.Routed = 1;
+  t.RouteFrom = a;
+  d.elements().append(t);
+  d.replaceProjectInfo({"T", "A", "C", "x\r\ny"});
+  ASSERT_FALSE(saveLayout(d, path("small.trz")));
+
+  const CliRun r = run("info " + path("small.trz"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::ifstream golden(sourcePath("tests/cli/golden/info_small.json"));
+  const std::string expected((std::istreambuf_iterator<char>(golden)), std::istreambuf_iterator<char>());
+  if (r.out != expected) {
+    std::ofstream(sourcePath("tests/cli/golden/info_small.actual.json")) << r.out;
+  }
+  EXPECT_EQ(r.out, expected);
+}
+
+TEST_F(Cli, InfoAndConvertRefuseWhatTheyCannotRead) {
+  std::ofstream(path("junk.trz")) << "not a layout";
+  CliRun r = run("info " + path("junk.trz"));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.out.empty());
+  EXPECT_EQ(r.err, "trazello-cli: \"junk.trz\" is not a Trazello file.\n");
+  r = run("convert " + path("missing.trz") + " " + path("out.trz"));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "trazello-cli: File not found!\n");
+  EXPECT_FALSE(fs::exists(path("out.trz")));
+  r = run("info");
+  EXPECT_EQ(r.status, 2);
+}
+
+TEST_F(Cli, ConvertWritesVersion5) {
+  // A version-0 board with one track on what was then the first copper layer.
+  testing::Bytes v0;
+  v0.u32(0xFFAA3300u).i32(4000).i32(4000).i16(1);
+  v0.u8(6).zeros(8).i16(20).u8(0).u8(3).u8(0).zeros(35);
+  v0.i16(2).i16(100).i16(-100).i16(300).i16(-100);
+  ASSERT_FALSE(writeFileAtomically(path("old.trz"), v0.data));
+  const CliRun r = run("convert " + path("old.trz") + " " + path("new.trz"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("C1 and C2 will be exchanged"), std::string::npos);
+  const auto bytes = readWholeFile(path("new.trz"), nullptr);
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ((*bytes)[0], 5);
+  Result<LayoutFile> back = parseLayout(*bytes, "new.trz");
+  ASSERT_TRUE(back.ok());
+  ASSERT_EQ(back->boards[0].elements.size(), 1u);
+  EXPECT_EQ(back->boards[0].elements[0].Layer, 1);
+  EXPECT_EQ(back->boards[0].elements[0].Points, (std::vector<Point>{{100, -100}, {300, -100}}));
+}
+
+TEST(DemoBoard, TheBundledFileIsWhatTheGeneratorWrites) {
+  const Document d = examples::demoDocument();
+  const auto committed = readWholeFile(sourcePath("examples/demo.trz"), nullptr);
+  ASSERT_TRUE(committed);
+  EXPECT_EQ(serializeLayout(d.boards(), d.currentIndex(), d.projectInfo()), *committed)
+      << "regenerate with: build/examples/make-demo examples/demo.trz";
+  Result<LayoutFile> read = parseLayout(*committed, "demo.trz");
+  ASSERT_TRUE(read.ok());
+  size_t links = 0, texts = 0;
+  for (const TObjekt& e : read->boards[0].elements) {
+    links += e.Links.size();
+    texts += e.Kind == ElementKind::Text && !e.Strokes.empty();
+  }
+  EXPECT_EQ(links, 6u);
+  EXPECT_EQ(texts, 6u);
+}
+
+}  // namespace
+}  // namespace trazello

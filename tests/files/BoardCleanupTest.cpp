@@ -1,0 +1,86 @@
+#include "files/BoardCleanup.h"
+
+#include <gtest/gtest.h>
+
+#include "files/RecentFiles.h"
+#include "model/Layer.h"
+
+namespace trazello {
+namespace {
+
+TEST(BoardCleanup, RemovesWhatCannotBeDrawnAndMendsTheRest) {
+  ElementList list;
+  const ElementId pad = list.append(newPad({0, 0}, layer::S1, 1, 50, 20)).Id;
+  list.edit(0).Plated = 1;
+  TObjekt single = newTrack(10, layer::C1);
+  single.Points = {{0, 0}};
+  list.append(single);
+  TObjekt noLayer = newTrack(10, 0);
+  noLayer.Points = {{0, 0}, {1, 1}};
+  list.append(noLayer);
+  list.append(newText({0, 0}, "x", layer::S1, 1, 1, 90, 0, false, false));  // no strokes
+  TObjekt other = newSmdPad({10, 10}, layer::C1, 20, 20);
+  other.Links = {pad};
+  const ElementId smd = list.append(other).Id;
+  list.edit(0).Links = {smd};
+  list.append(newCircle({0, 0}, layer::S1, 40, 60));
+  TObjekt zoneKind0 = newZone(10, layer::C1);
+  zoneKind0.Kind = static_cast<ElementKind>(0);
+  zoneKind0.Points = {{0, 0}, {1, 0}, {1, 1}};
+  list.append(zoneKind0);
+
+  EXPECT_EQ(cleanBoard(list), 4u);
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_EQ(list[0].Plated, 0);  // a pad on silkscreen is not through-plated
+  EXPECT_EQ(list[1].Links, std::vector<ElementId>{pad});
+  EXPECT_EQ(list[2].SizeA, 51);
+  EXPECT_EQ(list[2].SizeB, 49);
+}
+
+ElementList withGroups(std::vector<std::vector<int32_t>> groups) {
+  ElementList list;
+  for (auto& g : groups) {
+    TObjekt t = newTrack(1, 1);
+    t.Groups = g;
+    list.append(t);
+  }
+  return list;
+}
+
+std::vector<std::vector<int32_t>> groupsOf(const ElementList& list) {
+  std::vector<std::vector<int32_t>> g;
+  for (const TObjekt& e : list) g.push_back(e.Groups);
+  return g;
+}
+
+TEST(BoardCleanup, CompactingGroupIdsClosesGapsWithoutMergingGroups) {
+  struct Case {
+    std::vector<std::vector<int32_t>> before, after;
+  } cases[] = {
+      // After a shift the loop goes on from where it was, so a gap can remain.
+      {{{3}, {3}, {7}}, {{1}, {1}, {4}}},
+      {{{1}, {2, 4}}, {{1}, {2, 3}}},
+      {{{}, {}}, {{}, {}}},
+      {{{1, 2}, {5}}, {{1, 2}, {3}}},
+      {{{2}, {5}, {9}}, {{1}, {3}, {5}}},
+  };
+  for (const auto& c : cases) {
+    ElementList list = withGroups(c.before);
+    compactGroupIds(list);
+    EXPECT_EQ(groupsOf(list), c.after);
+  }
+}
+
+TEST(RecentFilesList, NewestFirstWithoutBackupsOrRepeats) {
+  RecentFiles r;
+  for (const char* name : {"/a/1.trz", "/a/2.trz", "/a/3.trz", "/a/4.trz", "/a/5.trz"}) r.offer(name);
+  EXPECT_EQ(r.entries(), (std::vector<std::string>{"/a/5.trz", "/a/4.trz", "/a/3.trz", "/a/2.trz"}));
+  r.offer("/A/3.TRZ");  // already listed: order unchanged
+  r.offer("/a/x.BAK");
+  EXPECT_EQ(r.entries().front(), "/a/5.trz");
+  EXPECT_EQ(r.menuCaptions(),
+            (std::vector<std::string>{"&1 5.trz", "&2 4.trz", "&3 3.trz", "&4 2.trz"}));
+}
+
+}  // namespace
+}  // namespace trazello
