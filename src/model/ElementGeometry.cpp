@@ -39,10 +39,10 @@ IRect circleBox(const TObjekt& e) {
     const Point s = onCircle(x, y, a, start);
     const Point t = onCircle(x, y, a, end);
     const Real w = roundInt(a - e.SizeB);
-    int32_t h = end - start;
+    int64_t h = int64_t(end) - start;
     if (h < 0) h += 360;
     for (int dir : {90, 180, 270, 360}) {
-      int32_t reach = dir - start;
+      int64_t reach = int64_t(dir) - start;
       if (reach < 0) reach += 360;
       if (h >= reach) continue;
       switch (dir) {
@@ -94,7 +94,7 @@ IRect smdBox(const TObjekt& e, const LayerState* state) {
 
 IRect trackBox(const TObjekt& e) {
   if (e.Points.empty()) return {};
-  return widened(pointsBox(e.Points), orTwenty(e.Width / 2) + e.Clearance);
+  return widened(widened(pointsBox(e.Points), orTwenty(e.Width / 2)), e.Clearance);
 }
 
 IRect spanBox(const TObjekt& e) {
@@ -112,7 +112,7 @@ IRect boundingBox(const TObjekt& e, const LayerState* state) {
     case ElementKind::Zone: return trackBox(e);
     case ElementKind::LegacyText: return widened(spanBox(e), e.Clearance);
     case ElementKind::LegacyLine:
-      return widened(spanBox(e), orTwenty(e.Width / 2) + e.Clearance);
+      return widened(widened(spanBox(e), orTwenty(e.Width / 2)), e.Clearance);
     case ElementKind::Text: {
       IRect r;
       for (const TObjekt& s : e.Strokes) r = unite(r, trackBox(s));

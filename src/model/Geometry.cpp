@@ -1,11 +1,20 @@
 #include "Geometry.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 
 namespace trazello {
 
-int32_t roundInt(Real v) { return static_cast<int32_t>(std::nearbyintl(v)); }
+int32_t roundInt(Real v) {
+  // Coordinates from damaged files can be anything; saturate instead of overflowing.
+  if (!(v == v)) return 0;
+  const Real r = std::nearbyintl(v);
+  if (r >= Real(INT32_MAX)) return INT32_MAX;
+  if (r <= Real(INT32_MIN)) return INT32_MIN;
+  return static_cast<int32_t>(r);
+}
 
 IPoint roundPoint(Point p) { return {roundInt(p.x), roundInt(p.y)}; }
 
@@ -73,7 +82,11 @@ IRect unite(const IRect& a, const IRect& b) {
 }
 
 IRect widened(const IRect& r, int32_t by) {
-  return {r.left - by, r.top - by, r.right + by, r.bottom + by};
+  auto sat = [](int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+  };
+  return {sat(int64_t(r.left) - by), sat(int64_t(r.top) - by), sat(int64_t(r.right) + by),
+          sat(int64_t(r.bottom) + by)};
 }
 
 bool overlaps(const IRect& a, const IRect& b) {

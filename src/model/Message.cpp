@@ -30,6 +30,9 @@ std::string messageText(const Message& m) {
              " Font-Text elements on the layout.\rThese elements will not be supported "
              "anymore.\r\rReplace these elements with Layout-Text elements?";
     case MessageId::TextsConverted: return "Text-elements converted.";
+    case MessageId::ConnectionsRemoved:
+      return arg(m, 0) + " connections (rubberbands) removed.\r" + arg(m, 1) +
+             " connections (rubberbands) remaining.";
   }
   return {};
 }

@@ -23,6 +23,7 @@ enum class MessageId {
   LayersExchanged,
   LegacyTextQuestion,   // args: count
   TextsConverted,
+  ConnectionsRemoved,   // args: removed, remaining
 };
 
 struct Message {

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vector>
+
+#include "Polygon.h"
+#include "model/LayerPredicates.h"
+#include "model/TObjekt.h"
+
+namespace trazello {
+
+// The copper area of an element (its element region): what hit testing, the net trace, the
+// design rule check and the ground-plane flood take as the element's copper. A thermal pad
+// adds its spokes when `state` shows its relief (the pad's layer active with its plane on).
+Paths elementRegion(const TObjekt& e, const LayerState* state = nullptr);
+
+// The area an element keeps free of ground plane: its copper grown by its clearance; a cut-out
+// only its own area. Empty for elements without clearance, whose copper touches the plane.
+Paths clearanceRegion(const TObjekt& e);
+
+// A thermal spoke: a line of `width` from `end` to the pad centre.
+struct Spoke {
+  Point end;
+  Point centre;
+  int32_t width = 0;
+};
+// The spokes of a Pad or SmdPad with its thermal flag set (none otherwise), ends turned with
+// the pad; the ends lie the pad's clearance beyond its outline.
+std::vector<Spoke> thermalSpokes(const TObjekt& pad);
+Paths spokeRegion(const TObjekt& pad);
+
+}  // namespace trazello

@@ -1,0 +1,212 @@
+#include "NetTrace.h"
+
+#include <cmath>
+#include <numeric>
+#include <optional>
+
+#include "CopperShapes.h"
+#include "GroundPlane.h"
+#include "PolygonOps.h"
+#include "SpatialIndex.h"
+#include "model/ElementGeometry.h"
+#include "model/Layer.h"
+#include "model/PadGeometry.h"
+
+namespace trazello {
+
+Point referencePoint(const TObjekt& e) {
+  switch (e.Kind) {
+    case ElementKind::Track:
+    case ElementKind::Zone: return e.Points.empty() ? Point{e.X, e.Y} : e.Points.front();
+    case ElementKind::Circle: {
+      const double mid = (double(e.SizeA) + e.SizeB) / 2;
+      const double a = e.Spokes * M_PI / 180;
+      return {static_cast<float>(e.X + mid * std::cos(a)), static_cast<float>(e.Y + mid * std::sin(a))};
+    }
+    case ElementKind::Text:
+      if (!e.Strokes.empty() && !e.Strokes.front().Points.empty())
+        return e.Strokes.front().Points.front();
+      return {e.X, e.Y};
+    case ElementKind::SmdPad: return smdCentre(e);
+    default: return {e.X, e.Y};
+  }
+}
+
+namespace {
+
+class UnionFind {
+ public:
+  explicit UnionFind(size_t n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), size_t{0}); }
+  size_t find(size_t i) {
+    while (parent_[i] != i) i = parent_[i] = parent_[parent_[i]];
+    return i;
+  }
+  void unite(size_t a, size_t b) {
+    a = find(a);
+    b = find(b);
+    if (a != b) parent_[std::max(a, b)] = std::min(a, b);
+  }
+
+ private:
+  std::vector<size_t> parent_;
+};
+
+IRect unitsBox(const CBox& b) {
+  auto down = [](int64_t v) { return static_cast<int32_t>(std::floor(double(v) / kShapeScale)); };
+  auto up = [](int64_t v) { return static_cast<int32_t>(std::ceil(double(v) / kShapeScale)); };
+  return {down(b.left), down(b.bottom), up(b.right) + 1, up(b.top) + 1};
+}
+
+bool isolatedFromPlane(const TObjekt& e) {
+  return e.Clearance != 0 && !(e.isPadLike() && e.Thermal());
+}
+
+// Everything one computation needs about the board, with copper areas built once.
+class Tracer {
+ public:
+  Tracer(const ElementList& list, const BoardSettings& board)
+      : list_(list), board_(board), state_(layerState(board)), uf_(list.size()),
+        regions_(list.size()) {
+    boxes_.reserve(list.size());
+    IRect extent;
+    for (const TObjekt& e : list) {
+      boxes_.push_back(boundingBox(e, &state_));
+      extent = unite(extent, boxes_.back());
+    }
+    cell_ = SpatialIndex::cellFor(extent, list.size());
+  }
+
+  void joinOverlappingCopper() {
+    SpatialIndex index(cell_);
+    for (size_t i = 0; i < list_.size(); ++i) {
+      if (!list_[i].KeepOut) index.insert(i, boxes_[i]);
+    }
+    for (size_t i = 0; i < list_.size(); ++i) {
+      if (list_[i].KeepOut) continue;
+      index.query(boxes_[i], [&](size_t j) {
+        if (j <= i || !shareLayer(list_[i], list_[j]) || uf_.find(i) == uf_.find(j)) return;
+        if (overlap(region(i), region(j))) uf_.unite(i, j);
+      });
+    }
+  }
+
+  void joinThroughPlanes() {
+    for (int l : {layer::C1, layer::C2, layer::I1, layer::I2}) {
+      if (board_.groundPlane[static_cast<size_t>(l)]) joinThroughPlane(l);
+    }
+  }
+
+  UnionFind& sets() { return uf_; }
+
+ private:
+  const Paths& region(size_t i) {
+    if (!regions_[i]) regions_[i] = elementRegion(list_[i], &state_);
+    return *regions_[i];
+  }
+
+  std::vector<size_t> planeCandidates(int layerCode) {
+    std::vector<size_t> out;
+    SpatialIndex cutouts(cell_);
+    bool anyCutout = false;
+    for (size_t i = 0; i < list_.size(); ++i) {
+      if (list_[i].KeepOut && isOnLayer(list_[i], layerCode)) {
+        cutouts.insert(i, boxes_[i]);
+        anyCutout = true;
+      }
+    }
+    for (size_t i = 0; i < list_.size(); ++i) {
+      const TObjekt& e = list_[i];
+      if (!isOnLayer(e, layerCode) || e.KeepOut || isolatedFromPlane(e)) continue;
+      bool inside = false;
+      if (anyCutout) {
+        cutouts.query(boxes_[i], [&](size_t c) {
+          if (!inside && list_[c].Layer == e.Layer) inside = covers(region(c), region(i));
+        });
+      }
+      if (!inside) out.push_back(i);
+    }
+    return out;
+  }
+
+  void joinThroughPlane(int layerCode) {
+    const std::vector<size_t> candidates = planeCandidates(layerCode);
+    if (candidates.size() < 2) return;
+    Paths copper = floodOfLayer(list_, board_, layerCode);
+    for (size_t i = 0; i < list_.size(); ++i) {
+      if (list_[i].KeepOut || !isOnLayer(list_[i], layerCode)) continue;
+      const Paths& r = region(i);
+      copper.insert(copper.end(), r.begin(), r.end());
+    }
+    const std::vector<PolygonWithHoles> areas = pieces(copper);
+    SpatialIndex outlines(cell_);
+    SpatialIndex holes(cell_);
+    std::vector<std::pair<size_t, size_t>> holeOwner;
+    for (size_t a = 0; a < areas.size(); ++a) {
+      outlines.insert(a, unitsBox(boxOf(areas[a].outer)));
+      for (size_t h = 0; h < areas[a].holes.size(); ++h) {
+        holes.insert(holeOwner.size(), unitsBox(boxOf(areas[a].holes[h])));
+        holeOwner.emplace_back(a, h);
+      }
+    }
+    std::vector<std::optional<size_t>> firstInArea(areas.size());
+    for (size_t i : candidates) {
+      const CPoint p = toShape(referencePoint(list_[i]));
+      const IRect at = unitsBox({p.x, p.y, p.x, p.y});
+      std::optional<size_t> found;
+      outlines.query(at, [&](size_t a) {
+        if (found || !insideRing(areas[a].outer, p)) return;
+        bool inHole = false;
+        holes.query(at, [&](size_t h) {
+          const auto [owner, k] = holeOwner[h];
+          if (!inHole && owner == a && insideRing(areas[a].holes[k], p)) inHole = true;
+        });
+        if (!inHole) found = a;
+      });
+      if (!found) continue;
+      if (firstInArea[*found])
+        uf_.unite(*firstInArea[*found], i);
+      else
+        firstInArea[*found] = i;
+    }
+  }
+
+  const ElementList& list_;
+  const BoardSettings& board_;
+  LayerState state_;
+  UnionFind uf_;
+  std::vector<std::optional<Paths>> regions_;
+  std::vector<IRect> boxes_;
+  int32_t cell_ = 1;
+};
+
+}  // namespace
+
+NetTrace::NetTrace(const ElementList& list, const BoardSettings& board) {
+  Tracer tracer(list, board);
+  tracer.joinOverlappingCopper();
+  tracer.joinThroughPlanes();
+  netOf_.assign(list.size(), -1);
+  std::vector<int32_t> numberOfRoot(list.size(), -1);
+  for (size_t i = 0; i < list.size(); ++i) {
+    const size_t root = tracer.sets().find(i);
+    if (numberOfRoot[root] < 0) numberOfRoot[root] = netCount_++;
+    netOf_[i] = numberOfRoot[root];
+  }
+}
+
+std::vector<size_t> NetTrace::membersOf(size_t start) const {
+  std::vector<size_t> out;
+  if (start >= netOf_.size()) return out;
+  for (size_t i = 0; i < netOf_.size(); ++i) {
+    if (netOf_[i] == netOf_[start]) out.push_back(i);
+  }
+  return out;
+}
+
+std::vector<std::vector<size_t>> NetTrace::nets() const {
+  std::vector<std::vector<size_t>> out(static_cast<size_t>(netCount_));
+  for (size_t i = 0; i < netOf_.size(); ++i) out[static_cast<size_t>(netOf_[i])].push_back(i);
+  return out;
+}
+
+}  // namespace trazello

@@ -1,0 +1,148 @@
+#include "PolygonOps.h"
+
+#include <polyclipping/clipper.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <stdexcept>
+
+namespace trazello {
+
+namespace cl = ClipperLib;
+
+CPoint toShape(Point p) { return toShape(p.x, p.y); }
+
+namespace {
+// Damaged files can carry any float; keep such coordinates inside the polygon library's range
+// instead of letting them overflow it.
+int64_t scaled(double v) {
+  constexpr double kLimit = 1e12;
+  if (!(v == v)) return 0;
+  return std::llround(std::clamp(v * kShapeScale, -kLimit, kLimit));
+}
+}  // namespace
+
+CPoint toShape(double x, double y) { return {scaled(x), scaled(y)}; }
+
+Point fromShape(CPoint p) {
+  return {static_cast<float>(double(p.x) / kShapeScale), static_cast<float>(double(p.y) / kShapeScale)};
+}
+
+CBox boxOf(const Path& path) {
+  if (path.empty()) return {};
+  CBox b{path[0].x, path[0].y, path[0].x, path[0].y};
+  for (const CPoint& p : path) {
+    b.left = std::min(b.left, p.x);
+    b.right = std::max(b.right, p.x);
+    b.bottom = std::min(b.bottom, p.y);
+    b.top = std::max(b.top, p.y);
+  }
+  return b;
+}
+
+namespace {
+
+cl::Paths toLib(const Paths& p) {
+  cl::Paths out(p.size());
+  for (size_t i = 0; i < p.size(); ++i) {
+    out[i].reserve(p[i].size());
+    for (const CPoint& c : p[i]) out[i].push_back({c.x, c.y});
+  }
+  return out;
+}
+
+Paths fromLib(const cl::Paths& p) {
+  Paths out(p.size());
+  for (size_t i = 0; i < p.size(); ++i) {
+    out[i].reserve(p[i].size());
+    for (const cl::IntPoint& c : p[i]) out[i].push_back({c.X, c.Y});
+  }
+  return out;
+}
+
+Paths run(cl::ClipType type, const Paths& subject, const Paths& clip) {
+  cl::Clipper c;
+  c.AddPaths(toLib(subject), cl::ptSubject, true);
+  if (!clip.empty()) c.AddPaths(toLib(clip), cl::ptClip, true);
+  cl::Paths result;
+  c.Execute(type, result, cl::pftNonZero, cl::pftNonZero);
+  return fromLib(result);
+}
+
+}  // namespace
+
+Paths unite(const Paths& a) { return run(cl::ctUnion, a, {}); }
+
+Paths unite(const Paths& a, const Paths& b) { return run(cl::ctUnion, a, b); }
+
+Paths subtract(const Paths& from, const Paths& cut) {
+  if (cut.empty()) return unite(from);
+  return run(cl::ctDifference, from, cut);
+}
+
+Paths intersect(const Paths& a, const Paths& b) {
+  if (a.empty() || b.empty()) return {};
+  return run(cl::ctIntersection, a, b);
+}
+
+double area(const Paths& p) {
+  double sum = 0;
+  for (const Path& ring : p) {
+    cl::Path lib;
+    lib.reserve(ring.size());
+    for (const CPoint& c : ring) lib.push_back({c.x, c.y});
+    sum += cl::Area(lib);
+  }
+  return sum;
+}
+
+double areaInSquareUnits(const Paths& p) {
+  return area(p) / double(kShapeScale * kShapeScale);
+}
+
+bool overlap(const Paths& a, const Paths& b) { return area(intersect(a, b)) > 0; }
+
+bool covers(const Paths& outer, const Paths& inner) {
+  return area(subtract(inner, outer)) <= 0;
+}
+
+std::vector<PolygonWithHoles> pieces(const Paths& p) {
+  cl::Clipper c;
+  c.AddPaths(toLib(p), cl::ptSubject, true);
+  cl::PolyTree tree;
+  c.Execute(cl::ctUnion, tree, cl::pftNonZero, cl::pftNonZero);
+  std::vector<PolygonWithHoles> out;
+  // Outlines hold holes, holes may hold further outlines (islands in a hole).
+  std::function<void(const cl::PolyNode&)> visit = [&](const cl::PolyNode& node) {
+    for (const cl::PolyNode* outer : node.Childs) {
+      PolygonWithHoles piece;
+      piece.outer = fromLib({outer->Contour})[0];
+      for (const cl::PolyNode* hole : outer->Childs) {
+        piece.holes.push_back(fromLib({hole->Contour})[0]);
+        visit(*hole);
+      }
+      out.push_back(std::move(piece));
+    }
+  };
+  visit(tree);
+  return out;
+}
+
+bool insideRing(const Path& ring, CPoint p) {
+  cl::Path lib;
+  lib.reserve(ring.size());
+  for (const CPoint& c : ring) lib.push_back({c.x, c.y});
+  return cl::PointInPolygon({p.x, p.y}, lib) != 0;
+}
+
+void orientOutwards(Paths& p) {
+  for (Path& ring : p) {
+    double a = 0;
+    for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++)
+      a += double(ring[j].x) * double(ring[i].y) - double(ring[i].x) * double(ring[j].y);
+    if (a < 0) std::reverse(ring.begin(), ring.end());
+  }
+}
+
+}  // namespace trazello

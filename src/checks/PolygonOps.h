@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Polygon.h"
+
+namespace trazello {
+
+// Boolean operations and measures on copper areas. This is the one place that speaks to the
+// polygon library; everything else uses the types of Polygon.h. Areas are in square shape
+// steps unless a name says otherwise.
+Paths unite(const Paths& a);
+Paths unite(const Paths& a, const Paths& b);
+Paths subtract(const Paths& from, const Paths& cut);
+Paths intersect(const Paths& a, const Paths& b);
+double area(const Paths& p);
+double areaInSquareUnits(const Paths& p);
+// Whether the two areas have a common area (touching along an edge or at a point is not).
+bool overlap(const Paths& a, const Paths& b);
+// Whether nothing of `inner` lies outside `outer`.
+bool covers(const Paths& outer, const Paths& inner);
+// The connected pieces of an area, each with its holes.
+std::vector<PolygonWithHoles> pieces(const Paths& p);
+// Inside or on the boundary of a ring.
+bool insideRing(const Path& ring, CPoint p);
+// Makes every ring an outline (counter-clockwise), for rings built by hand.
+void orientOutwards(Paths& p);
+
+}  // namespace trazello

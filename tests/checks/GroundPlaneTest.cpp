@@ -1,0 +1,99 @@
+#include "checks/GroundPlane.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "checks/PolygonOps.h"
+#include "model/Layer.h"
+
+namespace trazello {
+namespace {
+
+constexpr double kPi = M_PI;
+
+BoardSettings board1000() {
+  BoardSettings b;
+  b.width = 1000;
+  b.height = 1000;
+  return b;
+}
+
+// The area of a bar of width w through the centre of a disc of radius r, inside the disc.
+double bar(double w, double r) {
+  double sum = 0;
+  const int n = 20000;
+  for (int i = 0; i < n; ++i) {
+    const double x = -w / 2 + w * (i + 0.5) / n;
+    sum += 2 * std::sqrt(r * r - x * x) * (w / n);
+  }
+  return sum;
+}
+
+TEST(GroundPlane, FloodAreasOfAPadAndATrack) {
+  ElementList list;
+  TObjekt pad = newPad({500, -500}, layer::C1, padshape::Round, 50, 20);
+  pad.Clearance = 40;
+  list.append(pad);
+  TObjekt track = newTrack(20, layer::C1);
+  track.Points = {{100, -200}, {900, -200}};
+  track.Clearance = 30;
+  list.append(track);
+  TObjekt other = newTrack(200, layer::C2);  // another layer: no effect
+  other.Points = {{0, -900}, {1000, -900}};
+  other.Clearance = 50;
+  list.append(other);
+
+  const double board = 1000.0 * 1000.0;
+  const double padRing = kPi * 90 * 90;
+  const double trackRing = 800 * 80 + kPi * 40 * 40;
+  const double plain = areaInSquareUnits(floodOfLayer(list, board1000(), layer::C1));
+  EXPECT_NEAR(plain, board - padRing - trackRing, 150);
+
+  // Thermal spokes of width 33 from the centre out to the clearance's edge form a cross over
+  // the cleared disc; beyond it the plane is there already.
+  list.edit(0).Thermal() = 1;
+  const double thermal = areaInSquareUnits(floodOfLayer(list, board1000(), layer::C1));
+  EXPECT_NEAR(thermal - plain, 2 * bar(33, 90) - 33 * 33, 40);
+
+  // The wide track's clearance reaches over the lower board edge.
+  EXPECT_NEAR(areaInSquareUnits(floodOfLayer(list, board1000(), layer::C2)), board - 250 * 1000,
+              200);
+}
+
+TEST(GroundPlane, CutOutsThroughPlatingAndTheBoardEdge) {
+  ElementList list;
+  EXPECT_NEAR(areaInSquareUnits(floodOfLayer(list, board1000(), layer::I1)), 1e6, 1e-6);
+
+  TObjekt cut = newZone(0, layer::S2, true);  // lands on C2
+  cut.Points = {{0, 0}, {200, 0}, {200, -1000}, {0, -1000}};
+  cut.Clearance = 100;  // a cut-out ignores its clearance
+  list.append(cut);
+  TObjekt plated = newPad({600, -500}, layer::C1, padshape::Square, 50, 20);
+  plated.Plated = 1;
+  plated.Clearance = 25;
+  list.append(plated);
+  // Spokes that would run past the board edge are cut off there.
+  TObjekt edge = newPad({1000, -500}, layer::C2, padshape::Square, 50, 20);
+  edge.Clearance = 25;
+  edge.Thermal() = 1;
+  list.append(edge);
+
+  const double c2 = areaInSquareUnits(floodOfLayer(list, board1000(), layer::C2));
+  // The edge pad clears 75 x 150 inside the board; its left spoke (75 x 33) and the inner
+  // halves of its up and down spokes (2 x 75 x 16.5, less where they cross the left one) come
+  // back.
+  const double spokes = 75 * 33 + 2 * 75 * 16.5 - 2 * 16.5 * 16.5;
+  EXPECT_NEAR(c2, 1e6 - 200 * 1000 - 150 * 150 - 75 * 150 + spokes, 30);
+  const Paths flood = floodOfLayer(list, board1000(), layer::C2);
+  for (const Path& ring : flood) {
+    const CBox b = boxOf(ring);
+    EXPECT_GE(b.left, 0);
+    EXPECT_LE(b.top, 0);
+    EXPECT_LE(b.right, 1000 * kShapeScale);
+  }
+  EXPECT_NEAR(areaInSquareUnits(floodOfLayer(list, board1000(), layer::I2)), 1e6 - 150 * 150, 1);
+}
+
+}  // namespace
+}  // namespace trazello

@@ -1,0 +1,135 @@
+#include "checks/NetTrace.h"
+
+#include <gtest/gtest.h>
+
+#include "model/Layer.h"
+
+namespace trazello {
+namespace {
+
+using Nets = std::vector<std::vector<size_t>>;
+
+TObjekt track(std::vector<Point> pts, uint8_t l, int32_t width = 20, int32_t clearance = 0) {
+  TObjekt t = newTrack(width, l);
+  t.Points = std::move(pts);
+  t.Clearance = clearance;
+  return t;
+}
+
+TObjekt pad(Point at, uint8_t l, int32_t clearance = 0, bool plated = false, bool thermal = false) {
+  TObjekt p = newPad(at, l, padshape::Round, 50, 20);
+  p.Clearance = clearance;
+  p.Plated = plated;
+  p.Thermal() = thermal;
+  return p;
+}
+
+TObjekt cutOut(std::vector<Point> pts, uint8_t l) {
+  TObjekt z = newZone(0, l, true);
+  z.Points = std::move(pts);
+  return z;
+}
+
+struct Case {
+  const char* what;
+  std::vector<TObjekt> elements;
+  std::vector<int> planes;  // copper layers with the ground plane on
+  Nets expected;
+};
+
+BoardSettings boardWith(const std::vector<int>& planes) {
+  BoardSettings b;
+  b.width = 2000;
+  b.height = 1000;
+  b.activeLayer = layer::C1;
+  for (int l : planes) b.groundPlane[static_cast<size_t>(l)] = 1;
+  return b;
+}
+
+TEST(NetTrace, SmallBoards) {
+  const Case cases[] = {
+      {"a through-plated pad joins C1 and C2",
+       {track({{0, -500}, {300, -500}}, layer::C1), pad({300, -500}, layer::C1, 0, true),
+        track({{300, -500}, {600, -500}}, layer::C2), track({{600, -500}, {900, -500}}, layer::C1)},
+       {},
+       {{0, 1, 2}, {3}}},
+      {"overlapping copper on C1 and C2 stays apart",
+       {track({{0, -500}, {300, -500}}, layer::C1), track({{100, -500}, {400, -500}}, layer::C2),
+        pad({400, -500}, layer::C2)},
+       {},
+       {{0}, {1, 2}}},
+      {"sharing a box edge is not touching",
+       {track({{0, -500}, {100, -500}}, layer::C1), track({{120, -500}, {220, -500}}, layer::C1)},
+       {},
+       {{0}, {1}}},
+      {"boxes overlap but the copper does not",
+       {track({{0, 0}, {100, -100}}, layer::C1), track({{80, 0}, {180, 100}}, layer::C1)},
+       {},
+       {{0}, {1}}},
+      {"no clearance joins the plane",
+       {pad({200, -500}, layer::C1), pad({1800, -500}, layer::C1), pad({1000, -200}, layer::C2)},
+       {layer::C1},
+       {{0, 1}, {2}}},
+      {"a clearance isolates unless the spokes reach the plane",
+       {pad({200, -500}, layer::C1), pad({1000, -500}, layer::C1, 40),
+        pad({1800, -500}, layer::C1, 40, false, true)},
+       {layer::C1},
+       {{0, 2}, {1}}},
+      {"a plane that is off joins nothing",
+       {pad({200, -500}, layer::C1), pad({1800, -500}, layer::C1)},
+       {layer::C2},
+       {{0}, {1}}},
+      {"inside a cut-out there is no plane",
+       {pad({200, -500}, layer::C1), pad({1000, -500}, layer::C1),
+        cutOut({{800, -300}, {1200, -300}, {1200, -700}, {800, -700}}, layer::C1),
+        pad({1800, -500}, layer::C1)},
+       {layer::C1},
+       {{0, 3}, {1}, {2}}},
+      {"a cut-out splits the plane into two islands",
+       {pad({200, -500}, layer::C1), pad({1800, -500}, layer::C1),
+        cutOut({{900, 0}, {1100, 0}, {1100, -1000}, {900, -1000}}, layer::C1),
+        pad({400, -800}, layer::C1), pad({1800, -100}, layer::C1, 0, true)},
+       {layer::C1},
+       {{0, 3}, {1, 4}, {2}}},
+      {"through-plated pads join planes of both sides",
+       {pad({200, -500}, layer::C1), pad({1000, -500}, layer::C2, 0, true),
+        pad({1800, -500}, layer::C2), track({{0, -950}, {2000, -950}}, layer::C2, 20, 30)},
+       {layer::C1, layer::C2},
+       {{0, 1, 2}, {3}}},
+  };
+  for (const Case& c : cases) {
+    ElementList list;
+    for (const TObjekt& e : c.elements) list.append(e);
+    const NetTrace trace(list, boardWith(c.planes));
+    EXPECT_EQ(trace.nets(), c.expected) << c.what;
+  }
+}
+
+TEST(NetTrace, MembersOfTheNetOfOneElement) {
+  ElementList list;
+  list.append(track({{0, -500}, {300, -500}}, layer::C1));
+  list.append(pad({1000, -500}, layer::C1));
+  list.append(track({{300, -500}, {600, -500}}, layer::C1));
+  const NetTrace trace(list, boardWith({}));
+  EXPECT_EQ(trace.membersOf(2), (std::vector<size_t>{0, 2}));
+  EXPECT_EQ(trace.membersOf(1), (std::vector<size_t>{1}));
+  EXPECT_EQ(trace.netCount(), 2);
+}
+
+TEST(NetTrace, ALongChainIsOneNet) {
+  // Iterative throughout: a net of many elements must not exhaust the stack.
+  ElementList list;
+  for (int i = 0; i < 20000; ++i) {
+    const float x = static_cast<float>(i % 1000) * 10;
+    const float y = -static_cast<float>(i / 1000) * 40;
+    list.append(track({{x, y}, {x + 10, y}}, layer::C1));
+    if (i % 1000 == 999) list.append(track({{x + 10, y}, {0, y - 40}}, layer::C1));
+  }
+  BoardSettings b = boardWith({});
+  b.width = 20000;
+  const NetTrace trace(list, b);
+  EXPECT_EQ(trace.netCount(), 1);
+}
+
+}  // namespace
+}  // namespace trazello
