@@ -1,14 +1,18 @@
 #include "SyntheticBoard.h"
 
+#include <algorithm>
+#include <cmath>
 #include <random>
 
 #include "model/Layer.h"
 
 namespace trazello::bench {
 
-ElementList syntheticBoard(size_t count, unsigned seed) {
+namespace {
+
+ElementList generate(size_t count, unsigned seed, float side) {
   std::mt19937 rng(seed);
-  std::uniform_real_distribution<float> pos(0, 30000);
+  std::uniform_real_distribution<float> pos(0, side);
   std::uniform_int_distribution<int> kind(0, 9);
   std::uniform_int_distribution<int> copper(0, 1);
   ElementList list;
@@ -65,6 +69,17 @@ ElementList syntheticBoard(size_t count, unsigned seed) {
       }
     }
   }
+  return list;
+}
+
+}  // namespace
+
+ElementList syntheticBoard(size_t count, unsigned seed) { return generate(count, seed, 30000); }
+
+ElementList syntheticBoardOfDensity(size_t count, int32_t& side, unsigned seed) {
+  side = static_cast<int32_t>(150 * std::sqrt(static_cast<double>(count)));
+  // Elements reach up to 8 mm beyond their position; keep them on the board.
+  ElementList list = generate(count, seed, static_cast<float>(std::max(side - 800, 100)));
   return list;
 }
 

@@ -1,6 +1,6 @@
 #include "GroundPlane.h"
 
-#include "CopperShapes.h"
+#include "PlaneTiles.h"
 #include "PolygonOps.h"
 #include "model/LayerPredicates.h"
 
@@ -13,21 +13,14 @@ Path boardRectangle(const BoardSettings& board) {
 }
 
 Paths floodOfLayer(const ElementList& list, const BoardSettings& board, int layerCode) {
-  const Paths rect{boardRectangle(board)};
-  Paths cuts;
-  Paths spokes;
-  for (const TObjekt& e : list) {
-    if (!isOnLayer(e, layerCode)) continue;
-    Paths cut = clearanceRegion(e);
-    cuts.insert(cuts.end(), cut.begin(), cut.end());
-    if (!e.KeepOut) {
-      Paths s = spokeRegion(e);
-      spokes.insert(spokes.end(), s.begin(), s.end());
-    }
+  size_t onLayer = 0;
+  for (const TObjekt& e : list) onLayer += isOnLayer(e, layerCode);
+  const TileGrid grid(board, onLayer);
+  Paths flood;
+  for (Paths& tile : floodTiles(list, layerCode, grid)) {
+    flood.insert(flood.end(), std::make_move_iterator(tile.begin()), std::make_move_iterator(tile.end()));
   }
-  Paths flood = subtract(rect, cuts);
-  if (spokes.empty()) return flood;
-  return unite(flood, intersect(rect, unite(spokes)));
+  return flood;
 }
 
 }  // namespace trazello

@@ -5,7 +5,8 @@
 #include <optional>
 
 #include "CopperShapes.h"
-#include "GroundPlane.h"
+#include "PlaneAreas.h"
+#include "PlaneTiles.h"
 #include "PolygonOps.h"
 #include "SpatialIndex.h"
 #include "model/ElementGeometry.h"
@@ -131,42 +132,31 @@ class Tracer {
   void joinThroughPlane(int layerCode) {
     const std::vector<size_t> candidates = planeCandidates(layerCode);
     if (candidates.size() < 2) return;
-    Paths copper = floodOfLayer(list_, board_, layerCode);
+    size_t onLayer = 0;
+    for (const TObjekt& e : list_) onLayer += isOnLayer(e, layerCode);
+    const TileGrid grid(board_, onLayer);
+    std::vector<Paths> copper = floodTiles(list_, layerCode, grid);
     for (size_t i = 0; i < list_.size(); ++i) {
       if (list_[i].KeepOut || !isOnLayer(list_[i], layerCode)) continue;
       const Paths& r = region(i);
-      copper.insert(copper.end(), r.begin(), r.end());
-    }
-    const std::vector<PolygonWithHoles> areas = pieces(copper);
-    SpatialIndex outlines(cell_);
-    SpatialIndex holes(cell_);
-    std::vector<std::pair<size_t, size_t>> holeOwner;
-    for (size_t a = 0; a < areas.size(); ++a) {
-      outlines.insert(a, unitsBox(boxOf(areas[a].outer)));
-      for (size_t h = 0; h < areas[a].holes.size(); ++h) {
-        holes.insert(holeOwner.size(), unitsBox(boxOf(areas[a].holes[h])));
-        holeOwner.emplace_back(a, h);
-      }
-    }
-    std::vector<std::optional<size_t>> firstInArea(areas.size());
-    for (size_t i : candidates) {
-      const CPoint p = toShape(referencePoint(list_[i]));
-      const IRect at = unitsBox({p.x, p.y, p.x, p.y});
-      std::optional<size_t> found;
-      outlines.query(at, [&](size_t a) {
-        if (found || !insideRing(areas[a].outer, p)) return;
-        bool inHole = false;
-        holes.query(at, [&](size_t h) {
-          const auto [owner, k] = holeOwner[h];
-          if (!inHole && owner == a && insideRing(areas[a].holes[k], p)) inHole = true;
-        });
-        if (!inHole) found = a;
+      grid.forTilesOverlapping(unitsBoxOf(r), [&](size_t t) {
+        copper[t].insert(copper[t].end(), r.begin(), r.end());
       });
-      if (!found) continue;
-      if (firstInArea[*found])
-        uf_.unite(*firstInArea[*found], i);
+    }
+    PlaneAreas areas(grid);
+    for (size_t t = 0; t < grid.count(); ++t) {
+      areas.addTile(t, piecesWithin(copper[t], {grid.rect(t)}));
+      Paths().swap(copper[t]);
+    }
+    areas.joinAcrossTileEdges();
+    std::vector<std::optional<size_t>> firstInArea(areas.count());
+    for (size_t i : candidates) {
+      const std::optional<size_t> area = areas.areaAt(toShape(referencePoint(list_[i])));
+      if (!area) continue;
+      if (firstInArea[*area])
+        uf_.unite(*firstInArea[*area], i);
       else
-        firstInArea[*found] = i;
+        firstInArea[*area] = i;
     }
   }
 

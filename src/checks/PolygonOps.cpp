@@ -107,11 +107,13 @@ bool covers(const Paths& outer, const Paths& inner) {
   return area(subtract(inner, outer)) <= 0;
 }
 
-std::vector<PolygonWithHoles> pieces(const Paths& p) {
+namespace {
+std::vector<PolygonWithHoles> treePieces(cl::ClipType type, const Paths& p, const Paths& window) {
   cl::Clipper c;
   c.AddPaths(toLib(p), cl::ptSubject, true);
+  if (!window.empty()) c.AddPaths(toLib(window), cl::ptClip, true);
   cl::PolyTree tree;
-  c.Execute(cl::ctUnion, tree, cl::pftNonZero, cl::pftNonZero);
+  c.Execute(type, tree, cl::pftNonZero, cl::pftNonZero);
   std::vector<PolygonWithHoles> out;
   // Outlines hold holes, holes may hold further outlines (islands in a hole).
   std::function<void(const cl::PolyNode&)> visit = [&](const cl::PolyNode& node) {
@@ -127,6 +129,14 @@ std::vector<PolygonWithHoles> pieces(const Paths& p) {
   };
   visit(tree);
   return out;
+}
+}  // namespace
+
+std::vector<PolygonWithHoles> pieces(const Paths& p) { return treePieces(cl::ctUnion, p, {}); }
+
+std::vector<PolygonWithHoles> piecesWithin(const Paths& area, const Paths& window) {
+  if (area.empty() || window.empty()) return {};
+  return treePieces(cl::ctIntersection, area, window);
 }
 
 bool insideRing(const Path& ring, CPoint p) {

@@ -19,6 +19,8 @@ bool overlap(const Paths& a, const Paths& b);
 bool covers(const Paths& outer, const Paths& inner);
 // The connected pieces of an area, each with its holes.
 std::vector<PolygonWithHoles> pieces(const Paths& p);
+// The connected pieces of the part of `area` inside `window`.
+std::vector<PolygonWithHoles> piecesWithin(const Paths& area, const Paths& window);
 // Inside or on the boundary of a ring.
 bool insideRing(const Path& ring, CPoint p);
 // Makes every ring an outline (counter-clockwise), for rings built by hand.

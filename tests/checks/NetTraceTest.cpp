@@ -116,6 +116,31 @@ TEST(NetTrace, MembersOfTheNetOfOneElement) {
   EXPECT_EQ(trace.netCount(), 2);
 }
 
+// Enough elements that the plane is built in tiles: the pieces must join across tile edges.
+TEST(NetTrace, PlaneAreasJoinAcrossTiles) {
+  for (bool split : {false, true}) {
+    ElementList list;
+    for (int i = 0; i < 1600; ++i) {
+      const float x = 50 + static_cast<float>(i % 40) * 100;
+      const float y = -50 - static_cast<float>(i / 40) * 100;
+      list.append(track({{x, y}, {x + 20, y}}, layer::C1, 10, 20));  // isolated by clearance
+    }
+    const size_t a = list.size();
+    list.append(pad({100, -100}, layer::C1));  // between the tracks, clear of them
+    list.append(pad({3900, -3900}, layer::C1));
+    list.append(pad({3900, -100}, layer::C1));
+    if (split) list.append(cutOut({{1990, 0}, {2010, 0}, {2010, -4000}, {1990, -4000}}, layer::C1));
+    BoardSettings b = boardWith({layer::C1});
+    b.width = 4000;
+    b.height = 4000;
+    const NetTrace trace(list, b);
+    EXPECT_EQ(trace.netOf()[a + 1], trace.netOf()[a + 2]) << split;
+    EXPECT_EQ(trace.netOf()[a] == trace.netOf()[a + 1], !split);
+    EXPECT_NE(trace.netOf()[0], trace.netOf()[a]);
+    EXPECT_EQ(trace.netCount(), split ? 1603 : 1601);
+  }
+}
+
 TEST(NetTrace, ALongChainIsOneNet) {
   // Iterative throughout: a net of many elements must not exhaust the stack.
   ElementList list;

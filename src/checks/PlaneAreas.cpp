@@ -1,0 +1,94 @@
+#include "PlaneAreas.h"
+
+#include <algorithm>
+
+#include "PolygonOps.h"
+
+namespace trazello {
+
+PlaneAreas::PlaneAreas(const TileGrid& grid) : grid_(grid), piecesOfTile_(grid.count()) {}
+
+void PlaneAreas::addTile(size_t tile, std::vector<PolygonWithHoles> pieces) {
+  for (PolygonWithHoles& shape : pieces) {
+    Piece p;
+    p.box = boxOf(shape.outer);
+    for (const Path& hole : shape.holes) p.holeBoxes.push_back(boxOf(hole));
+    p.shape = std::move(shape);
+    piecesOfTile_[tile].push_back(pieces_.size());
+    parent_.push_back(pieces_.size());
+    pieces_.push_back(std::move(p));
+  }
+}
+
+size_t PlaneAreas::find(size_t i) {
+  while (parent_[i] != i) i = parent_[i] = parent_[parent_[i]];
+  return i;
+}
+
+void PlaneAreas::join(size_t a, size_t b) {
+  a = find(a);
+  b = find(b);
+  if (a != b) parent_[std::max(a, b)] = std::min(a, b);
+}
+
+std::vector<PlaneAreas::Stretch> PlaneAreas::stretchesOn(size_t tile, bool vertical,
+                                                         int64_t at) const {
+  std::vector<Stretch> out;
+  auto scan = [&](const Path& ring, size_t piece) {
+    for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+      const CPoint a = ring[j], b = ring[i];
+      if (vertical && a.x == at && b.x == at && a.y != b.y)
+        out.push_back({std::min(a.y, b.y), std::max(a.y, b.y), piece});
+      if (!vertical && a.y == at && b.y == at && a.x != b.x)
+        out.push_back({std::min(a.x, b.x), std::max(a.x, b.x), piece});
+    }
+  };
+  for (size_t id : piecesOfTile_[tile]) {
+    scan(pieces_[id].shape.outer, id);
+    for (const Path& hole : pieces_[id].shape.holes) scan(hole, id);
+  }
+  std::sort(out.begin(), out.end(), [](const Stretch& l, const Stretch& r) { return l.from < r.from; });
+  return out;
+}
+
+void PlaneAreas::joinSeam(size_t first, size_t second, bool vertical, int64_t at) {
+  const std::vector<Stretch> a = stretchesOn(first, vertical, at);
+  const std::vector<Stretch> b = stretchesOn(second, vertical, at);
+  size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    // A common stretch of positive length joins; meeting at one point does not.
+    if (std::min(a[i].to, b[j].to) > std::max(a[i].from, b[j].from)) join(a[i].piece, b[j].piece);
+    if (a[i].to < b[j].to)
+      ++i;
+    else
+      ++j;
+  }
+}
+
+void PlaneAreas::joinAcrossTileEdges() {
+  for (int r = 0; r < grid_.rows(); ++r) {
+    for (int c = 0; c < grid_.cols(); ++c) {
+      if (c + 1 < grid_.cols())
+        joinSeam(grid_.index(c, r), grid_.index(c + 1, r), true, grid_.columnEdge(c + 1));
+      if (r + 1 < grid_.rows())
+        joinSeam(grid_.index(c, r), grid_.index(c, r + 1), false, grid_.rowEdge(r + 1));
+    }
+  }
+}
+
+std::optional<size_t> PlaneAreas::areaAt(CPoint p) {
+  size_t tile = 0;
+  if (!grid_.tileAt(p, tile)) return std::nullopt;
+  for (size_t id : piecesOfTile_[tile]) {
+    const Piece& piece = pieces_[id];
+    if (!piece.box.contains(p) || !insideRing(piece.shape.outer, p)) continue;
+    bool inHole = false;
+    for (size_t h = 0; h < piece.holeBoxes.size() && !inHole; ++h) {
+      inHole = piece.holeBoxes[h].contains(p) && insideRing(piece.shape.holes[h], p);
+    }
+    if (!inHole) return find(id);
+  }
+  return std::nullopt;
+}
+
+}  // namespace trazello

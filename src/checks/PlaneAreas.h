@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "PlaneTiles.h"
+#include "Polygon.h"
+
+namespace trazello {
+
+// The connected areas of a plane built tile by tile: the pieces of each tile, joined where
+// pieces of neighbouring tiles share a stretch of their common tile edge.
+class PlaneAreas {
+ public:
+  explicit PlaneAreas(const TileGrid& grid);
+
+  void addTile(size_t tile, std::vector<PolygonWithHoles> pieces);
+  void joinAcrossTileEdges();
+
+  // The number of area ids (pieces); ids of joined pieces share one representative.
+  size_t count() const { return pieces_.size(); }
+  // The area holding a point (its representative piece), if any.
+  std::optional<size_t> areaAt(CPoint p);
+
+ private:
+  struct Piece {
+    PolygonWithHoles shape;
+    CBox box;
+    std::vector<CBox> holeBoxes;
+  };
+  struct Stretch {
+    int64_t from, to;
+    size_t piece;
+  };
+
+  size_t find(size_t i);
+  void join(size_t a, size_t b);
+  std::vector<Stretch> stretchesOn(size_t tile, bool vertical, int64_t at) const;
+  void joinSeam(size_t first, size_t second, bool vertical, int64_t at);
+
+  const TileGrid& grid_;
+  std::vector<Piece> pieces_;
+  std::vector<std::vector<size_t>> piecesOfTile_;
+  std::vector<size_t> parent_;
+};
+
+}  // namespace trazello

@@ -1,0 +1,111 @@
+#include "PlaneTiles.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "CopperShapes.h"
+#include "PolygonOps.h"
+#include "model/Geometry.h"
+#include "model/LayerPredicates.h"
+
+namespace trazello {
+
+namespace {
+constexpr double kElementsPerTile = 400;
+}
+
+TileGrid::TileGrid(const BoardSettings& board, size_t elementCount)
+    : width_(std::max(board.width, 1)), height_(std::max(board.height, 1)) {
+  const double tiles = std::max(1.0, double(elementCount) / kElementsPerTile);
+  const double aspect = double(width_) / height_;
+  cols_ = std::clamp(static_cast<int>(std::round(std::sqrt(tiles * aspect))), 1, 512);
+  rows_ = std::clamp(static_cast<int>(std::round(tiles / cols_)), 1, 512);
+  // Tiles narrower than a millimetre would only add seams.
+  cols_ = std::min(cols_, std::max(1, width_ / 100));
+  rows_ = std::min(rows_, std::max(1, height_ / 100));
+}
+
+int32_t TileGrid::xAt(int c) const {
+  return static_cast<int32_t>(int64_t(width_) * c / cols_);
+}
+
+int32_t TileGrid::yAt(int r) const {
+  return -static_cast<int32_t>(int64_t(height_) * r / rows_);
+}
+
+IRect TileGrid::bounds(size_t tile) const {
+  const int c = static_cast<int>(tile % static_cast<size_t>(cols_));
+  const int r = static_cast<int>(tile / static_cast<size_t>(cols_));
+  return {xAt(c), yAt(r + 1), xAt(c + 1), yAt(r)};
+}
+
+Path TileGrid::rect(size_t tile) const {
+  const IRect b = bounds(tile);
+  const int64_t s = kShapeScale;
+  return {{b.left * s, b.top * s}, {b.right * s, b.top * s}, {b.right * s, b.bottom * s},
+          {b.left * s, b.bottom * s}};
+}
+
+int64_t TileGrid::columnEdge(int c) const { return int64_t(xAt(c)) * kShapeScale; }
+int64_t TileGrid::rowEdge(int r) const { return int64_t(yAt(r)) * kShapeScale; }
+
+void TileGrid::forTilesOverlapping(const IRect& box, const std::function<void(size_t)>& f) const {
+  if (isEmpty(box)) return;
+  auto column = [&](int64_t x) {
+    return static_cast<int>(std::clamp<int64_t>(x * cols_ / width_, 0, cols_ - 1));
+  };
+  auto row = [&](int64_t y) {
+    return static_cast<int>(std::clamp<int64_t>(-y * rows_ / height_, 0, rows_ - 1));
+  };
+  if (box.right < 0 || box.left > width_ || box.bottom < -height_ || box.top > 0) return;
+  for (int r = row(box.bottom); r <= row(box.top); ++r) {
+    for (int c = column(box.left); c <= column(box.right); ++c) {
+      if (overlaps(bounds(index(c, r)), box)) f(index(c, r));
+    }
+  }
+}
+
+bool TileGrid::tileAt(CPoint p, size_t& tile) const {
+  const int64_t s = kShapeScale;
+  if (p.x < 0 || p.x > width_ * s || p.y > 0 || p.y < -height_ * s) return false;
+  const int c = static_cast<int>(std::clamp<int64_t>(p.x * cols_ / (int64_t(width_) * s), 0, cols_ - 1));
+  const int r = static_cast<int>(std::clamp<int64_t>(-p.y * rows_ / (int64_t(height_) * s), 0, rows_ - 1));
+  tile = index(c, r);
+  return true;
+}
+
+IRect unitsBoxOf(const Paths& paths) {
+  IRect r;
+  for (const Path& ring : paths) {
+    const CBox b = boxOf(ring);
+    const auto down = [](int64_t v) { return static_cast<int32_t>(std::floor(double(v) / kShapeScale)); };
+    const auto up = [](int64_t v) { return static_cast<int32_t>(std::ceil(double(v) / kShapeScale)); };
+    r = unite(r, IRect{down(b.left), down(b.bottom), up(b.right) + 1, up(b.top) + 1});
+  }
+  return r;
+}
+
+std::vector<Paths> floodTiles(const ElementList& list, int layerCode, const TileGrid& grid) {
+  std::vector<Paths> cuts(grid.count()), spokes(grid.count());
+  for (const TObjekt& e : list) {
+    if (!isOnLayer(e, layerCode)) continue;
+    const Paths cut = clearanceRegion(e);
+    const Paths spoke = e.KeepOut ? Paths{} : spokeRegion(e);
+    if (cut.empty() && spoke.empty()) continue;
+    grid.forTilesOverlapping(unitsBoxOf(cut), [&](size_t t) {
+      cuts[t].insert(cuts[t].end(), cut.begin(), cut.end());
+    });
+    grid.forTilesOverlapping(unitsBoxOf(spoke), [&](size_t t) {
+      spokes[t].insert(spokes[t].end(), spoke.begin(), spoke.end());
+    });
+  }
+  std::vector<Paths> flood(grid.count());
+  for (size_t t = 0; t < grid.count(); ++t) {
+    const Paths rect{grid.rect(t)};
+    flood[t] = subtract(rect, cuts[t]);
+    if (!spokes[t].empty()) flood[t] = unite(flood[t], intersect(rect, unite(spokes[t])));
+  }
+  return flood;
+}
+
+}  // namespace trazello
