@@ -52,12 +52,6 @@ class UnionFind {
   std::vector<size_t> parent_;
 };
 
-IRect unitsBox(const CBox& b) {
-  auto down = [](int64_t v) { return static_cast<int32_t>(std::floor(double(v) / kShapeScale)); };
-  auto up = [](int64_t v) { return static_cast<int32_t>(std::ceil(double(v) / kShapeScale)); };
-  return {down(b.left), down(b.bottom), up(b.right) + 1, up(b.top) + 1};
-}
-
 bool isolatedFromPlane(const TObjekt& e) {
   return e.Clearance != 0 && !(e.isPadLike() && e.Thermal());
 }
