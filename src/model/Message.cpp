@@ -30,9 +30,18 @@ std::string messageText(const Message& m) {
              " Font-Text elements on the layout.\rThese elements will not be supported "
              "anymore.\r\rReplace these elements with Layout-Text elements?";
     case MessageId::TextsConverted: return "Text-elements converted.";
+    case MessageId::GerberFileCreated: return "File created successfully.";
+    case MessageId::GerberFileNotCreated:
+      return "Can not create file!\r\r" + arg(m, 0) + ":\r" + arg(m, 1) + ".";
+    case MessageId::DrillFileNotWritten:
+      return "The drill file \"" + arg(m, 0) + "\" can not be written:\r" + arg(m, 1) + ".";
+    case MessageId::TextInClipboard: return "The text is now in the clipboard";
     case MessageId::ConnectionsRemoved:
       return arg(m, 0) + " connections (rubberbands) removed.\r" + arg(m, 1) +
              " connections (rubberbands) remaining.";
+    case MessageId::SaveColourChanges: return "You have changed the colors.\rSave changes?";
+    case MessageId::ScannedCopyNotLoaded: return "Error loading scanned-copy-bitmap: " + arg(m, 0);
+    case MessageId::Count: break;
   }
   return {};
 }

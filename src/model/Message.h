@@ -24,6 +24,13 @@ enum class MessageId {
   LegacyTextQuestion,   // args: count
   TextsConverted,
   ConnectionsRemoved,   // args: removed, remaining
+  SaveColourChanges,
+  ScannedCopyNotLoaded,  // args: file name
+  GerberFileCreated,     // caption "Gerber file (RS274X format)"
+  GerberFileNotCreated,  // args: full file name, reason; caption "Gerber file (RS274X format)"
+  DrillFileNotWritten,   // args: full file name, reason
+  TextInClipboard,
+  Count,  // not a message: the number of messages; new ones go above
 };
 
 struct Message {

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -114,6 +115,37 @@ TEST_F(Cli, ConvertWritesVersion5) {
   ASSERT_EQ(back->boards[0].elements.size(), 1u);
   EXPECT_EQ(back->boards[0].elements[0].Layer, 1);
   EXPECT_EQ(back->boards[0].elements[0].Points, (std::vector<Point>{{100, -100}, {300, -100}}));
+}
+
+TEST_F(Cli, NetsAndFloodOfABoard) {
+  Document d;
+  ASSERT_FALSE(d.setBoardSize(1000, 1000));
+  TObjekt a = newTrack(20, 1);
+  a.Points = {{100, -100}, {400, -100}};
+  d.elements().append(a);
+  TObjekt b = newTrack(20, 1);
+  b.Points = {{400, -100}, {400, -400}};
+  d.elements().append(b);
+  TObjekt pad = newPad({700, -700}, 1, 1, 50, 20);
+  pad.Clearance = 40;
+  d.elements().append(pad);
+  ASSERT_FALSE(saveLayout(d, path("nets.trz")));
+
+  CliRun r = run("nets " + path("nets.trz"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "{\"nets\":[[0,1],[2]]}\n");
+
+  r = run("flood " + path("nets.trz") + " --layer 1");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const size_t at = r.out.find("\"area\":");
+  ASSERT_NE(at, std::string::npos);
+  const double area = std::stod(r.out.substr(at + 7));
+  // Only the pad has a clearance: a disc of radius 90 is cut out of the board.
+  EXPECT_NEAR(area, 1e6 - M_PI * 90 * 90, 60);
+  EXPECT_NE(r.out.find("\"holes\":[["), std::string::npos);
+
+  EXPECT_EQ(run("flood " + path("nets.trz") + " --layer 2").status, 2);
+  EXPECT_EQ(run("nets " + path("nets.trz") + " --board 3").status, 1);
 }
 
 TEST(DemoBoard, TheBundledFileIsWhatTheGeneratorWrites) {

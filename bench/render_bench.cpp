@@ -1,0 +1,93 @@
+// Whole-board repaints of synthetic boards into a 1920 x 1080 drawing area: the board zoomed to
+// fit, and zoomed in so that about a tenth of its area is visible (the clip rectangle at work).
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <cmath>
+#include <map>
+
+#include "SyntheticBoard.h"
+#include "model/Layer.h"
+#include "view/BoardPicture.h"
+
+namespace {
+
+using namespace trazello;
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+constexpr int32_t kBoardSide = 30000;  // the synthetic boards spread over 300 x 300 mm
+
+const ElementList& board(size_t n) {
+  static std::map<size_t, ElementList> cache;
+  auto it = cache.find(n);
+  if (it == cache.end()) it = cache.emplace(n, bench::syntheticBoard(n)).first;
+  return it->second;
+}
+
+BoardSettings settings(bool groundPlane) {
+  BoardSettings s;
+  s.width = kBoardSide;
+  s.height = kBoardSide;
+  s.activeLayer = layer::C2;
+  s.groundPlane[layer::C2] = groundPlane ? 1 : 0;
+  return s;
+}
+
+void repaint(benchmark::State& state, double zoom, bool groundPlane) {
+  const ElementList& list = board(static_cast<size_t>(state.range(0)));
+  const BoardSettings s = settings(groundPlane);
+  ViewMapping m;
+  m.zoom = clampZoom(zoom, s.width, s.height);
+  m.boardWidth = s.width;
+  // Centre the view on the board.
+  m.scrollX = static_cast<int32_t>(std::lround(kBoardSide * m.scale() / 2 - kWidth / 2.0));
+  m.scrollY = static_cast<int32_t>(std::lround(kBoardSide * m.scale() / 2 - kHeight / 2.0));
+  if (m.scrollX < 0) m.scrollX = 0;
+  if (m.scrollY < 0) m.scrollY = 0;
+  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  const RenderOptions options;
+  for (auto _ : state) {
+    renderView(image, s, list, defaultScheme(), options, m);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+double fitZoom() {
+  return boardZoom(kWidth, kHeight, kBoardSide, kBoardSide);
+}
+// (w / z) x (h / z) = a tenth of the board's area.
+double tenthZoom() {
+  return std::sqrt(double(kWidth) * kHeight * 10 / (double(kBoardSide) * kBoardSide));
+}
+
+void BM_RenderBoardZoom(benchmark::State& state) {
+  repaint(state, fitZoom(), false);
+}
+void BM_RenderTenthVisible(benchmark::State& state) {
+  repaint(state, tenthZoom(), false);
+}
+void BM_RenderBoardZoomGroundPlane(benchmark::State& state) {
+  repaint(state, fitZoom(), true);
+}
+void BM_RenderTenthVisibleGroundPlane(benchmark::State& state) {
+  repaint(state, tenthZoom(), true);
+}
+
+}  // namespace
+
+BENCHMARK(BM_RenderBoardZoom)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderTenthVisible)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderBoardZoomGroundPlane)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderTenthVisibleGroundPlane)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

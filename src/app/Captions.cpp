@@ -1,0 +1,134 @@
+#include "Captions.h"
+
+#include <map>
+
+namespace trazello {
+
+namespace {
+
+// Menus, tool buttons and their hints. "&" marks the accelerator letter.
+const std::map<std::string, Caption>& table() {
+  static const std::map<std::string, Caption> captions = {
+      {"Datei1", {"&Файл", "&File", "&Fichier"}},
+      {"Neu1", {"&Новый...", "&New...", "&Nouveau..."}},
+      {"ffnen1", {"&Открыть...", "&Open...", "&Ouvrir..."}},
+      {"Speichern1", {"&Сохранить", "&Save", "&Enregistrer"}},
+      {"Speichernals1", {"Сохранить &как...", "S&ave as...", "Enregistrer &sous..."}},
+      {"Makrospeichern1", {"Сохранить как &макрос...", "Save as &macro...", "Enregistrer comme &macro..."}},
+      {"Autospeichern1", {"&Автосохранение...", "&AutoSave...", "Sauvegarde &automatique..."}},
+      {"Exportieren1", {"&Экспорт", "E&xport", "E&xporter"}},
+      {"GerberFormat1", {"Экспорт &Gerber...", "&Gerber export...", "Export &Gerber..."}},
+      {"BohrDatenExcellon1", {"&Данные сверловки (Excellon)...", "&Drill data (Excellon)...", "Données de &perçage (Excellon)..."}},
+      {"BitmapExport1", {"Рисунок BMP...", "Bitmap (BMP)...", "Image BMP..."}},
+      {"JPGExport1", {"Рисунок JPG...", "Picture (JPG)...", "Image JPG..."}},
+      {"GIFExport1", {"Рисунок GIF...", "Picture (GIF)...", "Image GIF..."}},
+      {"EMFExport1", {"Метафайл EMF...", "Metafile (EMF)...", "Métafichier EMF..."}},
+      {"Frsdateien1", {"Файлы фрезерования", "Milling files", "Fichiers de fraisage"}},
+      {"UmrissHPGLplt1", {"Фрезерование изоляции (HPGL, *.plt)", "Isolation milling (HPGL, *.plt)", "Fraisage d'isolation (HPGL, *.plt)"}},
+      {"PlatinenkonturHPGLplt1", {"Фрезерование контура платы (HPGL, *.plt)", "PCB outline milling (HPGL, *.plt)", "Fraisage du contour (HPGL, *.plt)"}},
+      {"Arbeitsverzeichnisse1", {"Папки...", "Directories...", "Dossiers..."}},
+      {"Druckereinrichten1", {"&Настройка принтера...", "P&rinter Setup...", "Configuration de l'&imprimante..."}},
+      {"Drucken1", {"&Печать...", "&Print...", "&Imprimer..."}},
+      {"Beenden1", {"В&ыход", "E&xit", "&Quitter"}},
+      {"Bearbeiten1", {"&Правка", "&Edit", "É&dition"}},
+      {"Undo", {"&Отменить", "&Undo", "&Annuler"}},
+      {"Redo", {"&Повторить", "&Redo", "&Rétablir"}},
+      {"Kopieren1", {"&Копировать", "C&opy", "C&opier"}},
+      {"Ausschneiden1", {"&Вырезать", "&Cut", "Co&uper"}},
+      {"Einfgen1", {"Вст&авить", "&Paste", "Co&ller"}},
+      {"Duplizieren1", {"&Дублировать", "D&uplicate", "D&upliquer"}},
+      {"Kacheln2", {"Размножить...", "Tile...", "Répéter..."}},
+      {"Lschen1", {"&Удалить [Del]", "&Delete [Del]", "&Supprimer [Suppr]"}},
+      {"Allesmarkieren1", {"Выделить &всё", "Select &all", "Tout &sélectionner"}},
+      {"Platine1", {"П&лата", "&Board", "&Carte"}},
+      {"NeuePlatine1", {"&Добавить новую плату...", "&Add new board...", "&Ajouter une carte..."}},
+      {"Platinengrsse1", {"&Свойства", "&Properties", "&Propriétés"}},
+      {"Platinekopieren1", {"Копировать плату", "Copy board", "Copier la carte"}},
+      {"Platinelschen1", {"&Удалить плату...", "&Delete board...", "&Supprimer la carte..."}},
+      {"Platinenachrechts1", {"Поставить плату в&право", "Set board to &right", "Placer la carte à &droite"}},
+      {"Platinenachlinks1", {"Поставить плату в&лево", "Set board to &left", "Placer la carte à &gauche"}},
+      {"Platineeinsnachrechts1", {"Сдвинуть плату вп&раво", "Move board to &right", "Déplacer la carte vers la d&roite"}},
+      {"Platineeinsnachlinks1", {"Сдвинуть плату вл&ево", "Move board to &left", "Déplacer la carte vers la g&auche"}},
+      {"Platinennachladen1", {"&Импорт плат из файла...", "&Import boards from file...", "&Importer des cartes..."}},
+      {"Funktionen1", {"Ф&ункции", "F&unctions", "F&onctions"}},
+      {"Rotieren1", {"&Повернуть", "&Rotate", "&Tourner"}},
+      {"Horizontalspiegeln2", {"Отразить по &горизонтали", "Mirror &horizontal", "Miroir &horizontal"}},
+      {"Vertikalspiegeln2", {"Отразить по &вертикали", "Mirror &vertical", "Miroir &vertical"}},
+      {"Gruppieren1", {"&Сгруппировать", "Build &group", "&Grouper"}},
+      {"Gruppierungaufheben1", {"&Разгруппировать", "Split gro&up", "&Dégrouper"}},
+      {"Layerwechseln1", {"Сменить сторону платы", "Change board side", "Changer de face"}},
+      {"SetzeaufLayer1", {"Перенести на слой", "Set to layer", "Mettre sur la couche"}},
+      {"amRasterausrichten1", {"&Выровнять по сетке", "&Adjust to grid", "&Aligner sur la grille"}},
+      {"Luftlinienentfernen1", {"&Удалить связи (резинки)", "&Remove connections (rubberbands)", "&Supprimer les connexions (élastiques)"}},
+      {"LscheElementeausserhalb1", {"Удалить элементы вне платы", "Delete elements outside the board", "Supprimer les éléments hors de la carte"}},
+      {"LS_Reset", {"Сбросить паяльную маску...", "Reset solder mask...", "Réinitialiser le masque de soudure..."}},
+      {"Optionen1", {"&Настройки", "&Options", "&Options"}},
+      {"Grundeinstellungen1", {"Общие настройки...", "General settings...", "Réglages généraux..."}},
+      {"Eigenschaften2", {"Показать панель свойств", "Show Properties-Panel", "Afficher le panneau des propriétés"}},
+      {"DRCCheck1", {"Показать панель DRC", "Show DRC-Panel", "Afficher le panneau DRC"}},
+      {"Makrofenster1", {"Показать библиотеку макросов", "Show Macro-Library", "Afficher la bibliothèque de macros"}},
+      {"Vorlage1", {"&Скан-копия...", "&Scanned copy...", "Copie &scannée..."}},
+      {"M_AutoMasse", {"&Полигон земли", "&GroundPlane", "Plan de &masse"}},
+      {"ZoomPlatine1", {"Масштаб по &плате", "Zoom &board", "Zoom sur la &carte"}},
+      {"ZoomObjekte1", {"Масштаб по &объектам", "Zoom &objects", "Zoom sur les &objets"}},
+      {"ZoomMarkierung1", {"Масштаб по &выделению", "Zoom &selection", "Zoom sur la &sélection"}},
+      {"Zoomvorher1", {"Предыдущий масштаб", "Zoom previous", "Zoom précédent"}},
+      {"Neuzeichnen1", {"&Перерисовать", "&Repaint", "&Redessiner"}},
+      {"Projektinfo1", {"Информация о проекте...", "Project info...", "Informations sur le projet..."}},
+      {"BohrungenAuflisten1", {"Список отверстий...", "List drillings...", "Liste des perçages..."}},
+      {"BauteilAssistent1", {"Мастер посадочных мест...", "Footprint-Wizard...", "Assistant d'empreintes..."}},
+      {"L1", {"&Слои", "&Layers", "&Couches"}},
+      {"AktiverLayer1", {"&Активный слой", "&Active layer", "Couche &active"}},
+      {"SichtbareLayer1", {"&Видимые слои", "&Visible layers", "Couches &visibles"}},
+      {"K1", {"&Медь (1)", "&Copper (1)", "&Cuivre (1)"}},
+      {"B1", {"&Шелкография (1)", "&Silk screen (1)", "&Sérigraphie (1)"}},
+      {"K2", {"М&едь (2)", "&Copper (2)", "C&uivre (2)"}},
+      {"B2", {"Ш&елкография (2)", "&Silk screen (2)", "S&érigraphie (2)"}},
+      {"Info1", {"&?", "&?", "&?"}},
+      {"Index1", {"&Содержание...", "&Index...", "&Index..."}},
+      {"Nullpunktsetzen1", {"Установить начало координат", "Set origin", "Placer l'origine"}},
+      {"SetzeaufKlickposition1", {"В точку щелчка", "Set to click-position", "Au point cliqué"}},
+      {"RcksetzenObenLinks1", {"Сбросить в левый верхний угол", "Reset to left/top", "Remettre en haut à gauche"}},
+      {"R_Hinzufuegen", {"Добавить шаг сетки...", "Add new grid value...", "Ajouter un pas de grille..."}},
+      {"R_Entfernen", {"Удалить текущий шаг сетки", "Remove current grid value", "Supprimer le pas de grille actuel"}},
+      {"Rastermarkierung1", {"Подразделения", "Subdivisions", "Subdivisions"}},
+      {"RM_Aus", {"Выкл.", "Off", "Désactivé"}},
+      {"Rastersichtbar1", {"Показать сетку", "Show grid", "Afficher la grille"}},
+      {"ProjectInfoTitle", {"Информация о проекте", "Project info", "Informations sur le projet"}},
+      {"ProjectTitle", {"Название:", "Title:", "Titre :"}},
+      {"ProjectAuthor", {"Автор:", "Author:", "Auteur :"}},
+      {"ProjectCompany", {"Организация:", "Company:", "Société :"}},
+      {"ProjectComment", {"Комментарий:", "Comment:", "Commentaire :"}},
+      {"LayoutFilter", {"Файлы плат (*.trz);;Все файлы (*)", "Layout files (*.trz);;All files (*)", "Fichiers de carte (*.trz);;Tous les fichiers (*)"}},
+      {"BoardName", {"Плата ", "Board ", "Carte "}},
+      {"LayerInfo", {"Информация о слоях", "Layer information", "Informations sur les couches"}},
+      {"StatusReady", {"Готово", "Ready", "Prêt"}},
+  };
+  return captions;
+}
+
+}  // namespace
+
+Language languageFromByte(int value) {
+  return value == 1 ? Language::English : value == 2 ? Language::French : Language::Russian;
+}
+
+std::string caption(const std::string& component, Language language) {
+  const auto& t = table();
+  const auto it = t.find(component);
+  if (it == t.end()) return component;
+  switch (language) {
+    case Language::English: return it->second.en;
+    case Language::French: return it->second.fr;
+    case Language::Russian: break;
+  }
+  return it->second.ru;
+}
+
+std::vector<std::string> captionedComponents() {
+  std::vector<std::string> names;
+  for (const auto& [name, c] : table()) names.push_back(name);
+  return names;
+}
+
+}  // namespace trazello

@@ -1,0 +1,341 @@
+#include "MainWindow.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "CommandTable.h"
+#include "model/Layer.h"
+#include "view/GridCaptions.h"
+#include "view/LayerControl.h"
+#include "view/NumberFormat.h"
+
+namespace trazello {
+
+namespace {
+constexpr const char* kLayerNames[] = {"", "C1", "S1", "C2", "S2", "I1", "I2", "O"};
+}
+
+MainWindow::MainWindow(AppPaths paths, QWidget* parent)
+    : QMainWindow(parent),
+      paths_(std::move(paths)),
+      lang_(languageFromByte(readLanguageByte(paths_.languageFile()))),
+      schemes_(paths_.dataFolder) {
+  ini_ = IniFile::load(paths_.settingsFile());
+  settings_.readFrom(ini_, paths_.programFolder);
+  recent_.setEntries(settings_.history);
+  schemes_.load(settings_.colourScheme);
+
+  area_ = new DrawingArea(doc_, schemes_, options_, this);
+  tabs_ = new QTabBar(this);
+  tabs_->setShape(QTabBar::RoundedSouth);
+  auto* centre = new QWidget(this);
+  auto* layout = new QVBoxLayout(centre);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(area_, 1);
+  layout->addWidget(tabs_);
+  setCentralWidget(centre);
+
+  buildMenus();
+  connectCommands();
+  buildLayerBar();
+  buildStatusLine();
+  applySettings();
+
+  connect(tabs_, &QTabBar::currentChanged, this, [this](int i) {
+    if (syncingTabs_ || i < 0) return;
+    doc_.selectBoard(i);
+    boardSwitched();
+  });
+  connect(area_, &DrawingArea::pointerMoved, this, &MainWindow::showCoordinates);
+  area_->installEventFilter(this);
+  area_->viewport()->installEventFilter(this);
+  refreshBoardTabs();
+  boardSwitched();
+  updateTitle();
+}
+
+QString MainWindow::tr3(const char* component) const {
+  return QString::fromStdString(caption(component, lang_));
+}
+
+void MainWindow::updateTitle() {
+  QString title = "Trazello5.1ru";
+  if (!doc_.fileName().empty()) title += " - [" + QString::fromStdString(doc_.fileName()) + "]";
+  setWindowTitle(title);
+}
+
+QMenu* MainWindow::buildMenu(const QString& name) {
+  const MenuDefinition* def = findMenu(name.toStdString());
+  auto* menu = new QMenu(tr3(name.toUtf8().constData()), this);
+  menu->setObjectName(name);
+  menus_[name] = menu;
+  for (const MenuCommand& c : def->entries) {
+    const QString entry = c.name;
+    if (entry.isEmpty()) {
+      menu->addSeparator();
+    } else if (findMenu(c.name)) {
+      QMenu* sub = buildMenu(entry);
+      menu->addMenu(sub);
+    } else {
+      QAction* a = menu->addAction(tr3(c.name));
+      a->setObjectName(entry);
+      a->setEnabled(c.available);
+      if (c.ctrlKey) a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(c.ctrlKey)));
+      actions_[entry] = a;
+    }
+  }
+  return menu;
+}
+
+void MainWindow::buildMenus() {
+  for (const char* top : {"Datei1", "Bearbeiten1", "Platine1", "Funktionen1", "Optionen1", "L1", "Info1"})
+    menuBar()->addMenu(buildMenu(top));
+  // The layer submenus: C1, S1, C2, S2 as active (radio) and visible (check) entries.
+  auto* group = new QActionGroup(this);
+  for (uint8_t l = layer::C1; l <= layer::S2; ++l) {
+    const char* name = l == 1 ? "K1" : l == 2 ? "B1" : l == 3 ? "K2" : "B2";
+    QAction* active = menus_["AktiverLayer1"]->addAction(tr3(name));
+    active->setCheckable(true);
+    group->addAction(active);
+    connect(active, &QAction::triggered, this, [this, l] { setActiveLayer(l); });
+    activeActions_[l] = active;
+    actions_[QString("AktiverLayer1.") + name] = active;
+    QAction* visible = menus_["SichtbareLayer1"]->addAction(tr3(name));
+    visible->setCheckable(true);
+    connect(visible, &QAction::triggered, this, [this, l] { toggleLayer(l); });
+    visibleActions_[l] = visible;
+    actions_[QString("SichtbareLayer1.") + name] = visible;
+  }
+  actions_["M_AutoMasse"]->setCheckable(true);
+}
+
+void MainWindow::buildLayerBar() {
+  auto* bar = addToolBar("Layers");
+  bar->setObjectName("LayerBar");
+  auto* group = new QActionGroup(this);
+  for (uint8_t l = layer::C1; l <= layer::O; ++l) {
+    QAction* visible = bar->addAction(kLayerNames[l]);
+    visible->setCheckable(true);
+    visible->setToolTip(QString("%1 (F%2)").arg(kLayerNames[l]).arg(l + 4));
+    connect(visible, &QAction::triggered, this, [this, l] { toggleLayer(l); });
+    visibleButtons_[l] = visible;
+    QAction* active = bar->addAction(QString::fromUtf8("\u25C9"));
+    active->setCheckable(true);
+    group->addAction(active);
+    connect(active, &QAction::triggered, this, [this, l] { setActiveLayer(l); });
+    activeButtons_[l] = active;
+    bar->addSeparator();
+  }
+}
+
+void MainWindow::buildStatusLine() {
+  xLabel_ = new QLabel(this);
+  yLabel_ = new QLabel(this);
+  xLabel_->setMinimumWidth(110);
+  yLabel_->setMinimumWidth(110);
+  unitButton_ = new QToolButton(this);
+  connect(unitButton_, &QToolButton::clicked, this, &MainWindow::toggleUnit);
+  gridButton_ = new QToolButton(this);
+  gridButton_->setPopupMode(QToolButton::InstantPopup);
+  auto* gridMenu = new QMenu(gridButton_);
+  connect(gridMenu, &QMenu::aboutToShow, this, [this, gridMenu] {
+    gridMenu->clear();
+    const LengthUnit unit = settings_.mil ? LengthUnit::Mil : LengthUnit::Millimetre;
+    for (const FixedGridStep& step : fixedGridSteps()) {
+      QAction* a = gridMenu->addAction(QString::fromStdString(fixedGridCaption(step, unit)));
+      a->setCheckable(true);
+      a->setChecked(std::lround(doc_.working().grid * 10000) == step.tag);
+      connect(a, &QAction::triggered, this, [this, step] { setGrid(fixedGridValue(step.tag)); });
+    }
+    gridMenu->addSeparator();
+    for (int tag : settings_.gridSteps) {
+      QAction* a = gridMenu->addAction(QString::fromStdString(userGridCaption(tag, unit)));
+      connect(a, &QAction::triggered, this, [this, tag] { setGrid(userGridValue(tag)); });
+    }
+    gridMenu->addSeparator();
+    QAction* show = gridMenu->addAction(tr3("Rastersichtbar1"));
+    show->setCheckable(true);
+    show->setChecked(settings_.gridVisible);
+    connect(show, &QAction::triggered, this, [this](bool on) {
+      settings_.gridVisible = on;
+      options_.showGrid = on;
+      area_->invalidate();
+    });
+  });
+  gridButton_->setMenu(gridMenu);
+  statusBar()->addWidget(new QLabel(" X:", this));
+  statusBar()->addWidget(xLabel_);
+  statusBar()->addWidget(new QLabel(" Y:", this));
+  statusBar()->addWidget(yLabel_);
+  statusBar()->addWidget(unitButton_);
+  statusBar()->addWidget(gridButton_);
+}
+
+void MainWindow::applySettings() {
+  if (!settings_.windowMax) setGeometry(settings_.windowX, settings_.windowY, settings_.windowW, settings_.windowH);
+  options_.showGrid = settings_.gridVisible;
+  options_.gridMarks = settings_.gridMarks;
+  options_.transparent = settings_.transparent;
+  options_.whiteDrillHoles = settings_.whiteDrills;
+  options_.darkerGroundPlane = settings_.darkGroundPlane;
+  options_.showVirtualNodes = settings_.virtualNodes;
+  area_->setCrosshairEnabled(settings_.crosshair);
+  unitButton_->setText(settings_.mil ? QString::fromUtf8("мил") : QString::fromUtf8("мм"));
+  refreshHistoryMenu();
+}
+
+void MainWindow::storeSettings() {
+  settings_.windowMax = isMaximized();
+  const QRect g = normalGeometry();
+  settings_.windowX = g.x();
+  settings_.windowY = g.y();
+  settings_.windowW = g.width();
+  settings_.windowH = g.height();
+  settings_.history = recent_.entries();
+  settings_.colourScheme = schemes_.selected();
+  settings_.writeTo(ini_);
+  ini_.save(paths_.settingsFile());  // a settings file that cannot be written is no reason to stop
+}
+
+void MainWindow::refreshBoardTabs() {
+  syncingTabs_ = true;
+  while (tabs_->count() > 0) tabs_->removeTab(0);
+  for (const Board& b : doc_.boards()) tabs_->addTab(QString::fromStdString(b.name));
+  tabs_->setCurrentIndex(doc_.currentIndex());
+  syncingTabs_ = false;
+}
+
+void MainWindow::refreshHistoryMenu() {
+  const auto captions = recent_.menuCaptions();
+  for (int i = 0; i < 4; ++i) {
+    QAction* a = actions_[QString("History%1").arg(i + 1)];
+    const bool used = i < static_cast<int>(captions.size());
+    a->setVisible(used);
+    if (used) a->setText(QString::fromStdString(captions[static_cast<size_t>(i)]));
+  }
+}
+
+void MainWindow::refreshLayerControls() {
+  const BoardSettings& s = doc_.working();
+  for (uint8_t l = layer::C1; l <= layer::O; ++l) {
+    const bool inner = l == layer::I1 || l == layer::I2;
+    visibleButtons_[l]->setVisible(!inner || s.multilayer);
+    activeButtons_[l]->setVisible(!inner || s.multilayer);
+    visibleButtons_[l]->setChecked(s.visible[l]);
+    activeButtons_[l]->setChecked(s.activeLayer == l);
+    if (visibleActions_.contains(l)) {
+      visibleActions_[l]->setChecked(s.visible[l]);
+      activeActions_[l]->setChecked(s.activeLayer == l);
+    }
+  }
+  const int a = s.activeLayer;
+  actions_["M_AutoMasse"]->setChecked(a >= 1 && a <= 7 && s.groundPlane[static_cast<size_t>(a)]);
+}
+
+void MainWindow::refreshGridCaption() {
+  const LengthUnit unit = settings_.mil ? LengthUnit::Mil : LengthUnit::Millimetre;
+  gridButton_->setText(QString::fromStdString(gridButtonCaption(doc_.working().grid, unit)));
+}
+
+void MainWindow::boardSwitched() {
+  area_->boardChanged();
+  refreshLayerControls();
+  refreshGridCaption();
+  actions_["Luftlinienentfernen1"]->setEnabled(true);
+}
+
+void MainWindow::documentReplaced() {
+  refreshBoardTabs();
+  boardSwitched();
+  refreshHistoryMenu();
+  updateTitle();
+}
+
+void MainWindow::showCoordinates(Point world) {
+  const BoardSettings& s = doc_.working();
+  const double x = world.x - s.originX / 1000.0;
+  const double y = s.originY / 1000.0 - world.y;
+  auto text = [&](double v) {
+    if (settings_.mil) return QString::number(std::lround(v / 2.54)) + QString::fromUtf8(" мил");
+    return QString::fromStdString(formatGeneral(v / 100, 4)) + QString::fromUtf8(" мм");
+  };
+  xLabel_->setText(text(x));
+  yLabel_->setText(text(y));
+}
+
+void MainWindow::toggleUnit() {
+  settings_.mil = !settings_.mil;
+  unitButton_->setText(settings_.mil ? QString::fromUtf8("мил") : QString::fromUtf8("мм"));
+  refreshGridCaption();
+}
+
+void MainWindow::setGrid(double step) {
+  doc_.working().grid = step;
+  refreshGridCaption();
+  area_->invalidate();
+}
+
+void MainWindow::setActiveLayer(uint8_t layerCode) {
+  SetActiveLayer(doc_.working(), doc_.elements(), layerCode, LayerCommandSource::Menu);
+  refreshLayerControls();
+  area_->invalidate();
+}
+
+void MainWindow::toggleLayer(uint8_t layerCode) {
+  ToggleLayerVisible(doc_.working(), doc_.elements(), layerCode, LayerCommandSource::Menu);
+  refreshLayerControls();
+  area_->invalidate();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::KeyPress && (watched == area_ || watched == area_->viewport())) {
+    if (handleKey(static_cast<QKeyEvent*>(e))) return true;
+  }
+  return QMainWindow::eventFilter(watched, e);
+}
+
+bool MainWindow::handleKey(QKeyEvent* e) {
+  if (e->modifiers() & Qt::AltModifier) return false;
+  const int key = e->key();
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F4) {
+    setActiveLayer(static_cast<uint8_t>(key - Qt::Key_F1 + 1));
+    return true;
+  }
+  if (key >= Qt::Key_F5 && key <= Qt::Key_F8) {
+    toggleLayer(static_cast<uint8_t>(key - Qt::Key_F5 + 1));
+    return true;
+  }
+  if (e->modifiers() & Qt::ControlModifier) return false;  // menu shortcuts take these
+  if (key == Qt::Key_Escape) {
+    tool_ = -1;
+    return true;
+  }
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+    const int tool = settings_.toolForKey(static_cast<char>(key));
+    if (tool >= 0) {
+      tool_ = tool;
+      return true;
+    }
+  }
+  return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+  if (!maySafelyDiscard()) {
+    e->ignore();
+    return;
+  }
+  storeSettings();
+  e->accept();
+}
+
+}  // namespace trazello

@@ -1,0 +1,268 @@
+// The commands of the File, Board and Options menus.
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QUrl>
+
+#include "MainWindow.h"
+#include "MessageBoxes.h"
+#include "checks/Connections.h"
+#include "files/LayoutIo.h"
+#include "files/TextEncoding.h"
+#include "model/ElementGeometry.h"
+
+namespace trazello {
+
+namespace {
+std::string local(const QString& s) { return utf8ToCp1252(s.toStdString()); }
+QString shown(const std::string& s) { return QString::fromStdString(cp1252ToUtf8(s)); }
+}  // namespace
+
+void MainWindow::connectCommands() {
+  auto on = [this](const char* name, auto f) { connect(actions_[name], &QAction::triggered, this, f); };
+  on("Neu1", [this] { newDocument(); });
+  on("ffnen1", [this] { openDocument(); });
+  on("Speichern1", [this] { save(); });
+  on("Speichernals1", [this] { saveAs(); });
+  on("Beenden1", [this] { close(); });
+  for (int i = 0; i < 4; ++i) {
+    connect(actions_[QString("History%1").arg(i + 1)], &QAction::triggered, this, [this, i] {
+      const auto& entries = recent_.entries();
+      if (i >= static_cast<int>(entries.size())) return;
+      const QString path = QString::fromStdString(entries[static_cast<size_t>(i)]);
+      if (!QFileInfo::exists(path)) {
+        Message m{MessageKind::Error, MessageId::FileNotFound, {}};
+        m.caption = "Open";
+        showMessage(this, m, lang_);
+        return;
+      }
+      if (maySafelyDiscard()) openFile(path, false);
+    });
+  }
+  on("NeuePlatine1", [this] { newBoard(); });
+  on("Platinengrsse1", [this] { boardProperties(); });
+  on("Platinekopieren1", [this] { copyBoard(); });
+  on("Platinelschen1", [this] { deleteBoard(); });
+  on("Platinenachrechts1", [this] { moveBoard(3); });
+  on("Platinenachlinks1", [this] { moveBoard(0); });
+  on("Platineeinsnachrechts1", [this] { moveBoard(2); });
+  on("Platineeinsnachlinks1", [this] { moveBoard(1); });
+  on("Platinennachladen1", [this] { importBoards(); });
+  on("Luftlinienentfernen1", [this] { removeConnections(); });
+  on("M_AutoMasse", [this] { toggleGroundPlane(); });
+  on("ZoomPlatine1", [this] { area_->zoomBoard(); });
+  on("ZoomObjekte1", [this] { area_->zoomToBox(boxOfEverything(doc_.elements())); });
+  on("ZoomMarkierung1", [this] {
+    IRect box;
+    for (const TObjekt& e : doc_.elements()) {
+      if (e.Selected) box = unite(box, boundingBox(e));
+    }
+    area_->zoomToBox(box);
+  });
+  on("Zoomvorher1", [this] { area_->zoomPrevious(); });
+  on("Neuzeichnen1", [this] { area_->invalidate(); });
+  on("Projektinfo1", [this] { projectInfo(); });
+  on("Index1", [this] { openHelp(); });
+}
+
+bool MainWindow::maySafelyDiscard() {
+  const auto question = doc_.saveQuestion();
+  if (!question) return true;
+  switch (showMessage(this, *question, lang_, true)) {
+    case QMessageBox::Yes: return save();
+    case QMessageBox::No: return true;
+    default: return false;
+  }
+}
+
+void MainWindow::newDocument() {
+  if (!maySafelyDiscard()) return;
+  doc_.newDocument();
+  documentReplaced();
+}
+
+bool MainWindow::openFile(const QString& path, bool importing) {
+  Result<OpenOutcome> opened = openLayout(doc_, path.toStdString(), importing, &recent_);
+  if (!opened) {
+    showMessage(this, opened.error(), lang_);
+    return false;
+  }
+  if (!importing) settings_.layoutFolder = QFileInfo(path).absolutePath().toStdString() + "/";
+  documentReplaced();
+  for (const Message& w : opened->warnings) showMessage(this, w, lang_);
+  if (opened->legacyTextQuestion &&
+      showMessage(this, *opened->legacyTextQuestion, lang_) == QMessageBox::Yes) {
+    showMessage(this, convertLegacyTextsOfDocument(doc_, {}), lang_);
+    area_->invalidate();
+  }
+  return true;
+}
+
+void MainWindow::openDocument() {
+  const QString path = QFileDialog::getOpenFileName(
+      this, {}, QString::fromStdString(settings_.layoutFolder), tr3("LayoutFilter"));
+  if (path.isEmpty()) return;
+  if (auto refused = checkLayoutFile(path.toStdString())) {
+    showMessage(this, *refused, lang_);
+    return;
+  }
+  if (maySafelyDiscard()) openFile(path, false);
+}
+
+void MainWindow::importBoards() {
+  const QString path = QFileDialog::getOpenFileName(
+      this, {}, QString::fromStdString(settings_.layoutFolder), tr3("LayoutFilter"));
+  if (!path.isEmpty()) openFile(path, true);
+}
+
+void MainWindow::openFromCommandLine(const QString& path) {
+  if (path.isEmpty() || !QFileInfo::exists(path)) return;
+  if (checkLayoutFile(path.toStdString())) return;
+  if (maySafelyDiscard()) openFile(path, false);
+}
+
+bool MainWindow::save() {
+  if (doc_.fileName().empty()) return saveAs();
+  if (auto failed = saveLayout(doc_, doc_.fileName(), false, &recent_)) {
+    showMessage(this, *failed, lang_);
+    return false;
+  }
+  documentReplaced();
+  return true;
+}
+
+bool MainWindow::saveAs() {
+  QString path = QFileDialog::getSaveFileName(
+      this, {}, QString::fromStdString(settings_.layoutFolder), tr3("LayoutFilter"));
+  if (path.isEmpty()) return false;
+  if (QFileInfo(path).suffix().isEmpty()) path += ".trz";
+  if (auto failed = saveLayout(doc_, path.toStdString(), false, &recent_)) {
+    showMessage(this, *failed, lang_);
+    return false;
+  }
+  settings_.layoutFolder = QFileInfo(path).absolutePath().toStdString() + "/";
+  documentReplaced();
+  return true;
+}
+
+void MainWindow::newBoard() {
+  showMessage(this, doc_.newBoardCommand(), lang_);
+  refreshBoardTabs();
+  boardSwitched();
+}
+
+void MainWindow::copyBoard() {
+  doc_.copyCurrentBoard();
+  refreshBoardTabs();
+  boardSwitched();
+}
+
+void MainWindow::deleteBoard() {
+  const Message question = doc_.deleteBoardQuestion();
+  if (question.kind != MessageKind::Question) {
+    showMessage(this, question, lang_);
+    return;
+  }
+  if (showMessage(this, question, lang_) != QMessageBox::Ok) return;
+  doc_.deleteCurrentBoard();
+  refreshBoardTabs();
+  boardSwitched();
+}
+
+void MainWindow::moveBoard(int how) {
+  const bool moved = how == 0   ? doc_.moveBoardFirst()
+                     : how == 1 ? doc_.moveBoardLeft()
+                     : how == 2 ? doc_.moveBoardRight()
+                                : doc_.moveBoardLast();
+  if (moved) refreshBoardTabs();
+}
+
+void MainWindow::boardProperties() {
+  QDialog dialog(this);
+  dialog.setWindowTitle(tr3("Platinengrsse1").remove('&'));
+  auto* form = new QFormLayout(&dialog);
+  auto* width = new QDoubleSpinBox(&dialog);
+  auto* height = new QDoubleSpinBox(&dialog);
+  for (QDoubleSpinBox* box : {width, height}) {
+    box->setRange(kMinBoardSize / 100.0, kMaxBoardSize / 100.0);
+    box->setDecimals(2);
+    box->setSuffix(QString::fromUtf8(" мм"));
+  }
+  width->setValue(doc_.working().width / 100.0);
+  height->setValue(doc_.working().height / 100.0);
+  auto* name = new QLineEdit(shown(doc_.currentBoard().name), &dialog);
+  name->setMaxLength(30);
+  auto* multilayer = new QCheckBox(&dialog);
+  multilayer->setChecked(doc_.working().multilayer);
+  form->addRow("W:", width);
+  form->addRow("H:", height);
+  form->addRow("", name);
+  form->addRow("I1/I2", multilayer);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  form->addRow(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (auto refused = doc_.setBoardSize(static_cast<int32_t>(std::lround(width->value() * 100)),
+                                       static_cast<int32_t>(std::lround(height->value() * 100))))
+    showMessage(this, *refused, lang_);
+  doc_.renameCurrentBoard(local(name->text()));
+  if (multilayer->isChecked() != bool(doc_.working().multilayer)) doc_.setMultilayer(multilayer->isChecked());
+  refreshBoardTabs();
+  boardSwitched();
+}
+
+void MainWindow::projectInfo() {
+  QDialog dialog(this);
+  dialog.setWindowTitle(tr3("ProjectInfoTitle"));
+  auto* form = new QFormLayout(&dialog);
+  const ProjectInfo& p = doc_.projectInfo();
+  auto* title = new QLineEdit(shown(p.title), &dialog);
+  auto* author = new QLineEdit(shown(p.author), &dialog);
+  auto* company = new QLineEdit(shown(p.company), &dialog);
+  for (QLineEdit* e : {title, author, company}) e->setMaxLength(100);
+  auto* comment = new QPlainTextEdit(shown(p.comment), &dialog);
+  form->addRow(tr3("ProjectTitle"), title);
+  form->addRow(tr3("ProjectAuthor"), author);
+  form->addRow(tr3("ProjectCompany"), company);
+  form->addRow(tr3("ProjectComment"), comment);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  form->addRow(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  if (dialog.exec() != QDialog::Accepted) return;
+  std::string text = local(comment->toPlainText());
+  std::string crlf;
+  for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  doc_.setProjectInfo({local(title->text()), local(author->text()), local(company->text()),
+                       crlf.substr(0, 1900)});
+}
+
+void MainWindow::removeConnections() {
+  if (!hasConnections(doc_.elements())) return;
+  const RemovedConnections r = removeRealisedConnections(doc_);
+  area_->invalidate();
+  showMessage(this, r.message, lang_);
+}
+
+void MainWindow::toggleGroundPlane() {
+  BoardSettings& s = doc_.working();
+  const int l = s.activeLayer == 1 || s.activeLayer == 2 ? 1 : 3;
+  s.groundPlane[static_cast<size_t>(l)] = !s.groundPlane[static_cast<size_t>(l)];
+  doc_.setModified();
+  refreshLayerControls();
+  area_->invalidate();
+}
+
+void MainWindow::openHelp() {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(paths_.helpFolder() + "index.html")));
+}
+
+}  // namespace trazello

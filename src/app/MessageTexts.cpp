@@ -1,0 +1,81 @@
+#include "MessageTexts.h"
+
+#include <map>
+
+namespace trazello {
+
+namespace {
+
+struct Variants {
+  const char* ru;
+  const char* fr;
+};
+
+const std::map<MessageId, Variants>& table() {
+  static const std::map<MessageId, Variants> t = {
+      {MessageId::BoardAdded,
+       {"Добавлена новая плата \"%1\".", "Une nouvelle carte nommée \"%1\" a été ajoutée."}},
+      {MessageId::DeleteBoardQuestion, {"Удалить плату \"%1\" ?", "Supprimer la carte \"%1\" ?"}},
+      {MessageId::LastBoardKept,
+       {"Проект должен содержать хотя бы одну плату.", "Un projet doit contenir au moins une carte."}},
+      {MessageId::SaveChanges, {"Сохранить изменения?", "Enregistrer les modifications ?"}},
+      {MessageId::BoardSizeOutOfRange,
+       {"Размер платы должен быть от 1 до 500 мм.", "La taille de la carte doit être comprise entre 1 et 500 mm."}},
+      {MessageId::NotATrazelloFile,
+       {"\"%1\" не является файлом Trazello.", "\"%1\" n'est pas un fichier Trazello."}},
+      {MessageId::FileNotFound, {"Файл не найден!", "Fichier introuvable !"}},
+      {MessageId::FileCannotBeWritten,
+       {"Невозможно записать файл \"%1\".", "Le fichier \"%1\" ne peut pas être écrit."}},
+      {MessageId::DamagedLayoutFile,
+       {"Файл \"%1\" повреждён и не может быть открыт:\r%2.",
+        "Le fichier \"%1\" est endommagé et ne peut pas être ouvert :\r%2."}},
+      {MessageId::FileCannotBeRead,
+       {"Невозможно прочитать файл \"%1\":\r%2.", "Le fichier \"%1\" ne peut pas être lu :\r%2."}},
+      {MessageId::LayersExchanged,
+       {"Эта плата создана старой версией программы.\r\rЭлементы медных слоёв C1 и C2 будут "
+        "переставлены\rиз-за новой структуры слоёв.",
+        "Cette carte a été créée avec une ancienne version.\r\rLes éléments des couches de cuivre "
+        "C1 et C2 seront échangés,\rà cause de la nouvelle structure des couches."}},
+      {MessageId::LegacyTextQuestion,
+       {"На плате %1 текстовых элементов со шрифтом Windows.\rЭти элементы больше не "
+        "поддерживаются.\r\rЗаменить их текстами платы?",
+        "La carte contient %1 textes en police système.\rCes éléments ne seront plus pris en "
+        "charge.\r\rLes remplacer par des textes de carte ?"}},
+      {MessageId::TextsConverted, {"Тексты преобразованы.", "Textes convertis."}},
+      {MessageId::ConnectionsRemoved,
+       {"Удалено связей (резинок): %1.\rОсталось связей (резинок): %2.",
+        "%1 connexions (élastiques) supprimées.\r%2 connexions (élastiques) restantes."}},
+      {MessageId::SaveColourChanges,
+       {"Цвета изменены.\rСохранить изменения?", "Vous avez modifié les couleurs.\rEnregistrer les modifications ?"}},
+      {MessageId::ScannedCopyNotLoaded,
+       {"Ошибка загрузки скан-копии: %1", "Erreur au chargement de la copie scannée : %1"}},
+      {MessageId::GerberFileCreated, {"Файл успешно создан.", "Fichier créé avec succès."}},
+      {MessageId::GerberFileNotCreated,
+       {"Невозможно создать файл!\r\r%1:\r%2.", "Impossible de créer le fichier !\r\r%1 :\r%2."}},
+      {MessageId::DrillFileNotWritten,
+       {"Невозможно записать файл сверловки \"%1\":\r%2.",
+        "Le fichier de perçage \"%1\" ne peut pas être écrit :\r%2."}},
+      {MessageId::TextInClipboard, {"Текст скопирован в буфер обмена", "Le texte est dans le presse-papiers"}},
+  };
+  return t;
+}
+
+std::string fill(std::string text, const std::vector<std::string>& args) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string mark = "%" + std::to_string(i + 1);
+    for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + args[i].size()))
+      text.replace(at, mark.size(), args[i]);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string messageIn(const Message& m, Language language) {
+  if (language == Language::English) return messageText(m);
+  const auto it = table().find(m.id);
+  if (it == table().end()) return {};
+  return fill(language == Language::French ? it->second.fr : it->second.ru, m.args);
+}
+
+}  // namespace trazello

@@ -1,0 +1,28 @@
+// trazello: the editor.
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include "MainWindow.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Trazello 5.0");
+  const trazello::AppPaths paths = trazello::AppPaths::locate(
+      QCoreApplication::applicationDirPath().toStdString(),
+      QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString());
+  trazello::MainWindow window(paths);
+  if (window.settings().windowMax) {
+    // Without a window manager "maximised" means nothing; fill the screen ourselves.
+    window.setGeometry(window.screen()->availableGeometry());
+    window.showMaximized();
+  } else {
+    window.show();
+  }
+  // All arguments joined with blanks name one layout, so that unquoted paths with spaces work.
+  const QStringList args = QCoreApplication::arguments().mid(1);
+  window.openFromCommandLine(args.join(' '));
+  return QApplication::exec();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "model/TObjekt.h"
+
+namespace trazello {
+
+struct HatchSegment {
+  IPoint from;
+  IPoint to;
+  friend bool operator==(const HatchSegment&, const HatchSegment&) = default;
+};
+
+// The hatch pitch of a zone: twice its outline width when the hatch follows the outline width,
+// else its own pitch; never below 10 units.
+int32_t hatchPitch(const TObjekt& zone);
+
+// The hatch lines of a closed zone with pitch s, in world units: all vertical lines (left to
+// right, each from bottom to top) before all horizontal ones. Vertices lying on a scan line
+// are moved 2 units off it first, so that no line passes through a corner.
+std::vector<HatchSegment> hatchSegments(const TObjekt& zone, int32_t s);
+
+}  // namespace trazello

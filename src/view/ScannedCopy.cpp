@@ -1,0 +1,78 @@
+#include "ScannedCopy.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "files/AtomicFile.h"
+#include "model/Geometry.h"
+#include "model/Layer.h"
+
+namespace trazello {
+
+int bmpResolution(std::span<const uint8_t> b) {
+  if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return 0;
+  const uint32_t infoSize = b[14] | (b[15] << 8) | (b[16] << 16) | (uint32_t(b[17]) << 24);
+  if (infoSize < 40) return 0;
+  const int32_t ppm =
+      static_cast<int32_t>(b[38] | (b[39] << 8) | (b[40] << 16) | (uint32_t(b[41]) << 24));
+  if (ppm <= 0) return 0;
+  return roundInt(Real(ppm) * 2.54L / 100);
+}
+
+Result<LoadedScan> loadScannedCopy(const std::string& path) {
+  const Message failure{MessageKind::Error, MessageId::ScannedCopyNotLoaded, {path}};
+  std::string why;
+  auto head = readWholeFile(path, &why, 64);
+  if (!head) return failure;
+  LoadedScan scan;
+  if (!scan.image.load(QString::fromStdString(path), "BMP") || scan.image.isNull()) return failure;
+  scan.dpi = bmpResolution(*head);
+  return scan;
+}
+
+int scanSide(int activeLayer) {
+  if (activeLayer == layer::C1 || activeLayer == layer::S1) return 0;
+  if (activeLayer == layer::C2 || activeLayer == layer::S2) return 1;
+  return -1;
+}
+
+IRect scanRect(int w, int h, int dpi, int32_t offsetX, int32_t offsetY) {
+  const Real d = std::clamp(dpi, kMinScanDpi, kMaxScanDpi);
+  const int32_t right = roundInt(w / d * 25.4L * 100);
+  const int32_t down = roundInt(h / d * 25.4L * 100);
+  const int32_t dx = offsetX * 10, dy = -offsetY * 10;
+  return {dx, -down + dy, right + dx, dy};
+}
+
+namespace {
+bool isTwoColour(const QImage& img) {
+  return img.format() == QImage::Format_Mono || img.format() == QImage::Format_MonoLSB ||
+         (img.format() == QImage::Format_Indexed8 && img.colorCount() == 2);
+}
+}  // namespace
+
+void DrawScannedCopy(RenderContext& ctx, const BoardSettings& board, const ScannedCopies& scans) {
+  const int side = scanSide(ctx.layers.activeLayer);
+  if (ctx.options.photoView || side < 0 || !board.templateShown[static_cast<size_t>(side)]) return;
+  const size_t i = static_cast<size_t>(side);
+  QImage image = scans[i];
+  if (image.isNull()) return;
+  if (isTwoColour(image)) {
+    // Bit 0 takes the scan colour and bit 1 the background, whatever the file's palette says.
+    const auto colour = static_cast<ColorRef>(board.templateColour[i]) & 0x00FFFFFFu;
+    image.setColorTable(
+        {toQColor(colour).rgb(), toQColor(ctx.scheme[SchemeSlot::Background]).rgb()});
+  }
+  const IRect r = scanRect(image.width(), image.height(), board.templateDpi[i],
+                           board.templateOffsetX[i], board.templateOffsetY[i]);
+  QPainter& p = ctx.canvas.painter();
+  const QTransform saved = p.transform();
+  const QRectF target = saved.mapRect(QRectF(QPointF(r.left, r.top), QPointF(r.right, r.bottom)));
+  p.resetTransform();
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p.drawImage(target, image);
+  p.setTransform(saved);
+  ctx.canvas.setRasterMode(ctx.canvas.rasterMode());
+}
+
+}  // namespace trazello

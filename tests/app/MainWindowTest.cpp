@@ -1,0 +1,204 @@
+// The editor window driven as a user would, on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/MainWindow.h"
+#include "files/LayoutIo.h"
+#include "model/Layer.h"
+
+namespace trazello {
+namespace {
+
+class Window : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    paths_.programFolder = dir_.path().toStdString() + "/";
+    paths_.dataFolder = paths_.programFolder;
+    std::ofstream(paths_.languageFile()) << "[Sprache]\nSprache=1\n";
+  }
+  std::unique_ptr<MainWindow> open() {
+    auto w = std::make_unique<MainWindow>(paths_);
+    w->resize(1000, 700);
+    w->show();
+    QTest::qWait(10);
+    return w;
+  }
+  // Answers the next message box with `button`, and remembers its text.
+  void answerNextBox(QMessageBox::StandardButton button) {
+    QTimer::singleShot(0, [this, button] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        lastBox_ = box->text();
+        box->button(button)->click();
+      }
+    });
+  }
+  std::string demo() const { return std::string(TRAZELLO_SOURCE_DIR) + "/examples/demo.trz"; }
+
+  QTemporaryDir dir_;
+  AppPaths paths_;
+  QString lastBox_;
+};
+
+TEST_F(Window, StartsWithDefaultsAndOpensTheDemo) {
+  auto w = open();
+  EXPECT_EQ(w->windowTitle(), "Trazello5.1ru");
+  EXPECT_EQ(w->settings().hotkeys, "ZLPSRFNTCAXMVO");
+  EXPECT_EQ(w->document().boards().size(), 1u);
+  ASSERT_TRUE(w->openFile(QString::fromStdString(demo()), false));
+  EXPECT_EQ(w->windowTitle(), QString("Trazello5.1ru - [%1]").arg(QString::fromStdString(demo())));
+  EXPECT_EQ(w->document().currentBoard().name, "Demo");
+  EXPECT_FALSE(w->document().modified());
+  EXPECT_TRUE(w->action("History1")->isVisible());
+  EXPECT_EQ(w->action("History1")->text(), "&1 demo.trz");
+}
+
+TEST_F(Window, SwitchingBoardsRestoresTheirViews) {
+  auto w = open();
+  ASSERT_TRUE(w->openFile(QString::fromStdString(demo()), false));
+  DrawingArea* area = w->drawingArea();
+  area->setZoom(1.0);
+  area->horizontalScrollBar()->setValue(300);
+  w->action("AktiverLayer1.K1")->trigger();
+  const BoardSettings before = w->document().working();
+
+  answerNextBox(QMessageBox::Ok);
+  w->action("NeuePlatine1")->trigger();
+  EXPECT_EQ(lastBox_, "A new Board named \"Board 2\" was added.");
+  auto* tabs = w->findChild<QTabBar*>();
+  ASSERT_EQ(tabs->count(), 2);
+  EXPECT_EQ(tabs->currentIndex(), 1);
+  EXPECT_DOUBLE_EQ(w->document().working().zoom, 0.1);
+
+  tabs->setCurrentIndex(0);
+  EXPECT_DOUBLE_EQ(w->document().working().zoom, 1.0);
+  EXPECT_EQ(w->document().working().scrollX, before.scrollX);
+  EXPECT_EQ(w->document().working().grid, before.grid);
+  EXPECT_EQ(area->horizontalScrollBar()->value(), before.scrollX);
+}
+
+TEST_F(Window, WheelZoomAndZoomPrevious) {
+  auto w = open();
+  DrawingArea* area = w->drawingArea();
+  const double start = w->document().working().zoom;
+  const QPoint middle = area->viewport()->rect().center();
+  QWheelEvent in(middle, area->viewport()->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton,
+                 Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(area->viewport(), &in);
+  EXPECT_DOUBLE_EQ(w->document().working().zoom, std::round(start * 1.4 * 1000) / 1000);
+  QWheelEvent out(middle, area->viewport()->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(area->viewport(), &out);
+  QApplication::sendEvent(area->viewport(), &out);
+  EXPECT_LT(w->document().working().zoom, start);
+
+  area->pushHistory();
+  const double remembered = w->document().working().zoom;
+  area->setZoom(2.0);
+  w->action("Zoomvorher1")->trigger();
+  EXPECT_DOUBLE_EQ(w->document().working().zoom, remembered);
+  w->action("Zoomvorher1")->trigger();  // nothing left: nothing happens
+  EXPECT_DOUBLE_EQ(w->document().working().zoom, remembered);
+
+  // Zooming out stops at the smallest zoom.
+  area->setZoom(0.011);
+  QApplication::sendEvent(area->viewport(), &out);
+  EXPECT_DOUBLE_EQ(w->document().working().zoom, 0.01);
+  QApplication::sendEvent(area->viewport(), &out);
+  EXPECT_DOUBLE_EQ(w->document().working().zoom, 0.01);
+}
+
+TEST_F(Window, GridAndUnitCaptions) {
+  auto w = open();
+  QToolButton* unit = nullptr;
+  QToolButton* grid = nullptr;
+  for (auto* b : w->statusBar()->findChildren<QToolButton*>()) {
+    if (b->menu())
+      grid = b;
+    else
+      unit = b;
+  }
+  ASSERT_TRUE(unit && grid);
+  EXPECT_EQ(unit->text(), QString::fromUtf8("мм"));
+  EXPECT_EQ(grid->text(), QString::fromUtf8("  1.27 мм"));
+  unit->click();
+  EXPECT_EQ(unit->text(), QString::fromUtf8("мил"));
+  EXPECT_EQ(grid->text(), QString::fromUtf8("     50 мил"));
+  grid->menu()->aboutToShow();
+  const auto entries = grid->menu()->actions();
+  ASSERT_GE(entries.size(), 7);
+  entries[0]->trigger();  // 1/320 inch
+  EXPECT_EQ(grid->text(), QString::fromUtf8("  3.125 мил"));
+  unit->click();
+  EXPECT_DOUBLE_EQ(w->document().working().grid, 7.9375);
+}
+
+TEST_F(Window, HotkeysReachToolsOnlyFromTheDrawingArea) {
+  auto w = open();
+  auto* field = new QLineEdit(w.get());
+  w->statusBar()->addWidget(field);
+  field->show();
+  field->setFocus();
+  QTest::keyClick(field, Qt::Key_L);
+  EXPECT_EQ(w->currentTool(), -1);
+  EXPECT_EQ(field->text(), "l");
+
+  w->drawingArea()->setFocus();
+  QTest::keyClick(w->drawingArea(), Qt::Key_L);
+  EXPECT_EQ(w->currentTool(), 1);
+  QTest::keyClick(w->drawingArea(), Qt::Key_Escape);
+  EXPECT_EQ(w->currentTool(), -1);
+  QTest::keyClick(w->drawingArea(), Qt::Key_F1);
+  EXPECT_EQ(w->document().working().activeLayer, layer::C1);
+  QTest::keyClick(w->drawingArea(), Qt::Key_F6);
+  EXPECT_EQ(w->document().working().visible[layer::S1], 0);
+}
+
+TEST_F(Window, ClosingAsksOnlyWhenSomethingWouldBeLost) {
+  {
+    auto w = open();
+    EXPECT_TRUE(w->close());  // nothing changed: no question
+  }
+  EXPECT_TRUE(std::filesystem::exists(paths_.settingsFile()));
+
+  auto w = open();
+  TObjekt t = newTrack(20, layer::C1);
+  t.Points = {{10, -10}, {500, -10}};
+  w->document().elements().append(t);
+  w->document().setModified();
+  answerNextBox(QMessageBox::Cancel);
+  EXPECT_FALSE(w->close());
+  EXPECT_EQ(lastBox_, "Save changes?");
+  answerNextBox(QMessageBox::No);
+  EXPECT_TRUE(w->close());
+}
+
+TEST_F(Window, SettingsWrittenAtExitAreReadAtStart) {
+  {
+    auto w = open();
+    QToolButton* unit = nullptr;
+    for (auto* b : w->statusBar()->findChildren<QToolButton*>()) {
+      if (!b->menu()) unit = b;
+    }
+    unit->click();
+    EXPECT_TRUE(w->close());
+  }
+  auto w = open();
+  EXPECT_TRUE(w->settings().mil);
+}
+
+}  // namespace
+}  // namespace trazello

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "RenderScene.h"
+#include "files/AtomicFile.h"
+#include "model/Layer.h"
+#include "view/ScannedCopy.h"
+
+namespace trazello {
+namespace {
+
+namespace fs = std::filesystem;
+
+void put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
+  for (size_t i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+// A 1-bit BMP of w x h pixels, every pixel index 0, whose palette says white for index 0 (the
+// drawing must go by the index, not by the palette).
+std::vector<uint8_t> monoBmp(int w, int h, uint32_t pixelsPerMetre) {
+  const size_t stride = static_cast<size_t>((w + 31) / 32 * 4);
+  const size_t offset = 14 + 40 + 8;
+  std::vector<uint8_t> b(offset + stride * static_cast<size_t>(h), 0);
+  b[0] = 'B';
+  b[1] = 'M';
+  put32(b, 2, static_cast<uint32_t>(b.size()));
+  put32(b, 10, offset);
+  put32(b, 14, 40);
+  put32(b, 18, static_cast<uint32_t>(w));
+  put32(b, 22, static_cast<uint32_t>(h));
+  b[26] = 1;  // planes
+  b[28] = 1;  // bits per pixel
+  put32(b, 38, pixelsPerMetre);
+  put32(b, 42, pixelsPerMetre);
+  put32(b, 46, 2);
+  put32(b, 54, 0x00FFFFFF);  // index 0: white
+  put32(b, 58, 0x00000000);  // index 1: black
+  return b;
+}
+
+class ScanFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("trazello-scan-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string write(const std::string& name, const std::vector<uint8_t>& bytes) {
+    const std::string path = (dir_ / name).string();
+    EXPECT_FALSE(writeFileAtomically(path, bytes));
+    return path;
+  }
+  fs::path dir_;
+};
+
+TEST(ScannedCopy, PlacementRectangle) {
+  EXPECT_EQ(scanRect(1200, 600, 600, 0, 0), (IRect{0, -2540, 5080, 0}));
+  EXPECT_EQ(scanRect(1200, 600, 600, 25, 0), (IRect{250, -2540, 5330, 0}));
+  EXPECT_EQ(scanRect(1200, 600, 600, 0, 10), (IRect{0, -2640, 5080, -100}));
+  EXPECT_EQ(scanRect(20, 20, 0, 0, 0), (IRect{0, -2540, 2540, 0}));  // 0 dpi counts as 20
+}
+
+TEST(ScannedCopy, SideOfTheActiveLayer) {
+  EXPECT_EQ(scanSide(layer::C1), 0);
+  EXPECT_EQ(scanSide(layer::S1), 0);
+  EXPECT_EQ(scanSide(layer::C2), 1);
+  EXPECT_EQ(scanSide(layer::S2), 1);
+  for (int l : {layer::I1, layer::I2, layer::O}) EXPECT_EQ(scanSide(l), -1);
+}
+
+TEST_F(ScanFiles, LoadReadsTheResolution) {
+  Result<LoadedScan> scan = loadScannedCopy(write("a.bmp", monoBmp(1200, 600, 23622)));
+  ASSERT_TRUE(scan.ok());
+  EXPECT_EQ(scan->dpi, 600);
+  EXPECT_EQ(scan->image.size(), QSize(1200, 600));
+  Result<LoadedScan> none = loadScannedCopy(write("b.bmp", monoBmp(8, 8, 0)));
+  ASSERT_TRUE(none.ok());
+  EXPECT_EQ(none->dpi, 0);
+}
+
+TEST_F(ScanFiles, MissingAndBrokenFilesAreReported) {
+  const std::string missing = (dir_ / "missing.bmp").string();
+  Result<LoadedScan> a = loadScannedCopy(missing);
+  ASSERT_FALSE(a.ok());
+  EXPECT_EQ(messageText(a.error()), "Error loading scanned-copy-bitmap: " + missing);
+  std::vector<uint8_t> broken = monoBmp(8, 8, 0);
+  broken.resize(40);
+  EXPECT_FALSE(loadScannedCopy(write("broken.bmp", broken)).ok());
+  EXPECT_FALSE(loadScannedCopy(write("text.bmp", {'h', 'e', 'l', 'l', 'o'})).ok());
+}
+
+TEST_F(ScanFiles, TwoColourScanIsDrawnInTheSideColourOnlyForItsSide) {
+  Result<LoadedScan> scan = loadScannedCopy(write("s.bmp", monoBmp(20, 20, 0)));
+  ASSERT_TRUE(scan.ok());
+  ScannedCopies scans{scan->image, QImage()};
+  testing::RenderScene s;
+  s.board.templateShown = {1, 1};
+  s.board.templateDpi = {254, 254};  // 20 pixels = 200 units
+  s.board.templateColour = {0x0000FF00, 0x0000FF00};
+  s.board.activeLayer = layer::C1;
+  auto draw = [&] { return renderBoard(s.board, s.elements, s.scheme, s.options, s.zoom, &scans); };
+  QImage img = draw();
+  EXPECT_EQ(testing::pixel(img, 100, -100), testing::col(0, 255, 0));
+  EXPECT_EQ(testing::pixel(img, 250, -100), testing::col(0, 0, 0));
+  for (uint8_t l : {layer::I1, layer::C2}) {
+    s.board.activeLayer = l;
+    img = draw();
+    EXPECT_EQ(testing::pixel(img, 100, -100), testing::col(0, 0, 0)) << int(l);
+  }
+}
+
+}  // namespace
+}  // namespace trazello
