@@ -13,33 +13,19 @@
 #include "files/LayoutFormat.h"
 #include "files/LayoutIo.h"
 #include "fixtures/Bytes.h"
+#include "fixtures/CliRunner.h"
 
 namespace trazello {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using testing::CliRun;
 
 CliRun run(const std::string& args) {
-  const fs::path errFile = fs::temp_directory_path() / ("trazello-cli-err-" + std::to_string(::getpid()));
-  const std::string command = std::string(TRAZELLO_CLI) + " " + args + " 2>" + errFile.string();
-  CliRun r;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return r;
-  std::array<char, 4096> buf{};
-  size_t n = 0;
-  while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
-  const int raw = ::pclose(pipe);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::ifstream in(errFile);
-  r.err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  fs::remove(errFile);
-  return r;
+  const fs::path errFile =
+      fs::temp_directory_path() / ("trazello-cli-err-" + std::to_string(::getpid()));
+  return testing::runCli(TRAZELLO_CLI, args, errFile.string());
 }
 
 std::string sourcePath(const std::string& relative) {

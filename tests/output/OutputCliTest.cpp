@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "files/AtomicFile.h"
+#include "fixtures/CliRunner.h"
 #include "files/LayoutIo.h"
 #include "output/ExcellonFile.h"
 #include "output/GerberExport.h"
@@ -18,11 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using testing::CliRun;
 
 class OutputCli : public ::testing::Test {
  protected:
@@ -36,19 +33,7 @@ class OutputCli : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir_); }
 
   CliRun run(const std::string& args) const {
-    const fs::path errFile = dir_ / "stderr";
-    const std::string command = std::string(TRAZELLO_CLI) + " " + args + " 2>" + errFile.string();
-    CliRun r;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return r;
-    std::array<char, 4096> buf{};
-    size_t n = 0;
-    while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
-    const int raw = ::pclose(pipe);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream in(errFile);
-    r.err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return r;
+    return testing::runCli(TRAZELLO_CLI, args, (dir_ / "stderr").string());
   }
 
   std::string contents(const std::string& name) const {
