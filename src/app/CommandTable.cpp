@@ -75,7 +75,7 @@ const std::vector<MenuDefinition>& mainMenu() {
         {"Eigenschaften2"},
         {"DRCCheck1"},
         {"Makrofenster1"},
-        {"Vorlage1"},
+        {"Vorlage1", 0, true},
         {"M_AutoMasse", 0, true},
         {""},
         {"ZoomPlatine1", 0, true},

@@ -1,5 +1,8 @@
 #include "DrawingArea.h"
 
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -14,6 +17,8 @@ namespace trazello {
 
 namespace {
 constexpr double kZoomStep = 1.4;
+constexpr int kAutoscrollMargin = 8;
+constexpr double kMarkerRadius = 6;
 }
 
 DrawingArea::DrawingArea(Document& doc, const SchemeStore& schemes, const RenderOptions& options,
@@ -60,10 +65,74 @@ void DrawingArea::invalidate() {
   viewport()->update();
 }
 
-Point DrawingArea::worldAt(QPointF p) const {
+Point DrawingArea::worldAt(QPointF p, bool snap) const {
   const BoardSettings& s = doc_.working();
-  return ScreenToWorld(QPointF(p.x() + s.scrollX, p.y() + s.scrollY), s.zoom, false, s.grid,
+  return ScreenToWorld(QPointF(p.x() + s.scrollX, p.y() + s.scrollY), s.zoom, snap, s.grid,
                        {s.originX, s.originY});
+}
+
+void DrawingArea::setPaintingSuspended(bool on) {
+  suspended_ = on;
+  if (!on) viewport()->update();
+  emit viewChanged();
+}
+
+bool DrawingArea::autoscroll(QPoint at) {
+  bool scrolled = false;
+  auto step = [&](QScrollBar* bar, int pos, int length) {
+    if (pos >= length - kAutoscrollMargin && bar->value() < bar->maximum()) {
+      bar->setValue(bar->value() + bar->singleStep());
+      scrolled = true;
+    } else if (pos < kAutoscrollMargin && bar->value() > 0) {
+      bar->setValue(bar->value() - bar->singleStep());
+      scrolled = true;
+    }
+  };
+  step(horizontalScrollBar(), at.x(), viewport()->width());
+  step(verticalScrollBar(), at.y(), viewport()->height());
+  // Setting the pointer where it is makes the platform send a new move event, so that a tool
+  // holding a button keeps scrolling without the user moving the mouse.
+  if (scrolled) QCursor::setPos(QCursor::pos());
+  return scrolled;
+}
+
+QPointF DrawingArea::originPixel() const {
+  const BoardSettings& s = doc_.working();
+  const IPoint o = tentativeOrigin_.value_or(IPoint{s.originX, s.originY});
+  return {o.x / 1000.0 * s.zoom - s.scrollX, -o.y / 1000.0 * s.zoom - s.scrollY};
+}
+
+IPoint DrawingArea::clampedOrigin(Point world) const {
+  // Kept on the board: an origin outside it could not be seen, dragged or clicked again.
+  const BoardSettings& s = doc_.working();
+  const double x = std::clamp(double(world.x), 0.0, double(s.width));
+  const double y = std::clamp(double(world.y), -double(s.height), 0.0);
+  return {static_cast<int32_t>(std::lround(x * 1000)), static_cast<int32_t>(std::lround(y * 1000))};
+}
+
+bool DrawingArea::setOriginAt(Point world, bool exact) {
+  BoardSettings& s = doc_.working();
+  if (!exact && s.grid > 0) {
+    world.x = static_cast<float>(std::round(world.x / s.grid) * s.grid);
+    world.y = static_cast<float>(std::round(world.y / s.grid) * s.grid);
+  }
+  const IPoint o = clampedOrigin(world);
+  if (o.x == s.originX && o.y == s.originY) return false;
+  s.originX = o.x;
+  s.originY = o.y;
+  doc_.setModified();
+  invalidate();  // the grid is anchored at the origin
+  emit originChanged();
+  return true;
+}
+
+void DrawingArea::resetOrigin() {
+  BoardSettings& s = doc_.working();
+  if (s.originX != 0 || s.originY != 0) doc_.setModified();
+  s.originX = 0;
+  s.originY = 0;
+  invalidate();
+  emit originChanged();
 }
 
 Point DrawingArea::viewCentre() const {
@@ -111,10 +180,11 @@ void DrawingArea::zoomToBox(const IRect& box) {
   const double w = double(box.right) - box.left, h = double(box.bottom) - box.top;
   if (w < 50 || h < 50) return;
   pushHistory();
+  suspended_ = true;
   setZoom(std::min(std::abs((width() - 20) / w), std::abs((height() - 20) / h)));
   centreOn({static_cast<float>((box.left + box.right) / 2.0), static_cast<float>((box.top + box.bottom) / 2.0)});
   invalidate();
-  emit viewChanged();
+  setPaintingSuspended(false);
 }
 
 void DrawingArea::zoomPrevious() {
@@ -135,6 +205,7 @@ void DrawingArea::resizeEvent(QResizeEvent* e) {
   QAbstractScrollArea::resizeEvent(e);
   updateScrollBars();
   invalidate();
+  emit viewChanged();
 }
 
 void DrawingArea::scrollContentsBy(int, int) {
@@ -145,6 +216,7 @@ void DrawingArea::scrollContentsBy(int, int) {
 }
 
 void DrawingArea::paintEvent(QPaintEvent*) {
+  if (suspended_) return;
   const QSize size = viewport()->size();
   if (!cacheValid_ || cache_.size() != size) {
     cache_ = QImage(size, QImage::Format_RGB32);
@@ -158,7 +230,7 @@ void DrawingArea::paintEvent(QPaintEvent*) {
     mapping.boardWidth = s.width;
     Canvas canvas(p, mapping, size);
     RenderContext ctx{canvas, schemes_.active(), options_, layerState(s), &doc_.elements()};
-    PaintView(ctx, ViewScene{s, doc_.elements()});
+    PaintView(ctx, ViewScene{s, doc_.elements(), scans_});
     cacheValid_ = true;
     ++renders_;
   }
@@ -169,6 +241,55 @@ void DrawingArea::paintEvent(QPaintEvent*) {
     painter.drawLine(0, crosshair_->y(), size.width(), crosshair_->y());
     painter.drawLine(crosshair_->x(), 0, crosshair_->x(), size.height());
   }
+  paintOriginMarker(painter);
+}
+
+void DrawingArea::paintOriginMarker(QPainter& painter) const {
+  if (options_.photoView) return;
+  const QPointF o = originPixel();
+  const double r = kMarkerRadius;
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::white, 1.5));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawEllipse(o, r, r);
+  painter.drawLine(QPointF(o.x() - r - 3, o.y()), QPointF(o.x() + r + 3, o.y()));
+  painter.drawLine(QPointF(o.x(), o.y() - r - 3), QPointF(o.x(), o.y() + r + 3));
+}
+
+void DrawingArea::mousePressEvent(QMouseEvent* e) {
+  const QPointF d = e->position() - originPixel();
+  if (e->button() == Qt::LeftButton && !options_.photoView &&
+      std::hypot(d.x(), d.y()) <= kMarkerRadius + 2) {
+    const BoardSettings& s = doc_.working();
+    tentativeOrigin_ = IPoint{s.originX, s.originY};
+    viewport()->setCursor(Qt::BlankCursor);
+    e->accept();
+    return;
+  }
+  QAbstractScrollArea::mousePressEvent(e);
+}
+
+void DrawingArea::mouseReleaseEvent(QMouseEvent* e) {
+  if (tentativeOrigin_ && e->button() == Qt::LeftButton) {
+    const IPoint o = *tentativeOrigin_;
+    tentativeOrigin_.reset();
+    viewport()->unsetCursor();
+    BoardSettings& s = doc_.working();
+    if (o.x != s.originX || o.y != s.originY) {
+      s.originX = o.x;
+      s.originY = o.y;
+      doc_.setModified();
+    }
+    invalidate();
+    emit originChanged();
+    return;
+  }
+  QAbstractScrollArea::mouseReleaseEvent(e);
+}
+
+void DrawingArea::contextMenuEvent(QContextMenuEvent* e) {
+  contextPos_ = e->pos();
+  if (contextMenu_) contextMenu_->exec(e->globalPos());
 }
 
 void DrawingArea::wheelEvent(QWheelEvent* e) {
@@ -189,6 +310,16 @@ void DrawingArea::wheelEvent(QWheelEvent* e) {
 
 void DrawingArea::mouseMoveEvent(QMouseEvent* e) {
   const QPoint at = e->position().toPoint();
+  pointer_ = at;
+  if (tentativeOrigin_) {
+    autoscroll(at);
+    const Point world = worldAt(e->position(), !(e->modifiers() & Qt::ControlModifier));
+    tentativeOrigin_ = clampedOrigin(world);
+    viewport()->update();
+    emit originChanged();
+    emit pointerMoved(world);
+    return;
+  }
   if (crosshairEnabled_) {
     crosshair_ = at;
     viewport()->update();  // the overlay only: the cached board stays
@@ -198,6 +329,7 @@ void DrawingArea::mouseMoveEvent(QMouseEvent* e) {
 
 void DrawingArea::leaveEvent(QEvent* e) {
   crosshair_.reset();
+  pointer_.reset();
   viewport()->update();
   QAbstractScrollArea::leaveEvent(e);
 }

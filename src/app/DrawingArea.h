@@ -4,8 +4,12 @@
 #include <QImage>
 #include <optional>
 
+class QMenu;
+class QPainter;
+
 #include "model/Document.h"
 #include "view/RenderOptions.h"
+#include "view/ScannedCopy.h"
 #include "view/SchemeStore.h"
 
 namespace trazello {
@@ -39,23 +43,52 @@ class DrawingArea : public QAbstractScrollArea {
   void setCrosshairEnabled(bool on) { crosshairEnabled_ = on; }
   // Number of times the board was rendered (the cache at work).
   int renderCount() const { return renders_; }
+  void setScans(const ScannedCopies* scans) { scans_ = scans; }
+
+  // While suspended the drawing area and the rulers skip their paint events, so that a change
+  // made in several steps is shown once; resuming repaints.
+  void setPaintingSuspended(bool on);
+  bool paintingSuspended() const { return suspended_; }
+
+  // Scrolls one increment towards an edge when the pointer (viewport pixels) is within 8 pixels
+  // of it and the board goes on beyond that edge. Returns whether it scrolled.
+  bool autoscroll(QPoint viewportPixel);
+
+  // The world point under a viewport pixel, optionally snapped to the grid at the user origin.
+  Point worldAt(QPointF viewportPixel, bool snap = false) const;
+  // Where the user origin lies in viewport pixels (the tentative one while it is dragged).
+  QPointF originPixel() const;
+  // Sets the origin to a world point rounded to whole grid steps (exact with `exact`), kept on
+  // the board. Returns whether it changed.
+  bool setOriginAt(Point world, bool exact);
+  void resetOrigin();
+  // The pointer position in viewport pixels when it is over the area.
+  std::optional<QPoint> pointerPosition() const { return pointer_; }
+  // The menu shown on a right click; its "Set to click-position" uses contextPosition().
+  void setContextMenu(QMenu* menu) { contextMenu_ = menu; }
+  QPoint contextPosition() const { return contextPos_; }
 
  signals:
   void pointerMoved(Point world);
   void viewChanged();
+  void originChanged();
 
  protected:
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void scrollContentsBy(int dx, int dy) override;
   void wheelEvent(QWheelEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
   void leaveEvent(QEvent* e) override;
 
  private:
   void updateScrollBars();
   void storeScroll();
-  Point worldAt(QPointF viewportPixel) const;
+  IPoint clampedOrigin(Point world) const;
+  void paintOriginMarker(QPainter& painter) const;
 
   Document& doc_;
   const SchemeStore& schemes_;
@@ -66,6 +99,12 @@ class DrawingArea : public QAbstractScrollArea {
   bool crosshairEnabled_ = true;
   std::optional<QPoint> crosshair_;
   int renders_ = 0;
+  const ScannedCopies* scans_ = nullptr;
+  bool suspended_ = false;
+  std::optional<QPoint> pointer_;
+  std::optional<IPoint> tentativeOrigin_;  // thousandths of a unit, while the marker is dragged
+  QMenu* contextMenu_ = nullptr;
+  QPoint contextPos_;
 };
 
 }  // namespace trazello

@@ -8,10 +8,16 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "BoardMapWidget.h"
 #include "CommandTable.h"
+#include "GridMenu.h"
+#include "RulerWidget.h"
+#include "SizeBar.h"
+#include "UndoController.h"
 #include "model/Layer.h"
 #include "view/GridCaptions.h"
 #include "view/LayerControl.h"
@@ -34,21 +40,15 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   schemes_.load(settings_.colourScheme);
 
   area_ = new DrawingArea(doc_, schemes_, options_, this);
-  tabs_ = new QTabBar(this);
-  tabs_->setShape(QTabBar::RoundedSouth);
-  auto* centre = new QWidget(this);
-  auto* layout = new QVBoxLayout(centre);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(area_, 1);
-  layout->addWidget(tabs_);
-  setCentralWidget(centre);
+  area_->setScans(&scans_);
+  setCentralWidget(buildViewport());
 
   buildMenus();
   connectCommands();
   buildLayerBar();
   buildStatusLine();
   applySettings();
+  buildEditBars();
 
   connect(tabs_, &QTabBar::currentChanged, this, [this](int i) {
     if (syncingTabs_ || i < 0) return;
@@ -56,6 +56,9 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
     boardSwitched();
   });
   connect(area_, &DrawingArea::pointerMoved, this, &MainWindow::showCoordinates);
+  connect(area_, &DrawingArea::viewChanged, this, &MainWindow::refreshView);
+  connect(area_, &DrawingArea::originChanged, this, &MainWindow::refreshView);
+  buildAreaMenu();
   area_->installEventFilter(this);
   area_->viewport()->installEventFilter(this);
   refreshBoardTabs();
@@ -89,6 +92,7 @@ QMenu* MainWindow::buildMenu(const QString& name) {
       QAction* a = menu->addAction(tr3(c.name));
       a->setObjectName(entry);
       a->setEnabled(c.available);
+      a->setStatusTip(tr3(c.name).remove('&'));
       if (c.ctrlKey) a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(c.ctrlKey)));
       actions_[entry] = a;
     }
@@ -135,6 +139,12 @@ void MainWindow::buildLayerBar() {
     activeButtons_[l] = active;
     bar->addSeparator();
   }
+  QAction* info = bar->addAction("?");
+  info->setObjectName("SB_LayerInfo");
+  info->setToolTip(tr3("SB_LayerInfo"));
+  info->setStatusTip(tr3("SB_LayerInfo"));
+  connect(info, &QAction::triggered, this, &MainWindow::showLayerInfo);
+  actions_["SB_LayerInfo"] = info;
 }
 
 void MainWindow::buildStatusLine() {
@@ -146,38 +156,20 @@ void MainWindow::buildStatusLine() {
   connect(unitButton_, &QToolButton::clicked, this, &MainWindow::toggleUnit);
   gridButton_ = new QToolButton(this);
   gridButton_->setPopupMode(QToolButton::InstantPopup);
-  auto* gridMenu = new QMenu(gridButton_);
-  connect(gridMenu, &QMenu::aboutToShow, this, [this, gridMenu] {
-    gridMenu->clear();
-    const LengthUnit unit = settings_.mil ? LengthUnit::Mil : LengthUnit::Millimetre;
-    for (const FixedGridStep& step : fixedGridSteps()) {
-      QAction* a = gridMenu->addAction(QString::fromStdString(fixedGridCaption(step, unit)));
-      a->setCheckable(true);
-      a->setChecked(std::lround(doc_.working().grid * 10000) == step.tag);
-      connect(a, &QAction::triggered, this, [this, step] { setGrid(fixedGridValue(step.tag)); });
-    }
-    gridMenu->addSeparator();
-    for (int tag : settings_.gridSteps) {
-      QAction* a = gridMenu->addAction(QString::fromStdString(userGridCaption(tag, unit)));
-      connect(a, &QAction::triggered, this, [this, tag] { setGrid(userGridValue(tag)); });
-    }
-    gridMenu->addSeparator();
-    QAction* show = gridMenu->addAction(tr3("Rastersichtbar1"));
-    show->setCheckable(true);
-    show->setChecked(settings_.gridVisible);
-    connect(show, &QAction::triggered, this, [this](bool on) {
-      settings_.gridVisible = on;
-      options_.showGrid = on;
-      area_->invalidate();
-    });
-  });
-  gridButton_->setMenu(gridMenu);
+  gridMenu_ = new GridMenu(settings_, lang_, [this] { return doc_.working().grid; }, gridButton_);
+  connect(gridMenu_, &GridMenu::gridChosen, this, &MainWindow::setGrid);
+  connect(gridMenu_, &GridMenu::gridOptionsChanged, this, &MainWindow::applyGridOptions);
+  gridButton_->setMenu(gridMenu_);
   statusBar()->addWidget(new QLabel(" X:", this));
   statusBar()->addWidget(xLabel_);
   statusBar()->addWidget(new QLabel(" Y:", this));
   statusBar()->addWidget(yLabel_);
   statusBar()->addWidget(unitButton_);
   statusBar()->addWidget(gridButton_);
+  buildScanButtons();
+  hintLabel_ = new QLabel(this);
+  hintLabel_->setObjectName("L_Hilfetext");
+  statusBar()->addWidget(hintLabel_, 1);
 }
 
 void MainWindow::applySettings() {
@@ -189,11 +181,51 @@ void MainWindow::applySettings() {
   options_.darkerGroundPlane = settings_.darkGroundPlane;
   options_.showVirtualNodes = settings_.virtualNodes;
   area_->setCrosshairEnabled(settings_.crosshair);
+  mapPanel_->setVisible(settings_.boardMap);
   unitButton_->setText(settings_.mil ? QString::fromUtf8("мил") : QString::fromUtf8("мм"));
   refreshHistoryMenu();
 }
 
+void MainWindow::buildEditBars() {
+  undo_.setDepth(settings_.undo + 1);
+  undoController_ = new UndoController(doc_, undo_, this);
+  undoController_->addUndoAction(action("Undo"));
+  undoController_->addRedoAction(action("Redo"));
+  auto* editBar = addToolBar("Edit");
+  editBar->setObjectName("EditBar");
+  QAction* tbUndo = editBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr3("Undo"));
+  tbUndo->setObjectName("TB_Undo");
+  undoController_->addUndoAction(tbUndo);
+  QAction* tbRedo = editBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr3("Redo"));
+  tbRedo->setObjectName("TB_Redo");
+  undoController_->addRedoAction(tbRedo);
+  // No drawing tool exists yet, so no track or zone can be half drawn.
+  undoController_->setPolylineInProgress([] { return false; });
+  connect(undoController_, &UndoController::restored, this, [this] {
+    area_->invalidate();
+    refreshEditState();
+  });
+  sizeBar_ = new SizeBar(doc_, undo_, settings_, lang_, this);
+  auto* sizes = addToolBar("Sizes");
+  sizes->setObjectName("SizeBar");
+  sizes->addWidget(sizeBar_);
+  sizeBar_->setMil(settings_.mil);
+  connect(sizeBar_, &SizeBar::elementsChanged, this, [this] {
+    area_->invalidate();
+    refreshEditState();
+  });
+}
+
+void MainWindow::refreshEditState() {
+  if (!undoController_) return;
+  undoController_->refresh();
+  sizeBar_->setLayerState(layerState(doc_.working()));
+  const int a = doc_.working().activeLayer;
+  sizeBar_->refresh(a >= 1 && a <= 7 && doc_.working().groundPlane[static_cast<size_t>(a)]);
+}
+
 void MainWindow::storeSettings() {
+  if (sizeBar_) sizeBar_->storeTo(settings_);
   settings_.windowMax = isMaximized();
   const QRect g = normalGeometry();
   settings_.windowX = g.x();
@@ -237,6 +269,7 @@ void MainWindow::refreshLayerControls() {
       activeActions_[l]->setChecked(s.activeLayer == l);
     }
   }
+  refreshScanButtons();
   const int a = s.activeLayer;
   actions_["M_AutoMasse"]->setChecked(a >= 1 && a <= 7 && s.groundPlane[static_cast<size_t>(a)]);
 }
@@ -247,10 +280,13 @@ void MainWindow::refreshGridCaption() {
 }
 
 void MainWindow::boardSwitched() {
+  reloadScans();
   area_->boardChanged();
+  map_->invalidate();
   refreshLayerControls();
   refreshGridCaption();
   actions_["Luftlinienentfernen1"]->setEnabled(true);
+  refreshEditState();
 }
 
 void MainWindow::documentReplaced() {
@@ -270,12 +306,15 @@ void MainWindow::showCoordinates(Point world) {
   };
   xLabel_->setText(text(x));
   yLabel_->setText(text(y));
+  refreshMarkers();
 }
 
 void MainWindow::toggleUnit() {
   settings_.mil = !settings_.mil;
+  if (sizeBar_) sizeBar_->setMil(settings_.mil);
   unitButton_->setText(settings_.mil ? QString::fromUtf8("мил") : QString::fromUtf8("мм"));
   refreshGridCaption();
+  refreshView();
 }
 
 void MainWindow::setGrid(double step) {
@@ -297,6 +336,10 @@ void MainWindow::toggleLayer(uint8_t layerCode) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::Leave && watched == area_->viewport()) {
+    hRuler_->setMarker(std::nullopt);
+    vRuler_->setMarker(std::nullopt);
+  }
   if (e->type() == QEvent::KeyPress && (watched == area_ || watched == area_->viewport())) {
     if (handleKey(static_cast<QKeyEvent*>(e))) return true;
   }
@@ -312,6 +355,10 @@ bool MainWindow::handleKey(QKeyEvent* e) {
   }
   if (key >= Qt::Key_F5 && key <= Qt::Key_F8) {
     toggleLayer(static_cast<uint8_t>(key - Qt::Key_F5 + 1));
+    return true;
+  }
+  if (key == Qt::Key_0) {
+    setOriginAtPointer(e->modifiers() & Qt::ControlModifier);
     return true;
   }
   if (e->modifiers() & Qt::ControlModifier) return false;  // menu shortcuts take these

@@ -5,11 +5,15 @@
 #include <QMap>
 #include <QTabBar>
 #include <QToolButton>
+#include <array>
+#include <optional>
 
 #include "AppPaths.h"
 #include "AppSettings.h"
 #include "Captions.h"
 #include "DrawingArea.h"
+#include "edit/UndoHistory.h"
+#include "view/ScannedCopy.h"
 #include "files/RecentFiles.h"
 #include "model/Document.h"
 #include "view/RenderOptions.h"
@@ -17,8 +21,15 @@
 
 class QAction;
 class QMenu;
+class QPushButton;
 
 namespace trazello {
+
+class BoardMapWidget;
+class SizeBar;
+class UndoController;
+class GridMenu;
+class RulerWidget;
 
 // The editor's one window: menus, board tabs, the drawing area, layer buttons and the status
 // line. It owns the document and the settings for the whole run.
@@ -35,6 +46,16 @@ class MainWindow : public QMainWindow {
   QAction* action(const QString& component) const { return actions_.value(component); }
   // The tool selected by a hotkey (position in the hotkey string); 0 is the edit tool.
   int currentTool() const { return tool_; }
+  RulerWidget* horizontalRuler() const { return hRuler_; }
+  RulerWidget* verticalRuler() const { return vRuler_; }
+  BoardMapWidget* boardMap() const { return map_; }
+  GridMenu* gridMenu() const { return gridMenu_; }
+  QLabel* hintLabel() const { return hintLabel_; }
+  QPushButton* hideScanButton() const { return hideScanButton_; }
+  QPushButton* scanOnlyButton() const { return scanOnlyButton_; }
+  ScannedCopies& scans() { return scans_; }
+  // The displayed coordinates of the last pointer position, as the status line shows them.
+  QString coordinateText() const;
 
   // A layout named on the command line: opened when it exists and is a layout file.
   void openFromCommandLine(const QString& path);
@@ -50,6 +71,7 @@ class MainWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
+  bool event(QEvent* e) override;
 
  private:
   void buildMenus();
@@ -57,7 +79,21 @@ class MainWindow : public QMainWindow {
   void connectCommands();
   void buildLayerBar();
   void buildStatusLine();
+  QWidget* buildViewport();
+  void buildAreaMenu();
+  void buildScanButtons();
+  void refreshView();
+  void refreshMarkers();
+  void refreshScanButtons();
+  void reloadScans();
+  void setOriginAtPointer(bool exact);
+  void showLayerInfo();
+  void showScannedCopy();
+  void applyGridOptions();
   void applySettings();
+  void buildEditBars();
+  // After any command: the undo buttons and the size fields follow the board.
+  void refreshEditState();
   void storeSettings();
   void refreshBoardTabs();
   void refreshHistoryMenu();
@@ -96,6 +132,9 @@ class MainWindow : public QMainWindow {
   SchemeStore schemes_;
   RenderOptions options_;
   DrawingArea* area_ = nullptr;
+  UndoHistory undo_;
+  UndoController* undoController_ = nullptr;
+  SizeBar* sizeBar_ = nullptr;
   QTabBar* tabs_ = nullptr;
   QMap<QString, QAction*> actions_;
   QMap<QString, QMenu*> menus_;
@@ -104,6 +143,19 @@ class MainWindow : public QMainWindow {
   QLabel* yLabel_ = nullptr;
   QToolButton* unitButton_ = nullptr;
   QToolButton* gridButton_ = nullptr;
+  GridMenu* gridMenu_ = nullptr;
+  RulerWidget* hRuler_ = nullptr;
+  RulerWidget* vRuler_ = nullptr;
+  BoardMapWidget* map_ = nullptr;
+  QWidget* mapPanel_ = nullptr;
+  QMenu* areaMenu_ = nullptr;
+  QLabel* hintLabel_ = nullptr;
+  QPushButton* hideScanButton_ = nullptr;
+  QPushButton* scanOnlyButton_ = nullptr;
+  ScannedCopies scans_;
+  std::string lastScan_;                  // the last scanned-copy file that loaded
+  std::array<std::string, 2> scanFiles_;  // the files the images in scans_ came from
+  std::optional<std::array<uint8_t, 2>> hiddenScans_;  // the show flags while "hide" is held
   int tool_ = -1;
   bool syncingTabs_ = false;
 };

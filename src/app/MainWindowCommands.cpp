@@ -11,8 +11,11 @@
 #include <QPlainTextEdit>
 #include <QUrl>
 
+#include "BoardMapWidget.h"
+#include "ContextHelp.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "UndoController.h"
 #include "checks/Connections.h"
 #include "files/LayoutIo.h"
 #include "files/TextEncoding.h"
@@ -67,7 +70,11 @@ void MainWindow::connectCommands() {
     area_->zoomToBox(box);
   });
   on("Zoomvorher1", [this] { area_->zoomPrevious(); });
-  on("Neuzeichnen1", [this] { area_->invalidate(); });
+  on("Neuzeichnen1", [this] {
+    area_->invalidate();
+    map_->invalidate();
+  });
+  on("Vorlage1", [this] { showScannedCopy(); });
   on("Projektinfo1", [this] { projectInfo(); });
   on("Index1", [this] { openHelp(); });
 }
@@ -247,7 +254,9 @@ void MainWindow::projectInfo() {
 
 void MainWindow::removeConnections() {
   if (!hasConnections(doc_.elements())) return;
+  undoController_->recordStep();
   const RemovedConnections r = removeRealisedConnections(doc_);
+  refreshEditState();
   area_->invalidate();
   showMessage(this, r.message, lang_);
 }
@@ -261,8 +270,6 @@ void MainWindow::toggleGroundPlane() {
   area_->invalidate();
 }
 
-void MainWindow::openHelp() {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(paths_.helpFolder() + "index.html")));
-}
+void MainWindow::openHelp() { openContextHelp(paths_, kHelpIndex); }
 
 }  // namespace trazello

@@ -18,6 +18,7 @@
 #include "app/MainWindow.h"
 #include "files/LayoutIo.h"
 #include "model/Layer.h"
+#include "model/TObjekt.h"
 
 namespace trazello {
 namespace {
@@ -184,6 +185,49 @@ TEST_F(Window, ClosingAsksOnlyWhenSomethingWouldBeLost) {
   EXPECT_EQ(lastBox_, "Save changes?");
   answerNextBox(QMessageBox::No);
   EXPECT_TRUE(w->close());
+}
+
+TEST_F(Window, RemovingConnectionsCanBeUndoneAndRedone) {
+  auto w = open();
+  ElementList& list = w->document().elements();
+  const ElementId a = list.append(newPad({100, -100}, layer::C1, padshape::Round, 50, 20)).Id;
+  const ElementId b = list.append(newPad({600, -100}, layer::C1, padshape::Round, 50, 20)).Id;
+  list.edit(0).Links = {b};
+  list.edit(1).Links = {a};
+  TObjekt t = newTrack(25, layer::C1);
+  t.Points = {{100, -100}, {600, -100}};
+  list.append(t);
+  EXPECT_FALSE(w->action("Undo")->isEnabled());
+
+  answerNextBox(QMessageBox::Ok);
+  w->action("Luftlinienentfernen1")->trigger();
+  EXPECT_EQ(lastBox_, "1 connections (rubberbands) removed.\n0 connections (rubberbands) remaining.");
+  EXPECT_TRUE(w->document().elements()[0].Links.empty());
+  ASSERT_TRUE(w->action("Undo")->isEnabled());
+  EXPECT_FALSE(w->action("Redo")->isEnabled());
+
+  w->action("Undo")->trigger();
+  EXPECT_EQ(w->document().elements()[0].Links, std::vector<ElementId>{b});
+  EXPECT_EQ(w->document().elements()[1].Links, std::vector<ElementId>{a});
+  EXPECT_TRUE(w->action("Redo")->isEnabled());
+  w->action("Redo")->trigger();
+  EXPECT_TRUE(w->document().elements()[1].Links.empty());
+}
+
+TEST_F(Window, PointerMovesDoNotRepaintTheBoard) {
+  auto w = open();
+  DrawingArea* area = w->drawingArea();
+  QTest::qWait(50);  // let the window settle: layout and resizes repaint the board
+  area->viewport()->repaint();
+  const int before = area->renderCount();
+  for (int x = 10; x < 200; x += 20) {
+    QTest::mouseMove(area->viewport(), QPoint(x, 50));
+    area->viewport()->repaint();
+  }
+  EXPECT_EQ(area->renderCount(), before);  // the crosshair is an overlay
+  area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->value() + 40);
+  area->viewport()->repaint();
+  EXPECT_GT(area->renderCount(), before);
 }
 
 TEST_F(Window, SettingsWrittenAtExitAreReadAtStart) {
