@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "WindowFixture.h"
 #include "app/MainWindow.h"
 #include "files/LayoutIo.h"
 #include "model/Layer.h"
@@ -23,35 +24,9 @@
 namespace trazello {
 namespace {
 
-class Window : public ::testing::Test {
+class Window : public testing::WindowFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    paths_.programFolder = dir_.path().toStdString() + "/";
-    paths_.dataFolder = paths_.programFolder;
-    std::ofstream(paths_.languageFile()) << "[Sprache]\nSprache=1\n";
-  }
-  std::unique_ptr<MainWindow> open() {
-    auto w = std::make_unique<MainWindow>(paths_);
-    w->resize(1000, 700);
-    w->show();
-    QTest::qWait(10);
-    return w;
-  }
-  // Answers the next message box with `button`, and remembers its text.
-  void answerNextBox(QMessageBox::StandardButton button) {
-    QTimer::singleShot(0, [this, button] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        lastBox_ = box->text();
-        box->button(button)->click();
-      }
-    });
-  }
   std::string demo() const { return std::string(TRAZELLO_SOURCE_DIR) + "/examples/demo.trz"; }
-
-  QTemporaryDir dir_;
-  AppPaths paths_;
-  QString lastBox_;
 };
 
 TEST_F(Window, StartsWithDefaultsAndOpensTheDemo) {

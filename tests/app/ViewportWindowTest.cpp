@@ -25,26 +25,14 @@
 #include "app/MainWindow.h"
 #include "app/RulerWidget.h"
 #include "app/ScannedCopyDialog.h"
+#include "WindowFixture.h"
 #include "model/Layer.h"
 
 namespace trazello {
 namespace {
 
-class Viewport : public ::testing::Test {
+class Viewport : public testing::WindowFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    paths_.programFolder = dir_.path().toStdString() + "/";
-    paths_.dataFolder = paths_.programFolder;
-    std::ofstream(paths_.languageFile()) << "[Sprache]\nSprache=1\n";
-  }
-  std::unique_ptr<MainWindow> open() {
-    auto w = std::make_unique<MainWindow>(paths_);
-    w->resize(1000, 700);
-    w->show();
-    QTest::qWait(10);
-    return w;
-  }
   // A view of the default 160 x 100 mm board at `zoom`, scrolled to its top-left corner.
   static void viewAt(MainWindow& w, double zoom) {
     w.drawingArea()->setZoom(zoom);
@@ -74,9 +62,6 @@ class Viewport : public ::testing::Test {
     QWidget* v = w.drawingArea()->viewport();
     mouse(v, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
   }
-
-  QTemporaryDir dir_;
-  AppPaths paths_;
 };
 
 struct RulerCase {
@@ -95,7 +80,7 @@ TEST_F(Viewport, RulerLabelsFollowZoomAndUnit) {
   };
   auto w = open();
   for (const RulerCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << "zoom " << c.zoom << (c.mil ? " mil" : " mm"));
+    SCOPED_TRACE(::testing::Message() << "zoom " << c.zoom << (c.mil ? " mil" : " mm"));
     if (w->settings().mil != c.mil) unitButton(*w)->click();
     viewAt(*w, c.zoom);
     ASSERT_EQ(w->settings().mil, c.mil);
