@@ -38,6 +38,11 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   settings_.readFrom(ini_, paths_.programFolder);
   recent_.setEntries(settings_.history);
   schemes_.load(settings_.colourScheme);
+  // Board names are Windows-1252 in layout files: a Russian default name could not be saved.
+  if (lang_ == Language::French) {
+    doc_.setBoardNamePrefix("Carte ");
+    doc_.newDocument();
+  }
 
   area_ = new DrawingArea(doc_, schemes_, options_, this);
   area_->setScans(&scans_);

@@ -13,7 +13,7 @@ void Document::storeWorkingSettings() {
 void Document::replaceBoards(std::vector<Board> boards, int current) {
   if (boards.empty()) {
     boards.emplace_back();
-    boards.back().name = "Board 1";
+    boards.back().name = boardNamePrefix_ + "1";
   }
   boards_ = std::move(boards);
   current_ = std::clamp(current, 0, static_cast<int>(boards_.size()) - 1);
@@ -47,7 +47,7 @@ void Document::newDocument() {
   current_ = -1;
   fileName_.clear();
   project_ = {};
-  addBoard("Board 1");
+  addBoard(boardNamePrefix_ + "1");
   modified_ = false;
 }
 
@@ -62,7 +62,7 @@ Board& Document::addBoard(std::string name) {
 }
 
 Message Document::newBoardCommand() {
-  const std::string name = "Board " + std::to_string(boards_.size() + 1);
+  const std::string name = boardNamePrefix_ + std::to_string(boards_.size() + 1);
   addBoard(name);
   modified_ = true;
   return {MessageKind::Information, MessageId::BoardAdded, {name}};

@@ -60,8 +60,11 @@ class Document {
   bool needsSaveQuestion() const;
   std::optional<Message> saveQuestion() const;
 
-  // Removes every board and the project information and starts over with "Board 1".
+  // Removes every board and the project information and starts over with "<prefix>1".
   void newDocument();
+  // The start of default board names ("Board " in English, "Carte " in French), as
+  // Windows-1252 bytes since board names are stored so.
+  void setBoardNamePrefix(std::string prefix) { boardNamePrefix_ = std::move(prefix); }
   // Appends a board with the defaults and makes it current.
   Board& addBoard(std::string name);
   // The New board command: "Board <n+1>", modified, and the message announcing it.
@@ -89,6 +92,7 @@ class Document {
  private:
   bool moveCurrentTo(int index);
 
+  std::string boardNamePrefix_ = "Board ";
   std::vector<Board> boards_;
   int current_ = -1;
   BoardSettings working_;

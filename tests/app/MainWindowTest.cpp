@@ -42,6 +42,17 @@ TEST_F(Window, StartsWithDefaultsAndOpensTheDemo) {
   EXPECT_EQ(w->action("History1")->text(), "&1 demo.trz");
 }
 
+TEST_F(Window, TheLanguageFileChoosesCaptionsAndBoardNames) {
+  std::ofstream(paths_.languageFile()) << "[Sprache]\nSprache=2\n";
+  auto w = open();
+  EXPECT_EQ(w->document().currentBoard().name, "Carte 1");
+  EXPECT_EQ(w->action("Speichern1")->text(), "&Enregistrer");
+  std::ofstream(paths_.languageFile()) << "[Sprache]\nSprache=0\n";
+  auto ru = open();
+  EXPECT_EQ(ru->action("Speichern1")->text(), QString::fromUtf8("&Сохранить"));
+  EXPECT_EQ(ru->document().currentBoard().name, "Board 1");
+}
+
 TEST_F(Window, SwitchingBoardsRestoresTheirViews) {
   auto w = open();
   ASSERT_TRUE(w->openFile(QString::fromStdString(demo()), false));

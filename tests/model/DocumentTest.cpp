@@ -47,6 +47,14 @@ TEST(Document, SaveQuestionNeedsAChangeAndSomethingToLose) {
   EXPECT_TRUE(two.needsSaveQuestion());
 }
 
+TEST(Document, DefaultBoardNamesFollowThePrefix) {
+  Document d;
+  d.setBoardNamePrefix("Carte ");
+  d.newDocument();
+  EXPECT_EQ(names(d), std::vector<std::string>{"Carte 1"});
+  EXPECT_EQ(messageText(d.newBoardCommand()), "A new Board named \"Carte 2\" was added.");
+}
+
 TEST(Document, NewDocumentStartsOver) {
   Document d;
   d.newBoardCommand();
