@@ -208,10 +208,10 @@ void MainWindow::boardProperties() {
   name->setMaxLength(30);
   auto* multilayer = new QCheckBox(&dialog);
   multilayer->setChecked(doc_.working().multilayer);
-  form->addRow("W:", width);
-  form->addRow("H:", height);
-  form->addRow("", name);
-  form->addRow("I1/I2", multilayer);
+  form->addRow(tr3("BoardWidth"), width);
+  form->addRow(tr3("BoardHeight"), height);
+  form->addRow(tr3("BoardNameField"), name);
+  form->addRow(tr3("BoardMultilayer"), multilayer);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   form->addRow(buttons);
   connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
