@@ -192,13 +192,17 @@ class LayoutParser {
     e.Selected = p[21];
     e.Layer = p[22];
     e.PadShape = p[23];
+    // Version 3 keeps a 15-character text at 24, which moves the next fields 16 bytes on.
+    const size_t shift = out_.version == 4 ? 0 : 16;
+    if (out_.version == 3 && e.Kind == ElementKind::LegacyText)
+      e.Text = ByteReader::shortStringAt(p + 24, 15, "a text");
+    e.GroupNo = le::get<int16_t>(p + 28 + shift);
+    e.Mark = p[30 + shift];
+    e.Spokes = le::get<int32_t>(p + 31 + shift);
+    e.Reserved39 = p[39 + shift];
+    e.Filled = p[40 + shift];
+    e.Clearance = le::get<int32_t>(p + 41 + shift);
     if (out_.version == 4) {
-      e.GroupNo = le::get<int16_t>(p + 28);
-      e.Mark = p[30];
-      e.Spokes = le::get<int32_t>(p + 31);
-      e.Reserved39 = p[39];
-      e.Filled = p[40];
-      e.Clearance = le::get<int32_t>(p + 41);
       e.Routed = p[53];
       if (e.Kind == ElementKind::Text) {
         e.MirrorH() = p[54];
@@ -207,15 +211,6 @@ class LayoutParser {
         e.Spokes = 0;
       }
       e.KeepOut = p[56];
-    } else {
-      if (e.Kind == ElementKind::LegacyText)
-        e.Text = ByteReader::shortStringAt(p + 24, 15, "a text");
-      e.GroupNo = le::get<int16_t>(p + 44);
-      e.Mark = p[46];
-      e.Spokes = le::get<int32_t>(p + 47);
-      e.Reserved39 = p[55];
-      e.Filled = p[56];
-      e.Clearance = le::get<int32_t>(p + 57);
     }
     return e;
   }

@@ -273,13 +273,19 @@ void rotateElement(TObjekt& e, Point c, Real degrees) {
   }
 }
 
-void mirrorHorizontally(TObjekt& e, float m) {
+namespace {
+
+// One reflection for both axes: `across` is the coordinate that changes (x for a horizontal
+// mirror), `base` the angle an arc's angles are reflected against (180 horizontally, 360
+// vertically) and `flag` the text's mirror flag of that axis.
+void mirror(TObjekt& e, float m, float Point::*across, float TObjekt::*position,
+            float TObjekt::*second, int32_t base, uint8_t TObjekt::*flag) {
   auto mirrorAll = [&](std::vector<Point>& pts) {
-    for (Point& p : pts) p.x = reflect(p.x, m);
+    for (Point& p : pts) p.*across = reflect(p.*across, m);
   };
   switch (e.Kind) {
     case ElementKind::Pad:
-      e.X = reflect(e.X, m);
+      e.*position = reflect(e.*position, m);
       mirrorAll(e.Points);
       e.Spokes = mirroredPadSpokes(e);
       break;
@@ -290,63 +296,36 @@ void mirrorHorizontally(TObjekt& e, float m) {
     case ElementKind::Track:
     case ElementKind::Zone: mirrorAll(e.Points); break;
     case ElementKind::Circle:
-      e.X += static_cast<float>(roundInt(2 * (Real(m) - e.X)));
-      e.Spokes = positiveAngle(180 - e.Spokes);
-      e.Width = positiveAngle(180 - e.Width);
+      e.*position += static_cast<float>(roundInt(2 * (Real(m) - e.*position)));
+      e.Spokes = positiveAngle(base - e.Spokes);
+      e.Width = positiveAngle(base - e.Width);
       std::swap(e.Spokes, e.Width);
       break;
     case ElementKind::Text:
-      e.MirrorH() = e.MirrorH() ? 0 : 1;
-      e.X = reflect(e.X, m);
+      e.*flag = e.*flag ? 0 : 1;
+      e.*position = reflect(e.*position, m);
       for (TObjekt& s : e.Strokes) mirrorAll(s.Points);
       e.Value53 = mirroredRotation(e.Value53);
       break;
     case ElementKind::LegacyText:
     case ElementKind::LegacyLine: {
-      const float x = e.X;
-      e.X = reflect(e.SizeA, m);
-      e.SizeA = reflect(x, m);
+      // The two points exchange their roles on the mirrored axis.
+      const float first = e.*position;
+      e.*position = reflect(e.*second, m);
+      e.*second = reflect(first, m);
       break;
     }
   }
 }
 
+}  // namespace
+
+void mirrorHorizontally(TObjekt& e, float m) {
+  mirror(e, m, &Point::x, &TObjekt::X, &TObjekt::SizeA, 180, &TObjekt::Flag50);
+}
+
 void mirrorVertically(TObjekt& e, float m) {
-  auto mirrorAll = [&](std::vector<Point>& pts) {
-    for (Point& p : pts) p.y = reflect(p.y, m);
-  };
-  switch (e.Kind) {
-    case ElementKind::Pad:
-      e.Y = reflect(e.Y, m);
-      mirrorAll(e.Points);
-      e.Spokes = mirroredPadSpokes(e);
-      break;
-    case ElementKind::SmdPad:
-      mirrorAll(e.Points);
-      e.Spokes = spokesMirroredTopBottom(e.Spokes);
-      break;
-    case ElementKind::Track:
-    case ElementKind::Zone: mirrorAll(e.Points); break;
-    case ElementKind::Circle:
-      e.Y += static_cast<float>(roundInt(2 * (Real(m) - e.Y)));
-      e.Spokes = positiveAngle(360 - e.Spokes);
-      e.Width = positiveAngle(360 - e.Width);
-      std::swap(e.Spokes, e.Width);
-      break;
-    case ElementKind::Text:
-      e.MirrorV() = e.MirrorV() ? 0 : 1;
-      e.Y = reflect(e.Y, m);
-      for (TObjekt& s : e.Strokes) mirrorAll(s.Points);
-      e.Value53 = mirroredRotation(e.Value53);
-      break;
-    case ElementKind::LegacyText:
-    case ElementKind::LegacyLine: {
-      const float y = e.Y;
-      e.Y = reflect(e.SizeB, m);
-      e.SizeB = reflect(y, m);
-      break;
-    }
-  }
+  mirror(e, m, &Point::y, &TObjekt::Y, &TObjekt::SizeB, 360, &TObjekt::Flag51);
 }
 
 namespace {
