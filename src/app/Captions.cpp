@@ -138,6 +138,13 @@ const std::map<std::string, Caption>& table() {
       {"SB_HideVorlage", {"Скрыть скан-копию, пока кнопка нажата", "Hide the scanned copy while pressed", "Masquer la copie scannée tant que le bouton est enfoncé"}},
       {"SB_NurVorlage", {"Только скан-копия, пока кнопка нажата", "Show only the scanned copy while pressed", "Afficher seulement la copie scannée tant que le bouton est enfoncé"}},
       {"SB_LayerInfo", {"Информация о слоях", "Layer information", "Informations sur les couches"}},
+      // The node menu of tracks and zones.
+      {"NeuerKnoten1", {"Добавить вершину", "Add corner", "Ajouter un sommet"}},
+      {"Knotenentfernen1", {"Удалить вершину", "Remove corner", "Supprimer le sommet"}},
+      {"Trennen1", {"Разделить дорожку", "Split track", "Couper la piste"}},
+      {"AmRasterausrichten2", {"Выровнять вершину по сетке", "Adjust corner to grid", "Aligner le sommet sur la grille"}},
+      {"AlleKnotenamRasterausrichten1", {"Выровнять все вершины по сетке", "Adjust all corners to grid", "Aligner tous les sommets sur la grille"}},
+      {"ToolBar", {"Инструменты", "Tools", "Outils"}},
   };
   return captions;
 }

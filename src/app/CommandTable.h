@@ -5,13 +5,13 @@
 
 namespace trazello {
 
-// One command of the main menu: the component name its caption is found by, the Ctrl
-// shortcut letter (0 for none) and whether it works yet; commands still to come are shown
-// disabled.
+// One command of the main menu: the component name its caption and its handler are found by,
+// and the Ctrl shortcut letter (0 for none). The window binds a handler (and when needed an
+// enabled-state rule) to each name; an entry without a handler is a command still to come and
+// stays disabled.
 struct MenuCommand {
   const char* name;
   char ctrlKey = 0;
-  bool available = false;
 };
 
 // A menu: its component name and its entries; an entry with no name is a separator, an entry

@@ -11,6 +11,7 @@
 
 #include "model/ElementGeometry.h"
 #include "view/PaintView.h"
+#include "view/PreviewPainter.h"
 #include "view/ViewMapping.h"
 
 namespace trazello {
@@ -236,6 +237,16 @@ void DrawingArea::paintEvent(QPaintEvent*) {
   }
   QPainter painter(viewport());
   painter.drawImage(0, 0, cache_);
+  if (!preview_.empty()) {
+    const BoardSettings& s = doc_.working();
+    ViewMapping mapping;
+    mapping.zoom = s.zoom;
+    mapping.scrollX = s.scrollX;
+    mapping.scrollY = s.scrollY;
+    mapping.boardWidth = s.width;
+    PaintPreview(painter, mapping, size,
+                 PreviewScene{doc_.elements(), clipboard_, schemes_.active(), options_, layerState(s)}, preview_);
+  }
   if (crosshairEnabled_ && crosshair_) {
     painter.setPen(QColor(255, 255, 0));
     painter.drawLine(0, crosshair_->y(), size.width(), crosshair_->y());
@@ -256,9 +267,59 @@ void DrawingArea::paintOriginMarker(QPainter& painter) const {
   painter.drawLine(QPointF(o.x(), o.y() - r - 3), QPointF(o.x(), o.y() + r + 3));
 }
 
+namespace {
+
+Modifiers modifiersOf(Qt::KeyboardModifiers m) {
+  return {bool(m & Qt::ShiftModifier), bool(m & Qt::ControlModifier), bool(m & Qt::AltModifier)};
+}
+
+MouseButton buttonOf(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton: return MouseButton::Left;
+    case Qt::RightButton: return MouseButton::Right;
+    case Qt::MiddleButton: return MouseButton::Middle;
+    default: return MouseButton::None;
+  }
+}
+
+uint8_t heldOf(Qt::MouseButtons b) {
+  return uint8_t((b & Qt::LeftButton ? uint8_t(MouseButton::Left) : 0) |
+                 (b & Qt::RightButton ? uint8_t(MouseButton::Right) : 0) |
+                 (b & Qt::MiddleButton ? uint8_t(MouseButton::Middle) : 0));
+}
+
+}  // namespace
+
+void DrawingArea::setPreview(Preview preview) {
+  if (preview.empty() && preview_.empty()) return;
+  preview_ = std::move(preview);
+  viewport()->update();  // the overlay only: the cached board stays
+}
+
+void DrawingArea::openContextMenu(QPoint viewportPixel) {
+  contextPos_ = viewportPixel;
+  if (contextMenu_) contextMenu_->exec(viewport()->mapToGlobal(viewportPixel));
+}
+
+QPointF DrawingArea::pixelAt(Point world) const {
+  const BoardSettings& s = doc_.working();
+  ViewMapping mapping;
+  mapping.zoom = s.zoom;
+  mapping.scrollX = s.scrollX;
+  mapping.scrollY = s.scrollY;
+  mapping.boardWidth = s.width;
+  return mapping.toPixels(world);
+}
+
+void DrawingArea::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (e->button() != Qt::LeftButton) return;
+  ToolEvent t = ToolEvent::doubleClick(worldAt(e->position()), modifiersOf(e->modifiers()));
+  emit toolEvent(t);
+}
+
 void DrawingArea::mousePressEvent(QMouseEvent* e) {
   const QPointF d = e->position() - originPixel();
-  if (e->button() == Qt::LeftButton && !options_.photoView &&
+  if (e->button() == Qt::LeftButton && !options_.photoView && originDrag_ &&
       std::hypot(d.x(), d.y()) <= kMarkerRadius + 2) {
     const BoardSettings& s = doc_.working();
     tentativeOrigin_ = IPoint{s.originX, s.originY};
@@ -266,7 +327,11 @@ void DrawingArea::mousePressEvent(QMouseEvent* e) {
     e->accept();
     return;
   }
-  QAbstractScrollArea::mousePressEvent(e);
+  const MouseButton b = buttonOf(e->button());
+  if (b == MouseButton::None) return;
+  ToolEvent t = ToolEvent::press(worldAt(e->position()), b, modifiersOf(e->modifiers()));
+  t.held = heldOf(e->buttons());
+  emit toolEvent(t);
 }
 
 void DrawingArea::mouseReleaseEvent(QMouseEvent* e) {
@@ -284,12 +349,18 @@ void DrawingArea::mouseReleaseEvent(QMouseEvent* e) {
     emit originChanged();
     return;
   }
-  QAbstractScrollArea::mouseReleaseEvent(e);
+  const MouseButton b = buttonOf(e->button());
+  if (b == MouseButton::None) return;
+  ToolEvent t = ToolEvent::release(worldAt(e->position()), b, modifiersOf(e->modifiers()));
+  t.held = heldOf(e->buttons());
+  emit toolEvent(t);
 }
 
 void DrawingArea::contextMenuEvent(QContextMenuEvent* e) {
-  contextPos_ = e->pos();
-  if (contextMenu_) contextMenu_->exec(e->globalPos());
+  // A right click goes to the tools, which open the menu when they do not use it; the menu key
+  // opens it at once.
+  if (e->reason() == QContextMenuEvent::Mouse) return;
+  openContextMenu(e->pos());
 }
 
 void DrawingArea::wheelEvent(QWheelEvent* e) {
@@ -320,11 +391,14 @@ void DrawingArea::mouseMoveEvent(QMouseEvent* e) {
     emit pointerMoved(world);
     return;
   }
+  if (e->buttons() & Qt::LeftButton) autoscroll(at);
   if (crosshairEnabled_) {
     crosshair_ = at;
     viewport()->update();  // the overlay only: the cached board stays
   }
-  emit pointerMoved(worldAt(e->position()));
+  const Point world = worldAt(e->position());
+  emit pointerMoved(world);
+  emit toolEvent(ToolEvent::move(world, heldOf(e->buttons()), modifiersOf(e->modifiers())));
 }
 
 void DrawingArea::leaveEvent(QEvent* e) {

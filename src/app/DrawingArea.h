@@ -7,6 +7,8 @@
 class QMenu;
 class QPainter;
 
+#include "edit/tools/Preview.h"
+#include "edit/tools/ToolEvent.h"
 #include "model/Document.h"
 #include "view/RenderOptions.h"
 #include "view/ScannedCopy.h"
@@ -67,11 +69,26 @@ class DrawingArea : public QAbstractScrollArea {
   // The menu shown on a right click; its "Set to click-position" uses contextPosition().
   void setContextMenu(QMenu* menu) { contextMenu_ = menu; }
   QPoint contextPosition() const { return contextPos_; }
+  // Opens the context menu at a viewport pixel (a right click the tool did not use).
+  void openContextMenu(QPoint viewportPixel);
+  // The viewport pixel of a world point.
+  QPointF pixelAt(Point world) const;
+
+  // What the current tool draws over the board; kept until replaced. Changing it repaints the
+  // overlay only, never the board.
+  void setPreview(Preview preview);
+  const Preview& preview() const { return preview_; }
+  // The elements a paste placement preview shows.
+  void setClipboard(const ElementList* clipboard) { clipboard_ = clipboard; }
+  // The origin marker can be dragged only with the edit tool.
+  void setOriginDragEnabled(bool on) { originDrag_ = on; }
 
  signals:
   void pointerMoved(Point world);
   void viewChanged();
   void originChanged();
+  // A pointer or key event for the tools, in unsnapped world units.
+  void toolEvent(const trazello::ToolEvent& e);
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -81,6 +98,7 @@ class DrawingArea : public QAbstractScrollArea {
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
   void leaveEvent(QEvent* e) override;
 
@@ -105,6 +123,9 @@ class DrawingArea : public QAbstractScrollArea {
   std::optional<IPoint> tentativeOrigin_;  // thousandths of a unit, while the marker is dragged
   QMenu* contextMenu_ = nullptr;
   QPoint contextPos_;
+  Preview preview_;
+  const ElementList* clipboard_ = nullptr;
+  bool originDrag_ = true;
 };
 
 }  // namespace trazello

@@ -18,6 +18,7 @@
 #include "RulerWidget.h"
 #include "SizeBar.h"
 #include "UndoController.h"
+#include "WindowToolHost.h"
 #include "model/Layer.h"
 #include "view/GridCaptions.h"
 #include "view/LayerControl.h"
@@ -96,7 +97,7 @@ QMenu* MainWindow::buildMenu(const QString& name) {
     } else {
       QAction* a = menu->addAction(tr3(c.name));
       a->setObjectName(entry);
-      a->setEnabled(c.available);
+      a->setEnabled(false);  // until a handler is bound
       a->setStatusTip(tr3(c.name).remove('&'));
       if (c.ctrlKey) a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(c.ctrlKey)));
       actions_[entry] = a;
@@ -165,9 +166,11 @@ void MainWindow::buildStatusLine() {
   connect(gridMenu_, &GridMenu::gridChosen, this, &MainWindow::setGrid);
   connect(gridMenu_, &GridMenu::gridOptionsChanged, this, &MainWindow::applyGridOptions);
   gridButton_->setMenu(gridMenu_);
-  statusBar()->addWidget(new QLabel(" X:", this));
+  xCaption_ = new QLabel(" X:", this);
+  yCaption_ = new QLabel(" Y:", this);
+  statusBar()->addWidget(xCaption_);
   statusBar()->addWidget(xLabel_);
-  statusBar()->addWidget(new QLabel(" Y:", this));
+  statusBar()->addWidget(yCaption_);
   statusBar()->addWidget(yLabel_);
   statusBar()->addWidget(unitButton_);
   statusBar()->addWidget(gridButton_);
@@ -204,9 +207,8 @@ void MainWindow::buildEditBars() {
   QAction* tbRedo = editBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr3("Redo"));
   tbRedo->setObjectName("TB_Redo");
   undoController_->addRedoAction(tbRedo);
-  // No drawing tool exists yet, so no track or zone can be half drawn.
-  undoController_->setPolylineInProgress([] { return false; });
   connect(undoController_, &UndoController::restored, this, [this] {
+    tools_->boardChanged();
     area_->invalidate();
     refreshEditState();
   });
@@ -219,6 +221,22 @@ void MainWindow::buildEditBars() {
     area_->invalidate();
     refreshEditState();
   });
+  buildTools();
+}
+
+void MainWindow::bind(const QString& name, std::function<void()> run, std::function<bool()> enabled) {
+  QAction* a = actions_.value(name);
+  Q_ASSERT(a);
+  enabledRules_[name] = std::move(enabled);
+  if (run) connect(a, &QAction::triggered, this, std::move(run));
+  a->setEnabled(!enabledRules_[name] || enabledRules_[name]());
+}
+
+void MainWindow::refreshCommands() {
+  for (auto it = enabledRules_.cbegin(); it != enabledRules_.cend(); ++it) {
+    if (it.value()) actions_[it.key()]->setEnabled(it.value()());
+  }
+  refreshEditState();
 }
 
 void MainWindow::refreshEditState() {
@@ -285,13 +303,13 @@ void MainWindow::refreshGridCaption() {
 }
 
 void MainWindow::boardSwitched() {
+  if (tools_) tools_->boardChanged();
   reloadScans();
   area_->boardChanged();
   map_->invalidate();
   refreshLayerControls();
   refreshGridCaption();
-  actions_["Luftlinienentfernen1"]->setEnabled(true);
-  refreshEditState();
+  refreshCommands();
 }
 
 void MainWindow::documentReplaced() {
@@ -348,6 +366,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::KeyPress && (watched == area_ || watched == area_->viewport())) {
     if (handleKey(static_cast<QKeyEvent*>(e))) return true;
   }
+  if (e->type() == QEvent::KeyRelease && (watched == area_ || watched == area_->viewport())) {
+    auto* key = static_cast<QKeyEvent*>(e);
+    if (!(key->modifiers() & Qt::AltModifier) && toolKey(key, false)) return true;
+  }
   return QMainWindow::eventFilter(watched, e);
 }
 
@@ -366,15 +388,15 @@ bool MainWindow::handleKey(QKeyEvent* e) {
     setOriginAtPointer(e->modifiers() & Qt::ControlModifier);
     return true;
   }
+  if (toolKey(e, true)) return true;
   if (e->modifiers() & Qt::ControlModifier) return false;  // menu shortcuts take these
   if (key == Qt::Key_Escape) {
-    tool_ = -1;
+    chooseTool(ToolChoice{});
     return true;
   }
-  if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-    const int tool = settings_.toolForKey(static_cast<char>(key));
-    if (tool >= 0) {
-      tool_ = tool;
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_1 && key <= Qt::Key_9)) {
+    if (auto tool = toolOfHotkeyRow(settings_.toolForKey(static_cast<char>(key)))) {
+      chooseTool(*tool);
       return true;
     }
   }

@@ -6,6 +6,8 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <array>
+#include <functional>
+#include <memory>
 #include <optional>
 
 #include "AppPaths.h"
@@ -13,6 +15,7 @@
 #include "Captions.h"
 #include "DrawingArea.h"
 #include "edit/UndoHistory.h"
+#include "edit/tools/ToolDispatcher.h"
 #include "view/ScannedCopy.h"
 #include "files/RecentFiles.h"
 #include "model/Document.h"
@@ -30,6 +33,8 @@ class SizeBar;
 class UndoController;
 class GridMenu;
 class RulerWidget;
+class ToolBar;
+class WindowToolHost;
 
 // The editor's one window: menus, board tabs, the drawing area, layer buttons and the status
 // line. It owns the document and the settings for the whole run.
@@ -38,14 +43,19 @@ class MainWindow : public QMainWindow {
 
  public:
   MainWindow(AppPaths paths, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   Document& document() { return doc_; }
   const AppSettings& settings() const { return settings_; }
   DrawingArea* drawingArea() { return area_; }
   Language language() const { return lang_; }
   QAction* action(const QString& component) const { return actions_.value(component); }
-  // The tool selected by a hotkey (position in the hotkey string); 0 is the edit tool.
-  int currentTool() const { return tool_; }
+  ToolChoice currentTool() const;
+  // Selects a tool as its button does.
+  void chooseTool(ToolChoice tool);
+  ToolBar* toolBar() const { return toolBar_; }
+  ToolDispatcher& tools() { return *tools_; }
+  QMenu* nodeMenu() const { return nodeMenu_; }
   RulerWidget* horizontalRuler() const { return hRuler_; }
   RulerWidget* verticalRuler() const { return vRuler_; }
   BoardMapWidget* boardMap() const { return map_; }
@@ -77,6 +87,12 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   QMenu* buildMenu(const QString& name);
   void connectCommands();
+  // Gives a command of the menu table its handler and, when it is not always available, the
+  // rule for its enabled state. Menu entries and tool bar buttons share the command's action.
+  void bind(const QString& name, std::function<void()> run, std::function<bool()> enabled = {});
+  // The one refresh path after every change: enabled states of all commands, the undo buttons,
+  // the size fields and the layer controls follow the document.
+  void refreshCommands();
   void buildLayerBar();
   void buildStatusLine();
   QWidget* buildViewport();
@@ -92,6 +108,12 @@ class MainWindow : public QMainWindow {
   void applyGridOptions();
   void applySettings();
   void buildEditBars();
+  void buildTools();
+  void handleToolEvent(const ToolEvent& e);
+  // Space, Delete and the arrows for the tools; returns whether the key was used.
+  bool toolKey(QKeyEvent* e, bool pressed);
+  void applyOutcome(Outcome o);
+  void showToolDisplay(const Outcome::Display& d);
   // After any command: the undo buttons and the size fields follow the board.
   void refreshEditState();
   void storeSettings();
@@ -137,8 +159,11 @@ class MainWindow : public QMainWindow {
   SizeBar* sizeBar_ = nullptr;
   QTabBar* tabs_ = nullptr;
   QMap<QString, QAction*> actions_;
+  QMap<QString, std::function<bool()>> enabledRules_;  // bound commands; empty rule = always
   QMap<QString, QMenu*> menus_;
   QMap<int, QAction*> visibleActions_, activeActions_, visibleButtons_, activeButtons_;
+  QLabel* xCaption_ = nullptr;  // " X:", or "dX:"/"Start:" while a tool shows an offset or angle
+  QLabel* yCaption_ = nullptr;
   QLabel* xLabel_ = nullptr;
   QLabel* yLabel_ = nullptr;
   QToolButton* unitButton_ = nullptr;
@@ -156,7 +181,10 @@ class MainWindow : public QMainWindow {
   std::string lastScan_;                  // the last scanned-copy file that loaded
   std::array<std::string, 2> scanFiles_;  // the files the images in scans_ came from
   std::optional<std::array<uint8_t, 2>> hiddenScans_;  // the show flags while "hide" is held
-  int tool_ = -1;
+  std::unique_ptr<WindowToolHost> toolHost_;
+  std::unique_ptr<ToolDispatcher> tools_;  // refers to toolHost_: declared after it
+  ToolBar* toolBar_ = nullptr;
+  QMenu* nodeMenu_ = nullptr;
   bool syncingTabs_ = false;
 };
 

@@ -29,14 +29,14 @@ QString shown(const std::string& s) { return QString::fromStdString(cp1252ToUtf8
 }  // namespace
 
 void MainWindow::connectCommands() {
-  auto on = [this](const char* name, auto f) { connect(actions_[name], &QAction::triggered, this, f); };
+  auto on = [this](const char* name, std::function<void()> f) { bind(name, std::move(f)); };
   on("Neu1", [this] { newDocument(); });
   on("ffnen1", [this] { openDocument(); });
   on("Speichern1", [this] { save(); });
   on("Speichernals1", [this] { saveAs(); });
   on("Beenden1", [this] { close(); });
   for (int i = 0; i < 4; ++i) {
-    connect(actions_[QString("History%1").arg(i + 1)], &QAction::triggered, this, [this, i] {
+    bind(QString("History%1").arg(i + 1), [this, i] {
       const auto& entries = recent_.entries();
       if (i >= static_cast<int>(entries.size())) return;
       const QString path = QString::fromStdString(entries[static_cast<size_t>(i)]);

@@ -140,14 +140,14 @@ TEST_F(Window, HotkeysReachToolsOnlyFromTheDrawingArea) {
   field->show();
   field->setFocus();
   QTest::keyClick(field, Qt::Key_L);
-  EXPECT_EQ(w->currentTool(), -1);
+  EXPECT_EQ(w->currentTool().code, ToolCode::Edit);
   EXPECT_EQ(field->text(), "l");
 
   w->drawingArea()->setFocus();
   QTest::keyClick(w->drawingArea(), Qt::Key_L);
-  EXPECT_EQ(w->currentTool(), 1);
+  EXPECT_EQ(w->currentTool().code, ToolCode::Track);
   QTest::keyClick(w->drawingArea(), Qt::Key_Escape);
-  EXPECT_EQ(w->currentTool(), -1);
+  EXPECT_EQ(w->currentTool().code, ToolCode::Edit);
   QTest::keyClick(w->drawingArea(), Qt::Key_F1);
   EXPECT_EQ(w->document().working().activeLayer, layer::C1);
   QTest::keyClick(w->drawingArea(), Qt::Key_F6);

@@ -227,14 +227,15 @@ TEST_F(Viewport, OriginSetAndResetChangeTheDisplayedCoordinates) {
   pointAt(*w, at);
   EXPECT_EQ(w->coordinateText(), QString::fromUtf8("2 мм 1 мм"));
 
-  // The context menu remembers where it opened; "Set to click-position" uses that point.
+  // A right click on empty space opens the context menu, which remembers where it opened;
+  // "Set to click-position" uses that point.
   QTimer::singleShot(0, [] {
     for (QWidget* top : QApplication::topLevelWidgets())
       if (qobject_cast<QMenu*>(top) && top->isVisible()) top->close();
   });
-  QContextMenuEvent menuAt(QContextMenuEvent::Mouse, QPoint(300, 150),
-                           area->viewport()->mapToGlobal(QPoint(300, 150)));
-  QApplication::sendEvent(area->viewport(), &menuAt);
+  QTest::mousePress(area->viewport(), Qt::RightButton, {}, QPoint(300, 150));
+  QTest::mouseRelease(area->viewport(), Qt::RightButton, {}, QPoint(300, 150));
+  EXPECT_EQ(area->contextPosition(), QPoint(300, 150));
   w->action("SetzeaufKlickposition1")->trigger();
   EXPECT_EQ(w->document().working().originX, 635000);   // 600 rounded to 5 x 127
   EXPECT_EQ(w->document().working().originY, -254000);  // -300 rounded to -2 x 127

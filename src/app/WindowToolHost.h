@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QPointer>
+
+#include "edit/tools/ToolHost.h"
+
+class QWidget;
+
+namespace trazello {
+
+class DrawingArea;
+class LegacyTextDialog;
+class SizeBar;
+class TextDialog;
+struct AppSettings;
+
+// The window's side of the tools: the document, undo history and sizes it owns, the drawing
+// area's zoom, the settings the tools read, and the text windows as modal answers.
+class WindowToolHost : public ToolHost {
+ public:
+  WindowToolHost(Document& doc, UndoHistory& undo, SizeBar& sizes, const DrawingArea& area,
+                 const AppSettings& settings, int language, QWidget* dialogParent);
+  ~WindowToolHost() override;
+
+  Document& document() override { return doc_; }
+  UndoHistory& undoHistory() override { return undo_; }
+  SizeFields& sizeFields() override;
+  double zoom() const override;
+  ToolOptions options() const override;
+  std::optional<TextWindowValues> askText(const TextWindowValues& initial) override;
+  std::optional<LegacyTextValues> askLegacyText(const LegacyTextValues& initial) override;
+  double screenPixelsPerInch() const override;
+  Point legacyTextExtent(const std::string& text, int32_t fontHeight) const override;
+
+  void setKeepOut(bool down) { keepOut_ = down; }
+  TextDialog* textDialog();
+
+ private:
+  Document& doc_;
+  UndoHistory& undo_;
+  SizeBar& sizes_;
+  const DrawingArea& area_;
+  const AppSettings& settings_;
+  int language_;
+  QWidget* parent_;
+  bool keepOut_ = false;
+  QPointer<TextDialog> text_;
+  QPointer<LegacyTextDialog> legacy_;
+};
+
+}  // namespace trazello

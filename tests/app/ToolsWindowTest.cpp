@@ -1,0 +1,124 @@
+// Drawing in the real window: tools chosen by their hotkeys, pointer clicks and drags, undo,
+// save and reopen.
+#include <QAction>
+#include <QMouseEvent>
+#include <QStatusBar>
+
+#include "WindowFixture.h"
+#include "app/DrawingArea.h"
+#include "app/SizeBar.h"
+#include "app/ToolBar.h"
+#include "files/LayoutIo.h"
+#include "model/Layer.h"
+
+namespace trazello::testing {
+namespace {
+
+class ToolsWindow : public WindowFixture {
+ protected:
+  QPoint pixel(MainWindow& w, Point world) { return w.drawingArea()->pixelAt(world).toPoint(); }
+
+  void send(MainWindow& w, QEvent::Type type, Point world, Qt::MouseButton button, Qt::MouseButtons held,
+            Qt::KeyboardModifiers mods = {}) {
+    QWidget* vp = w.drawingArea()->viewport();
+    const QPointF at = pixel(w, world);
+    QMouseEvent e(type, at, vp->mapToGlobal(at), button, held, mods);
+    QApplication::sendEvent(vp, &e);
+  }
+  void click(MainWindow& w, Point world, Qt::MouseButton button = Qt::LeftButton) {
+    send(w, QEvent::MouseMove, world, Qt::NoButton, Qt::NoButton);
+    send(w, QEvent::MouseButtonPress, world, button, button);
+    send(w, QEvent::MouseButtonRelease, world, button, Qt::NoButton);
+  }
+  // A left drag in a few steps, as a hand makes it.
+  void drag(MainWindow& w, Point from, Point to) {
+    send(w, QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+    send(w, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    for (int i = 1; i <= 4; ++i) {
+      const Point p{from.x + (to.x - from.x) * i / 4, from.y + (to.y - from.y) * i / 4};
+      send(w, QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
+    }
+    send(w, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+  }
+  void key(MainWindow& w, Qt::Key k, Qt::KeyboardModifiers mods = {}) {
+    w.drawingArea()->setFocus();
+    QTest::keyClick(w.drawingArea(), k, mods);
+  }
+};
+
+TEST_F(ToolsWindow, DrawTrackAndPadMoveUndoSaveAndReopen) {
+  auto w = open();
+  Document& doc = w->document();
+  doc.working().grid = 100;  // 1 mm
+  ASSERT_TRUE(doc.elements().empty());
+
+  key(*w, Qt::Key_L);
+  EXPECT_EQ(w->currentTool().code, ToolCode::Track);
+  EXPECT_TRUE(w->toolBar()->button(w->currentTool())->isChecked());
+  // Off-grid clicks land on the grid; bend mode 0 goes straight first, then 45°.
+  click(*w, {1010, -990});
+  send(*w, QEvent::MouseMove, {2500, -1500}, Qt::NoButton, Qt::NoButton);
+  EXPECT_FALSE(w->drawingArea()->preview().lines.empty());
+  click(*w, {2990, -2010});
+  click(*w, {2990, -2010}, Qt::RightButton);
+  ASSERT_EQ(doc.elements().size(), 1u);
+  const std::vector<Point> track{{1000, -1000}, {2000, -1000}, {3000, -2000}};
+  EXPECT_EQ(doc.elements()[0].Points, track);
+
+  key(*w, Qt::Key_P);
+  EXPECT_EQ(w->currentTool().code, ToolCode::Pad);
+  w->findChild<SizeBar*>()->platingAction()->setChecked(true);
+  click(*w, {3000, -2000});
+  ASSERT_EQ(doc.elements().size(), 2u);
+  EXPECT_EQ(doc.elements()[1].Kind, ElementKind::Pad);
+  EXPECT_TRUE(doc.elements()[1].Plated);
+
+  key(*w, Qt::Key_Escape);
+  EXPECT_EQ(w->currentTool().code, ToolCode::Edit);
+  drag(*w, {500, -500}, {4000, -3000});
+  EXPECT_TRUE(doc.elements()[0].Selected && doc.elements()[1].Selected);
+
+  // Dragging the track moves both by whole grid steps.
+  const size_t stepsBefore = doc.currentBoard().undoList.size();
+  drag(*w, {1500, -1000}, {2510, -2020});
+  EXPECT_EQ(doc.currentBoard().undoList.size(), stepsBefore + 1);
+  EXPECT_EQ(doc.elements()[0].Points[0], (Point{2000, -2000}));
+  EXPECT_EQ(doc.elements()[1].X, 4000);
+  EXPECT_EQ(doc.elements()[1].Y, -3000);
+
+  w->action("Undo")->trigger();
+  EXPECT_EQ(doc.elements()[0].Points, track);
+  EXPECT_EQ(doc.elements()[1].X, 3000);
+
+  const std::string path = dir_.path().toStdString() + "/drawn.trz";
+  doc.setFileName(path);
+  ASSERT_TRUE(w->save());
+  w->action("Neu1")->trigger();
+  ASSERT_TRUE(doc.elements().empty());
+  ASSERT_TRUE(w->openFile(QString::fromStdString(path), false));
+  ASSERT_EQ(doc.elements().size(), 2u);
+  EXPECT_EQ(doc.elements()[0].Kind, ElementKind::Track);
+  EXPECT_EQ(doc.elements()[0].Points, track);
+  EXPECT_EQ(doc.elements()[0].Layer, doc.working().activeLayer);
+  EXPECT_EQ(doc.elements()[1].Kind, ElementKind::Pad);
+  EXPECT_EQ(doc.elements()[1].X, 3000);
+  EXPECT_EQ(doc.elements()[1].Y, -2000);
+  EXPECT_TRUE(doc.elements()[1].Plated);
+}
+
+TEST_F(ToolsWindow, PointerMovesWhileDrawingDoNotRenderTheBoard) {
+  auto w = open();
+  key(*w, Qt::Key_L);
+  click(*w, {1000, -1000});
+  QTest::qWait(20);
+  const int renders = w->drawingArea()->renderCount();
+  for (int i = 0; i < 10; ++i) {
+    send(*w, QEvent::MouseMove, {float(1500 + 100 * i), -1500}, Qt::NoButton, Qt::NoButton);
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(w->drawingArea()->renderCount(), renders);
+  EXPECT_FALSE(w->drawingArea()->preview().lines.empty());
+}
+
+}  // namespace
+}  // namespace trazello::testing
