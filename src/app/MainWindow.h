@@ -185,6 +185,8 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<ToolDispatcher> tools_;  // refers to toolHost_: declared after it
   ToolBar* toolBar_ = nullptr;
   QMenu* nodeMenu_ = nullptr;
+  ElementId nodeElement_;  // what the open node menu acts on
+  int nodeIndex_ = -1;
   bool syncingTabs_ = false;
 };
 

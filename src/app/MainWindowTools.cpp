@@ -48,7 +48,8 @@ void MainWindow::buildTools() {
     QAction* a = nodeMenu_->addAction(tr3(name));
     a->setObjectName(name);
     actions_[name] = a;
-    connect(a, &QAction::triggered, this, [this, c = command] { applyOutcome(tools_->nodeCommand(c)); });
+    connect(a, &QAction::triggered, this,
+            [this, c = command] { applyOutcome(tools_->nodeCommand(c, nodeElement_, nodeIndex_)); });
   }
   applyOutcome(tools_->selectTool(ToolChoice{}));
 }
@@ -149,6 +150,8 @@ void MainWindow::applyOutcome(Outcome o) {
   } else if (o.menu == Outcome::Menu::Node) {
     actions_["Knotenentfernen1"]->setEnabled(o.removeNodeEnabled);
     actions_["Trennen1"]->setEnabled(o.splitEnabled);
+    nodeElement_ = o.element;
+    nodeIndex_ = o.node;
     nodeMenu_->exec(area_->viewport()->mapToGlobal(menuAt));
   }
   if (o.nextTool) chooseTool(*o.nextTool);
