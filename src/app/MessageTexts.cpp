@@ -56,6 +56,7 @@ const std::map<MessageId, Variants>& table() {
        {"Невозможно записать файл сверловки \"%1\":\r%2.",
         "Le fichier de perçage \"%1\" ne peut pas être écrit :\r%2."}},
       {MessageId::TextInClipboard, {"Текст скопирован в буфер обмена", "Le texte est dans le presse-papiers"}},
+      {MessageId::TextNotGenerated, {"Не удалось построить текст.", "Le texte n'a pas pu être généré."}},
   };
   return t;
 }
