@@ -114,6 +114,7 @@ class MainWindow : public QMainWindow {
   bool toolKey(QKeyEvent* e, bool pressed);
   void applyOutcome(Outcome o);
   void showToolDisplay(const Outcome::Display& d);
+  void setCoordinatePanelAlert(bool on);
   // After any command: the undo buttons and the size fields follow the board.
   void refreshEditState();
   void storeSettings();

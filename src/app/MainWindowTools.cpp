@@ -102,6 +102,16 @@ void MainWindow::showToolDisplay(const Outcome::Display& d) {
   };
   xLabel_->setText(text(d.first));
   yLabel_->setText(text(d.second));
+  setCoordinatePanelAlert(true);
+}
+
+void MainWindow::setCoordinatePanelAlert(bool on) {
+  // A move or an arc end in progress turns the coordinate panel red with white text.
+  const QString style = on ? "background: rgb(255,0,0); color: white;" : QString();
+  for (QLabel* l : {xCaption_, yCaption_, xLabel_, yLabel_}) {
+    l->setAutoFillBackground(on);
+    l->setStyleSheet(style);
+  }
 }
 
 void MainWindow::applyOutcome(Outcome o) {
@@ -129,6 +139,7 @@ void MainWindow::applyOutcome(Outcome o) {
   } else if (xCaption_->text() != " X:") {
     xCaption_->setText(" X:");
     yCaption_->setText(" Y:");
+    setCoordinatePanelAlert(false);
   }
   if (o.pointer) area_->viewport()->setCursor(toolCursor(*o.pointer));
   if (o.showSelectionSizes && sizeBar_) sizeBar_->showSelectionSizes(true);
