@@ -96,7 +96,7 @@ void MainWindow::showToolDisplay(const Outcome::Display& d) {
   xCaption_->setText(angles ? " Start:" : " dX:");
   yCaption_->setText(angles ? " Stop:" : " dY:");
   auto text = [&](double v) {
-    if (angles) return QString::number(std::lround(v)) + QString::fromUtf8("°");
+    if (angles) return QString::number(std::lround(v)) + QString::fromUtf8(" °");
     if (settings_.mil) return QString::number(std::lround(v / 2.54)) + QString::fromUtf8(" мил");
     return QString::fromStdString(formatGeneral(v / 100, 4)) + QString::fromUtf8(" мм");
   };
