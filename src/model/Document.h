@@ -54,6 +54,10 @@ class Document {
   void replaceProjectInfo(ProjectInfo info) { project_ = std::move(info); }
 
   ElementList& clipboard() { return clipboard_; }
+  const ElementList& clipboard() const { return clipboard_; }
+  // The active layer when the clipboard was filled.
+  uint8_t clipboardLayer() const { return clipboardLayer_; }
+  void setClipboardLayer(uint8_t layerCode) { clipboardLayer_ = layerCode; }
   ElementList& macroBuffer() { return macroBuffer_; }
 
   // Whether New, Open and closing must first ask "Save changes?".
@@ -100,6 +104,7 @@ class Document {
   bool modified_ = false;
   ProjectInfo project_;
   ElementList clipboard_;
+  uint8_t clipboardLayer_ = 0;
   ElementList macroBuffer_;
 };
 
