@@ -90,6 +90,7 @@ const std::vector<MenuDefinition>& mainMenu() {
       {"L1", {{"AktiverLayer1"}, {"SichtbareLayer1"}}},
       // Filled with one entry per layer by the window.
       {"AktiverLayer1", {}},
+      {"SetzeaufLayer1", {}},
       {"SichtbareLayer1", {}},
       {"Info1", {{"Index1"}}},
   };

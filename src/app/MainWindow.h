@@ -87,6 +87,9 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   QMenu* buildMenu(const QString& name);
   void connectCommands();
+  void connectEditCommands();
+  // After a command: repaint what it touched, refresh the commands and show its message.
+  void applyCommand(const Change& c);
   // Gives a command of the menu table its handler and, when it is not always available, the
   // rule for its enabled state. Menu entries and tool bar buttons share the command's action.
   void bind(const QString& name, std::function<void()> run, std::function<bool()> enabled = {});

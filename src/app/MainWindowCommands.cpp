@@ -77,6 +77,7 @@ void MainWindow::connectCommands() {
   on("Vorlage1", [this] { showScannedCopy(); });
   on("Projektinfo1", [this] { projectInfo(); });
   on("Index1", [this] { openHelp(); });
+  connectEditCommands();
 }
 
 bool MainWindow::maySafelyDiscard() {

@@ -57,6 +57,10 @@ const std::map<MessageId, Variants>& table() {
         "Le fichier de perçage \"%1\" ne peut pas être écrit :\r%2."}},
       {MessageId::TextInClipboard, {"Текст скопирован в буфер обмена", "Le texte est dans le presse-papiers"}},
       {MessageId::TextNotGenerated, {"Не удалось построить текст.", "Le texte n'a pas pu être généré."}},
+      {MessageId::ResetSolderMaskQuestion,
+       {"Эта функция отменит все ручные изменения паяльной маски\rи вернёт маску по умолчанию (все КП и SMD-КП).\r\rПродолжить?",
+        "Cette fonction annule toutes les modifications manuelles du vernis épargne\ret le remet par défaut (toutes les pastilles et pastilles CMS).\r\rContinuer ?"}},
+      {MessageId::SolderMaskReset, {"Паяльная маска сброшена.", "Le vernis épargne a été réinitialisé."}},
   };
   return t;
 }

@@ -37,6 +37,10 @@ std::string messageText(const Message& m) {
       return "The drill file \"" + arg(m, 0) + "\" can not be written:\r" + arg(m, 1) + ".";
     case MessageId::TextInClipboard: return "The text is now in the clipboard";
     case MessageId::TextNotGenerated: return "The text could not be generated.";
+    case MessageId::ResetSolderMaskQuestion:
+      return "This function will undo all manual changes to the solder mask,\rand reset the solder mask to "
+             "default (all Pads and SMD-Pads).\r\rContinue?";
+    case MessageId::SolderMaskReset: return "The soldermask is resetted.";
     case MessageId::ConnectionsRemoved:
       return arg(m, 0) + " connections (rubberbands) removed.\r" + arg(m, 1) +
              " connections (rubberbands) remaining.";

@@ -31,6 +31,8 @@ enum class MessageId {
   DrillFileNotWritten,   // args: full file name, reason
   TextInClipboard,
   TextNotGenerated,
+  ResetSolderMaskQuestion,  // OK / Cancel
+  SolderMaskReset,
   Count,  // not a message: the number of messages; new ones go above
 };
 

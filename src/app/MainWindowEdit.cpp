@@ -1,0 +1,76 @@
+// The commands of the Edit and Functions menus that act on the selection.
+#include <QAction>
+#include <QMenu>
+
+#include "BoardMapWidget.h"
+#include "MainWindow.h"
+#include "MessageBoxes.h"
+#include "SizeBar.h"
+#include "edit/commands/SelectionCommands.h"
+#include "edit/commands/TransformCommands.h"
+#include "model/Layer.h"
+
+namespace trazello {
+
+namespace {
+constexpr const char* kLayerCaptions[] = {"", "C1", "S1", "C2", "S2", "I1", "I2", "O"};
+}
+
+void MainWindow::connectEditCommands() {
+  auto available = [this] { return commandAvailability(doc_); };
+  auto selected = [available] { return available().anySelected; };
+  auto run = [this](auto command) {
+    return [this, command] { applyCommand(command()); };
+  };
+  bind("Allesmarkieren1", run([this] { return selectAll(doc_); }),
+       [available] { return available().hasElements; });
+  bind("Kopieren1", [this] { copySelection(doc_); refreshCommands(); }, selected);
+  bind("Ausschneiden1", run([this] { return cutSelection(doc_, undo_); }), selected);
+  bind("Einfgen1", [this] { chooseTool(ToolChoice{ToolCode::PastePlacement, false}); },
+       [available] { return available().canPaste; });
+  bind("Duplizieren1", [this] {
+    if (copySelection(doc_) > 0) chooseTool(ToolChoice{ToolCode::PastePlacement, false});
+  }, selected);
+  bind("Lschen1", run([this] { return deleteSelection(doc_, undo_); }), selected);
+  bind("Rotieren1", run([this] { return rotateSelection(doc_, undo_, settings_.rotationStep / 10.0); }), selected);
+  bind("Horizontalspiegeln2", run([this] { return mirrorSelection(doc_, undo_, true); }), selected);
+  bind("Vertikalspiegeln2", run([this] { return mirrorSelection(doc_, undo_, false); }), selected);
+  bind("Gruppieren1", run([this] { return buildGroup(doc_, undo_); }), [available] { return available().canGroup; });
+  bind("Gruppierungaufheben1", run([this] { return splitGroup(doc_, undo_); }),
+       [available] { return available().canSplitGroup; });
+  bind("Layerwechseln1", run([this] { return changeBoardSide(doc_, undo_); }), selected);
+  bind("amRasterausrichten1", run([this] { return adjustSelectionToGrid(doc_, undo_); }), selected);
+  bind("LscheElementeausserhalb1", run([this] { return deleteOutsideBoard(doc_, undo_); }),
+       [available] { return available().hasElements; });
+  bind("LS_Reset", [this] {
+    Message question{MessageKind::Question, MessageId::ResetSolderMaskQuestion, {}};
+    if (showMessage(this, question, lang_) != QMessageBox::Ok) return;
+    applyCommand(resetSolderMask(doc_));
+    showMessage(this, Message{MessageKind::Information, MessageId::SolderMaskReset, {}}, lang_);
+  });
+
+  QMenu* layers = menus_["SetzeaufLayer1"];
+  for (uint8_t l = layer::C1; l <= layer::O; ++l) {
+    QAction* a = layers->addAction(kLayerCaptions[l]);
+    a->setObjectName(QString("SetzeaufLayer1.") + kLayerCaptions[l]);
+    actions_[a->objectName()] = a;
+    connect(a, &QAction::triggered, this, [this, l] { applyCommand(setSelectionLayer(doc_, undo_, l)); });
+  }
+  // The inner layers only while the board uses them.
+  connect(layers, &QMenu::aboutToShow, this, [this] {
+    for (const char* inner : {"SetzeaufLayer1.I1", "SetzeaufLayer1.I2"})
+      actions_[inner]->setEnabled(doc_.working().multilayer != 0);
+  });
+  enabledRules_["SetzeaufLayer1"] = selected;
+}
+
+void MainWindow::applyCommand(const Change& c) {
+  if (c.empty()) return;
+  if (c.elements || c.selection || c.all || c.hasArea) area_->invalidate();
+  if (c.elements) map_->invalidate();
+  if (c.selection && sizeBar_) sizeBar_->showSelectionSizes(true);
+  refreshCommands();
+  if (c.message) showMessage(this, *c.message, lang_);
+}
+
+}  // namespace trazello
