@@ -388,6 +388,11 @@ bool MainWindow::handleKey(QKeyEvent* e) {
     setOriginAtPointer(e->modifiers() & Qt::ControlModifier);
     return true;
   }
+  if (key == Qt::Key_F12) {
+    // Through-plating of the selected pads, when the selection allows it.
+    if (QAction* plating = sizeBar_->platingAction(); plating->isEnabled()) plating->trigger();
+    return true;
+  }
   if (toolKey(e, true)) return true;
   if (e->modifiers() & Qt::ControlModifier) return false;  // menu shortcuts take these
   if (key == Qt::Key_Escape) {
