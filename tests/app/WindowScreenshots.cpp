@@ -1,0 +1,76 @@
+// Pictures of the editor at work, for looking at by eye (not a test): `window_screenshots DIR`
+// writes the window while a track is drawn, the text window and the measure box.
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+
+#include "app/DrawingArea.h"
+#include "app/MainWindow.h"
+
+using namespace trazello;
+
+namespace {
+
+void send(MainWindow& w, QEvent::Type type, Point world, Qt::MouseButton button, Qt::MouseButtons held) {
+  QWidget* vp = w.drawingArea()->viewport();
+  const QPointF at = w.drawingArea()->pixelAt(world);
+  QMouseEvent e(type, at, vp->mapToGlobal(at), button, held, {});
+  QApplication::sendEvent(vp, &e);
+  QApplication::processEvents();
+}
+
+void click(MainWindow& w, Point p) {
+  send(w, QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton);
+  send(w, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+  send(w, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc < 3) return 2;
+  const QString out = argv[1];
+  QTemporaryDir dir;
+  AppPaths paths;
+  paths.programFolder = dir.path().toStdString() + "/";
+  paths.dataFolder = paths.programFolder;
+  std::ofstream(paths.languageFile()) << "[Sprache]\nSprache=1\n";
+  MainWindow w(paths);
+  w.resize(1200, 800);
+  w.show();
+  w.openFile(argv[2], false);
+  w.drawingArea()->zoomBoard();
+  QTest::qWait(50);
+
+  // A track half drawn: two points placed, the rubber band to the pointer.
+  w.drawingArea()->setFocus();
+  QTest::keyClick(w.drawingArea(), Qt::Key_L);
+  click(w, {1500, -1500});
+  click(w, {3000, -1500});
+  send(w, QEvent::MouseMove, {4500, -2600}, Qt::NoButton, Qt::NoButton);
+  w.grab().save(out + "/track.png");
+  QTest::keyClick(w.drawingArea(), Qt::Key_Escape);
+
+  // The measure box while the button is held.
+  QTest::keyClick(w.drawingArea(), Qt::Key_M);
+  send(w, QEvent::MouseMove, {1000, -1000}, Qt::NoButton, Qt::NoButton);
+  send(w, QEvent::MouseButtonPress, {1000, -1000}, Qt::LeftButton, Qt::LeftButton);
+  send(w, QEvent::MouseMove, {3500, -2500}, Qt::NoButton, Qt::LeftButton);
+  w.grab().save(out + "/measure.png");
+  send(w, QEvent::MouseButtonRelease, {3500, -2500}, Qt::LeftButton, Qt::NoButton);
+
+  // The text window, grabbed while it is open, then cancelled.
+  QTimer::singleShot(200, [&] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      dialog->grab().save(out + "/text-window.png");
+      dialog->close();
+    }
+  });
+  QTest::keyClick(w.drawingArea(), Qt::Key_T);
+  return 0;
+}
