@@ -37,5 +37,7 @@ CPoint toShape(Point p);
 CPoint toShape(double x, double y);
 Point fromShape(CPoint p);
 CBox boxOf(const Path& path);
+// The smallest box of whole units around every ring; all zero for no points.
+IRect unitsBoxAround(const Paths& paths);
 
 }  // namespace trazello

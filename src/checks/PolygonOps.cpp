@@ -41,6 +41,22 @@ CBox boxOf(const Path& path) {
   return b;
 }
 
+IRect unitsBoxAround(const Paths& paths) {
+  IRect r;
+  bool any = false;
+  for (const Path& ring : paths) {
+    if (ring.empty()) continue;
+    const CBox b = boxOf(ring);
+    const IRect box{int32_t(std::floor(double(b.left) / kShapeScale)), int32_t(std::floor(double(b.bottom) / kShapeScale)),
+                    int32_t(std::ceil(double(b.right) / kShapeScale)), int32_t(std::ceil(double(b.top) / kShapeScale))};
+    r = any ? IRect{std::min(r.left, box.left), std::min(r.top, box.top), std::max(r.right, box.right),
+                    std::max(r.bottom, box.bottom)}
+            : box;
+    any = true;
+  }
+  return r;
+}
+
 namespace {
 
 cl::Paths toLib(const Paths& p) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "checks/CopperShapes.h"
+#include "checks/Polygon.h"
 #include "model/ElementGeometry.h"
 #include "model/Geometry.h"
 #include "model/Groups.h"
@@ -13,27 +14,6 @@
 namespace trazello {
 
 namespace {
-
-IRect boxOfPaths(const Paths& paths) {
-  bool any = false;
-  CBox all{};
-  for (const Path& p : paths) {
-    if (p.empty()) continue;
-    const CBox b = boxOf(p);
-    if (!any) {
-      all = b;
-      any = true;
-    } else {
-      all = {std::min(all.left, b.left), std::min(all.bottom, b.bottom), std::max(all.right, b.right),
-             std::max(all.top, b.top)};
-    }
-  }
-  if (!any) return {};
-  // Outwards to whole units, so that the box always covers the copper.
-  auto down = [](int64_t v) { return int32_t(std::floor(double(v) / kShapeScale)); };
-  auto up = [](int64_t v) { return int32_t(std::ceil(double(v) / kShapeScale)); };
-  return IRect{down(all.left), down(all.bottom), up(all.right), up(all.top)};
-}
 
 // Records the undo step once, just before the first element changes.
 class StepRecorder {
@@ -94,7 +74,7 @@ Point gridReference(const TObjekt& e) {
 }  // namespace
 
 IRect copperBox(const TObjekt& e) {
-  const IRect region = boxOfPaths(elementRegion(e));
+  const IRect region = unitsBoxAround(elementRegion(e));
   return region == IRect{} ? boundingBox(e) : region;
 }
 
