@@ -65,19 +65,35 @@ std::vector<std::vector<Point>> trackOutline(const TObjekt& e) {
   return rings;
 }
 
+class IndexSearch : public NeighbourSearch {
+ public:
+  explicit IndexSearch(int32_t cell) : index_(cell) {}
+  void insert(size_t id, const IRect& box) override { index_.insert(id, box); }
+  std::vector<size_t> overlapping(const IRect& box) const override {
+    std::vector<size_t> out;
+    index_.query(box, [&](size_t j) { out.push_back(j); });
+    std::sort(out.begin(), out.end());
+    return out;
+  }
+
+ private:
+  SpatialIndex index_;
+};
+
 class Checker {
  public:
   Checker(const ElementList& list, const BoardSettings& board, const DrcSettings& rules, const IRect& window,
-          const DrcCallbacks& callbacks)
+          const DrcCallbacks& callbacks, const NeighbourSearchFactory& search)
       : list_(list), board_(board), rules_(rules), window_(window), callbacks_(callbacks),
         state_(layerState(board)) {
     boxes_.reserve(list.size());
-    IRect extent;
     for (const TObjekt& e : list) {
       boxes_.push_back(boundingBox(e));
-      extent = unite(extent, boxes_.back());
+      extent_ = unite(extent_, boxes_.back());
     }
-    cell_ = SpatialIndex::cellFor(extent, list.size());
+    newSearch_ = search ? search : [](const IRect& extent, size_t count) -> std::unique_ptr<NeighbourSearch> {
+      return std::make_unique<IndexSearch>(SpatialIndex::cellFor(extent, count));
+    };
   }
 
   DrcResult run() {
@@ -109,14 +125,13 @@ class Checker {
     result_.findings.push_back(Finding{marker, std::move(outline), kind, text, layer});
   }
 
+  std::unique_ptr<NeighbourSearch> search() const { return newSearch_(extent_, list_.size()); }
+
   // Indices of elements passing `keep`, found by their boxes overlapping `box`, ascending.
   template <class Keep>
-  std::vector<size_t> near(const SpatialIndex& index, const IRect& box, Keep keep) const {
-    std::vector<size_t> out;
-    index.query(box, [&](size_t j) {
-      if (keep(j)) out.push_back(j);
-    });
-    std::sort(out.begin(), out.end());
+  static std::vector<size_t> near(const NeighbourSearch& index, const IRect& box, Keep keep) {
+    std::vector<size_t> out = index.overlapping(box);
+    out.erase(std::remove_if(out.begin(), out.end(), [&](size_t j) { return !keep(j); }), out.end());
     return out;
   }
 
@@ -143,7 +158,8 @@ class Checker {
   LayerState state_;
   std::vector<IRect> boxes_;
   std::vector<std::optional<Paths>> regions_;
-  int32_t cell_ = 1;
+  IRect extent_;
+  NeighbourSearchFactory newSearch_;
   DrcResult result_;
 };
 
@@ -152,20 +168,18 @@ void Checker::drillDistance() {
     const TObjekt& e = list_[i];
     return isThtPad(e) && onCopper(e) && rounded(e.SizeB) != 0;
   };
-  SpatialIndex index(cell_);
-  double largest = 0;
+  // Drill squares against a square grown by the rule: every pair that can fire overlaps.
+  const auto index = search();
   for (size_t i = 0; i < list_.size(); ++i) {
-    if (!drilled(i)) continue;
-    index.insert(i, squareAround({list_[i].X, list_[i].Y}, list_[i].SizeB));
-    largest = std::max(largest, double(list_[i].SizeB));
+    if (drilled(i)) index->insert(i, squareAround({list_[i].X, list_[i].Y}, list_[i].SizeB));
   }
   for (size_t i = 0; i + 1 < list_.size(); ++i) {
     if (!step(i)) return;
     if (!drilled(i) || !meets(boxes_[i])) continue;
     const TObjekt& a = list_[i];
     const Point ca{a.X, a.Y};
-    const IRect reach = squareAround(ca, a.SizeB + largest + rules_.drillDistanceMin + 1);
-    for (size_t j : near(index, reach, [&](size_t j) { return j > i; })) {
+    const IRect reach = squareAround(ca, a.SizeB + std::max(rules_.drillDistanceMin, 0) + 2);
+    for (size_t j : near(*index, reach, [&](size_t j) { return j > i; })) {
       const TObjekt& b = list_[j];
       const Point cb{b.X, b.Y};
       const int32_t d = rounded(rounded(distance(ca, cb)) - double(a.SizeB) - b.SizeB);
@@ -236,9 +250,9 @@ void Checker::copperDistance() {
     const TObjekt& e = list_[i];
     return onCopper(e) && !isPureHole(e) && !(e.is(ElementKind::Zone) && e.KeepOut);
   };
-  SpatialIndex index(cell_);
+  const auto index = search();
   for (size_t i = 0; i < list_.size(); ++i) {
-    if (candidate(i)) index.insert(i, widened(boxes_[i], a));
+    if (candidate(i)) index->insert(i, widened(boxes_[i], a));
   }
   std::optional<NetTrace> nets;  // built at the first pair that needs it
   std::vector<std::optional<Paths>> grown(list_.size());
@@ -256,8 +270,8 @@ void Checker::copperDistance() {
     const IRect ri = widened(boxes_[i], a);
     if (!meets(ri)) continue;
     const TObjekt& ei = list_[i];
-    auto partner = [&](size_t j) { return j > i && shareLayer(ei, list_[j]); };
-    for (size_t j : near(index, ri, partner)) {
+    auto partner = [&](size_t j) { return j > i && shareLayer(ei, list_[j]) && overlaps(ri, widened(boxes_[j], a)); };
+    for (size_t j : near(*index, ri, partner)) {
       if (!nets) nets.emplace(list_, board_);
       if (nets->netOf()[i] == nets->netOf()[j]) continue;
       const Paths common = intersect(grownShape(i), grownShape(j));
@@ -278,9 +292,9 @@ void Checker::copperDistance() {
 }
 
 void Checker::silkOnPads() {
-  SpatialIndex silk(cell_);
+  const auto silk = search();
   for (size_t s = 0; s < list_.size(); ++s) {
-    if (list_[s].Layer == layer::S1 || list_[s].Layer == layer::S2) silk.insert(s, boxes_[s]);
+    if (list_[s].Layer == layer::S1 || list_[s].Layer == layer::S2) silk->insert(s, boxes_[s]);
   }
   for (size_t p = 0; p < list_.size(); ++p) {
     if (!step(p)) return;
@@ -290,9 +304,10 @@ void Checker::silkOnPads() {
     const bool side2 = isOnLayer(pad, layer::C2);
     if (!side1 && !side2) continue;
     auto facing = [&](size_t s) {
-      return (side1 && list_[s].Layer == layer::S1) || (side2 && list_[s].Layer == layer::S2);
+      return ((side1 && list_[s].Layer == layer::S1) || (side2 && list_[s].Layer == layer::S2)) &&
+             overlaps(boxes_[p], boxes_[s]);
     };
-    for (size_t s : near(silk, boxes_[p], facing)) {
+    for (size_t s : near(*silk, boxes_[p], facing)) {
       const Paths common = intersect(region(p), region(s));
       if (area(common) <= 0) continue;
       add(withMinimum(unitsBoxAround(common), kMarkerMinimum), FindingKind::SilkOnPad, FindingText::SilkOnPad,
@@ -302,16 +317,16 @@ void Checker::silkOnPads() {
 }
 
 void Checker::drillsInSmdPads() {
-  SpatialIndex drills(cell_);
+  const auto drills = search();
   for (size_t d = 0; d < list_.size(); ++d) {
     const TObjekt& e = list_[d];
-    if (isThtPad(e) && onCopper(e) && e.SizeB > 0) drills.insert(d, boxes_[d]);
+    if (isThtPad(e) && onCopper(e) && e.SizeB > 0) drills->insert(d, boxes_[d]);
   }
   for (size_t s = 0; s < list_.size(); ++s) {
     if (!step(s)) return;
     const TObjekt& smd = list_[s];
     if (!smd.is(ElementKind::SmdPad) || !onCopper(smd) || !meets(boxes_[s])) continue;
-    for (size_t d : near(drills, boxes_[s], [](size_t) { return true; })) {
+    for (size_t d : near(*drills, boxes_[s], [&](size_t d) { return overlaps(boxes_[s], boxes_[d]); })) {
       const Paths hole{disc({list_[d].X, list_[d].Y}, list_[d].SizeB)};
       const Paths common = intersect(region(s), hole);
       if (area(common) <= 0) continue;
@@ -340,8 +355,9 @@ void Checker::solderMask() {
 }  // namespace
 
 DrcResult runDesignRuleCheck(const ElementList& list, const BoardSettings& board, const DrcSettings& rules,
-                             const IRect& window, const DrcCallbacks& callbacks) {
-  return Checker(list, board, rules, normalized(window), callbacks).run();
+                             const IRect& window, const DrcCallbacks& callbacks,
+                             const NeighbourSearchFactory& search) {
+  return Checker(list, board, rules, normalized(window), callbacks, search).run();
 }
 
 std::string findingText(FindingText text, int language) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -83,10 +84,24 @@ struct DrcResult {
   bool aborted = false;
 };
 
+// How the pair tests find their candidates: at least every entered element whose box overlaps a
+// box (the check applies the rules' own box tests afterwards). The check uses a spatial index;
+// a benchmark can hand in the plain pair loops to measure against.
+class NeighbourSearch {
+ public:
+  virtual ~NeighbourSearch() = default;
+  virtual void insert(size_t id, const IRect& box) = 0;
+  // Ascending ids, among them every entered id whose box overlaps `box`.
+  virtual std::vector<size_t> overlapping(const IRect& box) const = 0;
+};
+// Makes one search for a board of `count` elements spread over `extent`.
+using NeighbourSearchFactory = std::function<std::unique_ptr<NeighbourSearch>(const IRect& extent, size_t count)>;
+
 // Checks `list` (a board with `board`'s size, layers and ground planes) against `rules`; only
 // findings whose marker overlaps `window` are reported.
 DrcResult runDesignRuleCheck(const ElementList& list, const BoardSettings& board, const DrcSettings& rules,
-                             const IRect& window, const DrcCallbacks& callbacks = {});
+                             const IRect& window, const DrcCallbacks& callbacks = {},
+                             const NeighbourSearchFactory& search = {});
 
 // The text of a finding in a language (0 Russian, 1 English, 2 French), UTF-8.
 std::string findingText(FindingText text, int language);

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "PairLoopSearch.h"
+
 #include "model/Layer.h"
 
 namespace trazello {
@@ -149,6 +153,71 @@ TEST_F(DesignRules, TextsInThreeLanguages) {
     EXPECT_FALSE(findingText(text, 2).empty());
   }
   EXPECT_EQ(findingText(FindingText::DrillsTooClose, 1), "Drillings too close");
+}
+
+}  // namespace
+}  // namespace trazello
+
+// The indexed check against the written-out pair loops on random crowded boards.
+namespace trazello {
+namespace {
+
+ElementList randomBoard(std::mt19937& rng) {
+  ElementList list;
+  std::uniform_real_distribution<float> at(200, 1200);
+  std::uniform_int_distribution<int> pick(0, 5), layerOf(1, 7), count(20, 60), small(5, 60);
+  const int n = count(rng);
+  for (int k = 0; k < n; ++k) {
+    const Point c{at(rng), -at(rng)};
+    const uint8_t l = uint8_t(layerOf(rng));
+    TObjekt e;
+    switch (pick(rng)) {
+      case 0:
+      case 1: {
+        const float drill = float(small(rng));
+        e = newPad(c, l, uint8_t(1 + pick(rng) % 3), drill + float(small(rng)) - 5, drill);
+        e.Plated = pick(rng) < 2;
+        break;
+      }
+      case 2: e = newSmdPad(c, l, float(2 * small(rng)), float(3 * small(rng))); break;
+      case 3: e = newCircle(c, l, float(small(rng) + 30), float(small(rng))); break;
+      default:
+        e = newTrack(small(rng) / 2, l);
+        e.Points = {c, {c.x + at(rng) / 8, c.y - at(rng) / 8}, {c.x + at(rng) / 6, c.y}};
+        break;
+    }
+    e.Clearance = pick(rng) == 0 ? 0 : small(rng) / 4;
+    e.SolderMask = pick(rng) < 3;
+    list.append(std::move(e));
+  }
+  return list;
+}
+
+bool sameFinding(const Finding& a, const Finding& b) {
+  return a.marker == b.marker && a.kind == b.kind && a.text == b.text && a.layer == b.layer &&
+         a.outline == b.outline;
+}
+
+TEST(DesignRuleSearch, IndexedCheckFindsExactlyWhatThePairLoopsFind) {
+  std::mt19937 rng(20261210);
+  size_t total = 0;
+  for (int board = 0; board < 300; ++board) {
+    ElementList list = randomBoard(rng);
+    BoardSettings s;
+    s.width = 3000;
+    s.height = 3000;
+    s.groundPlane[layer::C1] = uint8_t(board % 3 == 0);
+    DrcSettings rules;
+    rules.copperDistance = 10 + board % 40;
+    const IRect window = board % 5 == 0 ? IRect{0, -1500, 1500, 0} : IRect{0, -3000, 3000, 0};
+    const DrcResult fast = runDesignRuleCheck(list, s, rules, window);
+    const DrcResult slow = runDesignRuleCheck(list, s, rules, window, {}, pairLoops());
+    ASSERT_EQ(fast.findings.size(), slow.findings.size()) << "board " << board;
+    for (size_t i = 0; i < fast.findings.size(); ++i)
+      ASSERT_TRUE(sameFinding(fast.findings[i], slow.findings[i])) << "board " << board << " finding " << i;
+    total += fast.findings.size();
+  }
+  EXPECT_GT(total, 1000u);  // the boards are crowded enough to exercise every rule
 }
 
 }  // namespace
