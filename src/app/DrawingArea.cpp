@@ -237,13 +237,14 @@ void DrawingArea::paintEvent(QPaintEvent*) {
   }
   QPainter painter(viewport());
   painter.drawImage(0, 0, cache_);
-  if (!preview_.empty()) {
+  if (!preview_.empty() || overlay_) {
     const BoardSettings& s = doc_.working();
     ViewMapping mapping;
     mapping.zoom = s.zoom;
     mapping.scrollX = s.scrollX;
     mapping.scrollY = s.scrollY;
     mapping.boardWidth = s.width;
+    if (overlay_) overlay_(painter, mapping);
     PaintPreview(painter, mapping, size,
                  PreviewScene{doc_.elements(), clipboard_, schemes_.active(), options_, layerState(s)}, preview_);
   }

@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <functional>
 #include <optional>
 
 class QMenu;
@@ -12,6 +13,7 @@ class QPainter;
 #include "model/Document.h"
 #include "view/RenderOptions.h"
 #include "view/ScannedCopy.h"
+#include "view/ViewMapping.h"
 #include "view/SchemeStore.h"
 
 namespace trazello {
@@ -80,6 +82,8 @@ class DrawingArea : public QAbstractScrollArea {
   const Preview& preview() const { return preview_; }
   // The elements a paste placement preview shows.
   void setClipboard(const ElementList* clipboard) { clipboard_ = clipboard; }
+  // Draws over the board after the preview (the design rule check's markers).
+  void setOverlayPainter(std::function<void(QPainter&, const ViewMapping&)> paint) { overlay_ = std::move(paint); }
   // The origin marker can be dragged only with the edit tool.
   void setOriginDragEnabled(bool on) { originDrag_ = on; }
 
@@ -126,6 +130,7 @@ class DrawingArea : public QAbstractScrollArea {
   Preview preview_;
   const ElementList* clipboard_ = nullptr;
   bool originDrag_ = true;
+  std::function<void(QPainter&, const ViewMapping&)> overlay_;
 };
 
 }  // namespace trazello

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "BoardMapWidget.h"
+#include "DrcPanel.h"
 #include "CommandTable.h"
 #include "GridMenu.h"
 #include "RulerWidget.h"
@@ -222,6 +223,7 @@ void MainWindow::buildEditBars() {
     refreshEditState();
   });
   buildTools();
+  buildDrcPanel();
 }
 
 void MainWindow::bind(const QString& name, std::function<void()> run, std::function<bool()> enabled) {
@@ -258,6 +260,7 @@ void MainWindow::storeSettings() {
   settings_.history = recent_.entries();
   settings_.colourScheme = schemes_.selected();
   settings_.writeTo(ini_);
+  if (drc_) drc_->writeSettings(ini_);
   ini_.save(paths_.settingsFile());  // a settings file that cannot be written is no reason to stop
 }
 
@@ -304,6 +307,7 @@ void MainWindow::refreshGridCaption() {
 
 void MainWindow::boardSwitched() {
   if (tools_) tools_->boardChanged();
+  if (drc_) drc_->boardChanged();
   reloadScans();
   area_->boardChanged();
   map_->invalidate();
@@ -335,6 +339,7 @@ void MainWindow::showCoordinates(Point world) {
 void MainWindow::toggleUnit() {
   settings_.mil = !settings_.mil;
   if (sizeBar_) sizeBar_->setMil(settings_.mil);
+  if (drc_) drc_->setMil(settings_.mil);
   unitButton_->setText(settings_.mil ? QString::fromUtf8("мил") : QString::fromUtf8("мм"));
   refreshGridCaption();
   refreshView();

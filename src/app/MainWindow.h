@@ -29,6 +29,7 @@ class QPushButton;
 namespace trazello {
 
 class BoardMapWidget;
+class DrcPanel;
 class SizeBar;
 class UndoController;
 class GridMenu;
@@ -56,6 +57,7 @@ class MainWindow : public QMainWindow {
   ToolBar* toolBar() const { return toolBar_; }
   ToolDispatcher& tools() { return *tools_; }
   QMenu* nodeMenu() const { return nodeMenu_; }
+  DrcPanel* drcPanel() const { return drc_; }
   RulerWidget* horizontalRuler() const { return hRuler_; }
   RulerWidget* verticalRuler() const { return vRuler_; }
   BoardMapWidget* boardMap() const { return map_; }
@@ -112,6 +114,7 @@ class MainWindow : public QMainWindow {
   void applySettings();
   void buildEditBars();
   void buildTools();
+  void buildDrcPanel();
   void handleToolEvent(const ToolEvent& e);
   // Space, Delete and the arrows for the tools; returns whether the key was used.
   bool toolKey(QKeyEvent* e, bool pressed);
@@ -188,6 +191,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<WindowToolHost> toolHost_;
   std::unique_ptr<ToolDispatcher> tools_;  // refers to toolHost_: declared after it
   ToolBar* toolBar_ = nullptr;
+  DrcPanel* drc_ = nullptr;
   QMenu* nodeMenu_ = nullptr;
   ElementId nodeElement_;  // what the open node menu acts on
   int nodeIndex_ = -1;

@@ -3,6 +3,7 @@
 #include <QMenu>
 
 #include "BoardMapWidget.h"
+#include "DrcPanel.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "SizeBar.h"
@@ -62,6 +63,22 @@ void MainWindow::connectEditCommands() {
       actions_[inner]->setEnabled(doc_.working().multilayer != 0);
   });
   enabledRules_["SetzeaufLayer1"] = selected;
+}
+
+void MainWindow::buildDrcPanel() {
+  drc_ = new DrcPanel(doc_, *area_, schemes_, int(lang_), this);
+  drc_->readSettings(ini_);
+  drc_->setMil(settings_.mil);
+  addDockWidget(Qt::RightDockWidgetArea, drc_);
+  drc_->hide();
+  area_->setOverlayPainter([this](QPainter& p, const ViewMapping& m) { drc_->paintMarkers(p, m); });
+  QAction* show = actions_["DRCCheck1"];
+  show->setCheckable(true);
+  bind("DRCCheck1", [this] { drc_->setVisible(!drc_->isVisible()); });
+  connect(drc_, &QDockWidget::visibilityChanged, this, [this, show](bool on) {
+    show->setChecked(on);
+    area_->viewport()->update();
+  });
 }
 
 void MainWindow::applyCommand(const Change& c) {
