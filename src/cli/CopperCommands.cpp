@@ -39,7 +39,7 @@ std::optional<CopperArgs> parse(const Args& args, std::string_view command) {
     }
   }
   in.require(out.file, "FILE");
-  if (wantLayer && out.layer == 0) in.require("", "--layer L");
+  if (wantLayer && out.layer == 0) in.fail("--layer L is missing");
   if (in.failed()) {
     usageError(command, in.error());
     return std::nullopt;
