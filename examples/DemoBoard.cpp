@@ -59,25 +59,30 @@ Document demoDocument() {
   std::vector<ElementId> u1;
   for (int i = 0; i < 4; ++i) u1.push_back(b.pad(2000 + 254.0f * i, -3000, i == 0 ? 3 : 1));
   for (int i = 0; i < 4; ++i) u1.push_back(b.pad(2762 - 254.0f * i, -2238, 1));
-  b.track(layer::S1, 20, {{1850, -3150}, {2910, -3150}, {2910, -2088}, {1850, -2088}, {1850, -3150}});
+  b.track(layer::S1, 20,
+          {{1850, -3150}, {2910, -3150}, {2910, -2088}, {1850, -2088}, {1850, -3150}});
   TObjekt notch = newCircle({1850, -2619}, layer::S1, 70, 50);
   notch.Spokes = 270;
   notch.Width = 90;
   b.list.append(std::move(notch));
 
-  // R1 and R2, 10.16 mm apart; J1, a three-pin connector of oblong pads.
+  // R1 and R2, 10.16 mm apart; J1, a three-pin connector of oblong pads lying across its row,
+  // so that 2.54 mm apart they keep clear of each other.
   b.pad(4000, -1200, 1);
   b.pad(5016, -1200, 1);
   const ElementId r2a = b.pad(4000, -1700, 1), r2b = b.pad(5016, -1700, 1);
   std::vector<ElementId> j1;
-  for (int i = 0; i < 3; ++i) j1.push_back(b.pad(7000, -1500 - 254.0f * i, 7, 70, 40));
+  for (int i = 0; i < 3; ++i) j1.push_back(b.pad(7000, -1500 - 254.0f * i, 4, 70, 40));
 
   // C1: an 0805 capacitor on the top side.
   b.smd(4300, -3400, 130, 150);
   b.smd(4500, -3400, 130, 150);
 
-  // Tracks on the bottom and the top copper.
-  b.track(layer::C2, 40, {{2000, -3000}, {2000, -3600}, {4300, -3600}, {4300, -3400}});
+  // Tracks on the bottom and the top copper; the way from U1 to the top-side C1 changes side
+  // through a via.
+  b.track(layer::C2, 40, {{2000, -3000}, {2000, -3600}, {4000, -3600}});
+  b.pad(4000, -3600, 1, 50, 20);
+  b.track(layer::C1, 40, {{4000, -3600}, {4300, -3600}, {4300, -3400}});
   b.track(layer::C2, 40, {{5016, -1200}, {6500, -1200}, {6500, -1500}, {7000, -1500}});
   b.track(layer::C2, 40, {{2762, -2238}, {2762, -1200}, {4000, -1200}});
   b.track(layer::C1, 30, {{4500, -3400}, {5500, -3400}, {5500, -1700}, {5016, -1700}});

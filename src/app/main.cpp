@@ -1,15 +1,19 @@
 // trazello: the editor.
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTimer>
 
 #include "MainWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Trazello 5.0");
+  QApplication::setWindowIcon(QIcon(":/trazello.svg"));
+  QGuiApplication::setDesktopFileName("trazello");
   const trazello::AppPaths paths = trazello::AppPaths::locate(
       QCoreApplication::applicationDirPath().toStdString(),
       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString());
@@ -24,5 +28,9 @@ int main(int argc, char** argv) {
   // All arguments joined with blanks name one layout, so that unquoted paths with spaces work.
   const QStringList args = QCoreApplication::arguments().mid(1);
   window.openFromCommandLine(args.join(' '));
+  // A layout opened at start shows whole; the drawing area has its final size only once the
+  // shown window has been laid out.
+  if (!args.isEmpty())
+    QTimer::singleShot(0, &window, [&window] { window.drawingArea()->zoomBoard(); });
   return QApplication::exec();
 }

@@ -2,29 +2,43 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "ArgReader.h"
 #include "model/Document.h"
+#include "model/Message.h"
 
 namespace trazello::cli {
 
-using Args = std::vector<std::string>;
+// One subcommand: its name, the usage that `trazello-cli NAME --help` prints, and its job,
+// which parses the arguments, runs and returns the exit status; errors go to stderr.
+struct Command {
+  std::string_view name;
+  std::string_view usage;
+  int (*run)(const Args& args);
+};
 
-// Each subcommand parses its arguments, runs its job and returns the exit status; errors go to
-// stderr.
-int runInfo(const Args& args);
-int runConvert(const Args& args);
-int runRender(const Args& args);
+extern const Command kInfoCommand;
+extern const Command kConvertCommand;
+extern const Command kRenderCommand;
+extern const Command kGerberCommand;
+extern const Command kDrillCommand;
+extern const Command kDrillsCommand;
+extern const Command kNetsCommand;
+extern const Command kFloodCommand;
+extern const Command kDrcCommand;
 
-int runGerber(const Args& args);
-int runDrill(const Args& args);
-int runDrills(const Args& args);
-int runNets(const Args& args);
-int runFlood(const Args& args);
+// Tells stderr what was wrong with the arguments of `command` and where its usage is; the exit
+// status of a usage error.
+int usageError(std::string_view command, const std::string& what);
 
 // The layout at `path` with board `board` (1-based; 0 keeps the file's current board) made
 // current, or nothing after telling stderr why.
 std::optional<Document> openForOutput(const std::string& path, int board);
+// A message of the libraries as one terminal line, naming `path` where the message itself
+// does not.
+std::string errorText(const Message& m, const std::string& path);
 // A message's line breaks as the terminal shows them.
 std::string forTerminal(std::string text);
 

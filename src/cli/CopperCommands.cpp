@@ -1,5 +1,6 @@
 // trazello-cli nets and flood: the connectivity and ground plane of a board as JSON.
 #include <iostream>
+#include <optional>
 
 #include "Commands.h"
 #include "Json.h"
@@ -18,28 +19,32 @@ struct CopperArgs {
   int layer = 0;
 };
 
-bool parseNumber(const std::string& s, int& out) {
-  try {
-    size_t used = 0;
-    out = std::stoi(s, &used);
-    return used == s.size();
-  } catch (const std::exception&) {
-    return false;
-  }
-}
-
-bool parse(const Args& args, CopperArgs& out, bool wantLayer) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if ((a == "--board" || (wantLayer && a == "--layer")) && i + 1 < args.size()) {
-      if (!parseNumber(args[++i], a == "--board" ? out.board : out.layer)) return false;
-    } else if (!a.empty() && a[0] != '-' && out.file.empty()) {
-      out.file = a;
+// FILE [--board N], and --layer L when `command` is flood.
+std::optional<CopperArgs> parse(const Args& args, std::string_view command) {
+  const bool wantLayer = command == "flood";
+  ArgReader in(args);
+  CopperArgs out;
+  while (!in.atEnd()) {
+    const std::string& a = in.next();
+    if (a == "--board") {
+      out.board = in.integer(a, 1).value_or(0);
+    } else if (wantLayer && a == "--layer") {
+      const auto l = in.integer(a, 1, 7);
+      if (l && !isCopperLayer(*l))
+        in.fail("--layer must be a copper layer (1, 3, 5 or 6), not \"" + std::to_string(*l) +
+                "\"");
+      out.layer = l.value_or(0);
     } else {
-      return false;
+      in.operand(a, out.file);
     }
   }
-  return !out.file.empty() && out.board >= 0;
+  in.require(out.file, "FILE");
+  if (wantLayer && out.layer == 0) in.fail("--layer L is missing");
+  if (in.failed()) {
+    usageError(command, in.error());
+    return std::nullopt;
+  }
+  return out;
 }
 
 void writeRing(Json& j, const Path& ring) {
@@ -50,15 +55,10 @@ void writeRing(Json& j, const Path& ring) {
   j.endArray();
 }
 
-}  // namespace
-
 int runNets(const Args& args) {
-  CopperArgs a;
-  if (!parse(args, a, false)) {
-    std::cerr << "Usage: trazello-cli nets FILE [--board N]\n";
-    return 2;
-  }
-  std::optional<Document> doc = openForOutput(a.file, a.board);
+  const std::optional<CopperArgs> a = parse(args, "nets");
+  if (!a) return 2;
+  std::optional<Document> doc = openForOutput(a->file, a->board);
   if (!doc) return 1;
   const NetTrace trace(doc->elements(), doc->working());
   Json j;
@@ -74,14 +74,11 @@ int runNets(const Args& args) {
 }
 
 int runFlood(const Args& args) {
-  CopperArgs a;
-  if (!parse(args, a, true) || !isCopperLayer(a.layer)) {
-    std::cerr << "Usage: trazello-cli flood FILE --layer L [--board N]   (L: 1, 3, 5 or 6)\n";
-    return 2;
-  }
-  std::optional<Document> doc = openForOutput(a.file, a.board);
+  const std::optional<CopperArgs> a = parse(args, "flood");
+  if (!a) return 2;
+  std::optional<Document> doc = openForOutput(a->file, a->board);
   if (!doc) return 1;
-  const Paths flood = floodOfLayer(doc->elements(), doc->working(), a.layer);
+  const Paths flood = floodOfLayer(doc->elements(), doc->working(), a->layer);
   Json j;
   j.beginObject().key("polygons").beginArray();
   for (const PolygonWithHoles& piece : pieces(flood)) {
@@ -95,5 +92,19 @@ int runFlood(const Args& args) {
   std::cout << j.str() << "\n";
   return 0;
 }
+
+}  // namespace
+
+const Command kNetsCommand{"nets",
+                           "Usage: trazello-cli nets FILE [--board N]\n"
+                           "Lists the nets of a board as JSON: each net is the list of the\n"
+                           "element indices it joins.\n",
+                           runNets};
+
+const Command kFloodCommand{"flood",
+                            "Usage: trazello-cli flood FILE --layer L [--board N]\n"
+                            "Prints the ground plane of copper layer L (1, 3, 5 or 6) as JSON\n"
+                            "polygons with their holes and the area in square units.\n",
+                            runFlood};
 
 }  // namespace trazello::cli

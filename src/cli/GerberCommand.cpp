@@ -1,12 +1,11 @@
 // trazello-cli gerber FILE -o DIR [options]: one Gerber file per chosen layer.
-#include <charconv>
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
 
 #include "Commands.h"
-#include "files/LayoutIo.h"
-#include "files/TextEncoding.h"
 #include "output/OutputFiles.h"
 #include "output/TGerberDlg.h"
 
@@ -19,8 +18,12 @@ constexpr int kLanguage = 1;
 const char* kUsage =
     "Usage: trazello-cli gerber FILE -o DIR [--board N] [--layers LIST] [--mirror] [--frame]\n"
     "         [--punch] [--mark] [--pads MM] [--smd MM] [--others MM] [--invert] [--cam-origin]\n"
-    "LIST: comma-separated K1,B1,K2,B2,I1,I2,U,LStop1,LStop2,SMD1,SMD2 (default: every layer\n"
-    "with something to write). --mark punches the holes as 0.30 mm centring marks.\n";
+    "Writes one Gerber file per layer into the folder DIR.\n"
+    "LIST: comma-separated layers, by the names of the window (C1, S1, C2, S2, I1, I2, O) or of\n"
+    "the export (K1, B1, K2, B2, I1, I2, U, LStop1, LStop2, SMD1, SMD2). By default every layer\n"
+    "with something on it, the inner layers only when elements lie on them.\n"
+    "--mark punches the holes as 0.30 mm centring marks. Mask enlargements in mm: --pads 0.01\n"
+    "to 9.99 (default 0.30), --smd and --others -9.99 to 9.99.\n";
 
 struct GerberArgs {
   std::string input;
@@ -32,66 +35,91 @@ struct GerberArgs {
   std::optional<double> pads, smd, others;
 };
 
-bool parseNumber(const std::string& s, double& out) {
-  const auto r = std::from_chars(s.data(), s.data() + s.size(), out);
-  return r.ec == std::errc() && r.ptr == s.data() + s.size();
+std::string upper(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
+  return s;
 }
 
-bool parseLayers(const std::string& list, std::vector<GerberLayer>& out) {
-  std::stringstream in(list);
+// A layer by its export button name or by the layer name the window shows.
+std::optional<GerberLayer> layerNamed(const std::string& name) {
+  static constexpr std::pair<std::string_view, GerberLayer> kWindowNames[] = {
+      {"C1", GerberLayer::K1},
+      {"S1", GerberLayer::B1},
+      {"C2", GerberLayer::K2},
+      {"S2", GerberLayer::B2},
+      {"O", GerberLayer::U}};
+  const std::string wanted = upper(name);
+  for (const auto& [window, l] : kWindowNames)
+    if (wanted == window) return l;
+  for (GerberLayer l : kAllGerberLayers)
+    if (wanted == upper(std::string(gerberButtonName(l)))) return l;
+  return std::nullopt;
+}
+
+void parseLayers(const std::string& list, ArgReader& in, std::vector<GerberLayer>& out) {
+  std::stringstream words(list);
   std::string name;
-  while (std::getline(in, name, ',')) {
-    const auto l = gerberLayerNamed(name);
-    if (!l) {
-      std::cerr << "trazello-cli: unknown layer \"" << name << "\"\n";
-      return false;
-    }
-    out.push_back(*l);
+  while (std::getline(words, name, ',')) {
+    const auto l = layerNamed(name);
+    if (!l) return in.fail("--layers: unknown layer \"" + name + "\"");
+    if (std::find(out.begin(), out.end(), *l) == out.end()) out.push_back(*l);
   }
-  return !out.empty();
+  if (out.empty()) in.fail("--layers needs at least one layer");
 }
 
-bool takeValue(const Args& args, size_t& i, std::string& value) {
-  if (i + 1 >= args.size()) return false;
-  value = args[++i];
+// The dialog's ranges for the three mask enlargements.
+void takeOffset(const std::string& a, ArgReader& in, const TGerberDlg::Offset& range,
+                std::optional<double>& out) {
+  out = in.number(a, range.minimum, range.maximum);
+}
+
+bool takeFlag(const std::string& a, GerberArgs& g) {
+  if (a == "--mirror")
+    g.mirror = true;
+  else if (a == "--frame")
+    g.frame = true;
+  else if (a == "--punch")
+    g.punch = true;
+  else if (a == "--mark")
+    g.punch = g.mark = true;
+  else if (a == "--invert")
+    g.invert = true;
+  else if (a == "--cam-origin")
+    g.camOrigin = true;
+  else
+    return false;
   return true;
 }
 
-bool parseGerberArgs(const Args& args, GerberArgs& g) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    std::string v;
-    double number = 0;
-    if (a == "--mirror")
-      g.mirror = true;
-    else if (a == "--frame")
-      g.frame = true;
-    else if (a == "--punch")
-      g.punch = true;
-    else if (a == "--mark")
-      g.punch = g.mark = true;
-    else if (a == "--invert")
-      g.invert = true;
-    else if (a == "--cam-origin")
-      g.camOrigin = true;
-    else if (a == "-o" && takeValue(args, i, v))
-      g.outputDir = v;
-    else if (a == "--board" && takeValue(args, i, v) && parseNumber(v, number) && number >= 1)
-      g.board = static_cast<int>(number);
-    else if (a == "--layers" && takeValue(args, i, v) && parseLayers(v, g.layers))
-      continue;
-    else if (a == "--pads" && takeValue(args, i, v) && parseNumber(v, number))
-      g.pads = number;
-    else if (a == "--smd" && takeValue(args, i, v) && parseNumber(v, number))
-      g.smd = number;
-    else if (a == "--others" && takeValue(args, i, v) && parseNumber(v, number))
-      g.others = number;
-    else if (!a.starts_with("-") && g.input.empty())
-      g.input = a;
+std::optional<GerberArgs> parseGerberArgs(const Args& args) {
+  const TGerberDlg ranges;
+  ArgReader in(args);
+  GerberArgs g;
+  while (!in.atEnd()) {
+    const std::string& a = in.next();
+    if (takeFlag(a, g)) continue;
+    if (a == "-o")
+      g.outputDir = in.value(a).value_or("");
+    else if (a == "--board")
+      g.board = in.integer(a, 1).value_or(0);
+    else if (a == "--layers")
+      parseLayers(in.value(a).value_or(""), in, g.layers);
+    else if (a == "--pads")
+      takeOffset(a, in, ranges.SE_LAOffset, g.pads);
+    else if (a == "--smd")
+      takeOffset(a, in, ranges.SE_SMDOffset, g.smd);
+    else if (a == "--others")
+      takeOffset(a, in, ranges.SE_SonstigeOffset, g.others);
     else
-      return false;
+      in.operand(a, g.input);
   }
-  return !g.input.empty() && !g.outputDir.empty();
+  in.require(g.input, "FILE");
+  in.require(g.outputDir, "-o DIR");
+  if (in.failed()) {
+    usageError("gerber", in.error());
+    return std::nullopt;
+  }
+  return g;
 }
 
 // The dialog as a user would set it for one layer: the layer click resets the mask options,
@@ -109,54 +137,46 @@ GerberOptions optionsFor(TGerberDlg& dlg, GerberLayer l, const GerberArgs& g) {
   return dlg.options(g.camOrigin, kLanguage);
 }
 
-}  // namespace
-
-std::string forTerminal(std::string text) {
-  for (char& c : text)
-    if (c == '\r') c = '\n';
-  return text;
+// Plated pads count as lying on the inner layers too, which enables them in the dialog; a
+// board house given inner files for a two-layer board would make a four-layer one.
+bool innerLayerUsed(const ElementList& elements, GerberLayer l) {
+  const uint8_t code = gerberLayerCode(l);
+  for (size_t i = 0; i < elements.size(); ++i)
+    if (elements[i].Layer == code) return true;
+  return false;
 }
 
-std::optional<Document> openForOutput(const std::string& path, int board) {
-  Document doc;
-  Result<OpenOutcome> opened = openLayout(doc, path, false);
-  if (!opened) {
-    std::cerr << "trazello-cli: " << cp1252ToUtf8(messageText(opened.error())) << "\n";
-    return std::nullopt;
+std::vector<GerberLayer> defaultLayers(const TGerberDlg& dlg, const ElementList& elements) {
+  std::vector<GerberLayer> layers;
+  for (GerberLayer l : kAllGerberLayers) {
+    const bool inner = l == GerberLayer::I1 || l == GerberLayer::I2;
+    if (dlg.layerButton(l).enabled && (!inner || innerLayerUsed(elements, l))) layers.push_back(l);
   }
-  if (board > static_cast<int>(doc.boards().size())) {
-    std::cerr << "trazello-cli: the layout has no board " << board << "\n";
-    return std::nullopt;
-  }
-  if (board > 0) doc.selectBoard(board - 1);
-  return doc;
+  return layers;
 }
 
 int runGerber(const Args& args) {
-  if (args.size() == 1 && args[0] == "--help") {
-    std::cout << kUsage;
-    return 0;
-  }
-  GerberArgs g;
-  if (!parseGerberArgs(args, g)) {
-    std::cerr << kUsage;
-    return 2;
-  }
-  std::optional<Document> doc = openForOutput(g.input, g.board);
+  const std::optional<GerberArgs> g = parseGerberArgs(args);
+  if (!g) return 2;
+  std::optional<Document> doc = openForOutput(g->input, g->board);
   if (!doc) return 1;
   TGerberDlg dlg;
   dlg.prepare(doc->elements());
-  std::vector<GerberLayer> layers = g.layers;
-  if (layers.empty())
-    for (GerberLayer l : kAllGerberLayers)
-      if (dlg.layerButton(l).enabled) layers.push_back(l);
+  const std::vector<GerberLayer> layers =
+      g->layers.empty() ? defaultLayers(dlg, doc->elements()) : g->layers;
+  if (layers.empty()) {
+    // A script that goes on to pack the files for a board house must not take silence for a
+    // finished job; the window's export cannot even be confirmed on such a board.
+    std::cerr << "trazello-cli: the board is empty: there is no layer to write\n";
+    return 1;
+  }
   int status = 0;
   for (GerberLayer l : layers) {
     if (!dlg.layerButton(l).enabled)
       std::cerr << "trazello-cli: note: layer " << gerberButtonName(l) << " is empty\n";
     const std::string path =
-        (std::filesystem::path(g.outputDir) / std::string(gerberFileName(l, kLanguage))).string();
-    const Message m = saveGerberFile(doc->elements(), doc->working(), optionsFor(dlg, l, g), path);
+        (std::filesystem::path(g->outputDir) / std::string(gerberFileName(l, kLanguage))).string();
+    const Message m = saveGerberFile(doc->elements(), doc->working(), optionsFor(dlg, l, *g), path);
     if (m.kind == MessageKind::Error) {
       std::cerr << "trazello-cli: " << forTerminal(outputMessageText(m, kLanguage)) << "\n";
       status = 1;
@@ -164,5 +184,9 @@ int runGerber(const Args& args) {
   }
   return status;
 }
+
+}  // namespace
+
+const Command kGerberCommand{"gerber", kUsage, runGerber};
 
 }  // namespace trazello::cli

@@ -95,21 +95,20 @@ void writeElement(Json& j, const ElementList& list, size_t index) {
   j.endObject();
 }
 
-}  // namespace
-
 int runInfo(const Args& args) {
-  if (args.size() != 1) {
-    std::cerr << "Usage: trazello-cli info FILE\n";
-    return 2;
-  }
-  Result<LayoutFile> file = readLayoutFile(args[0], false);
+  ArgReader in(args);
+  std::string path;
+  while (!in.atEnd()) in.operand(in.next(), path);
+  in.require(path, "FILE");
+  if (in.failed()) return usageError("info", in.error());
+  Result<LayoutFile> file = readLayoutFile(path, false);
   if (!file) {
-    std::cerr << "trazello-cli: " << cp1252ToUtf8(messageText(file.error())) << "\n";
+    std::cerr << "trazello-cli: " << errorText(file.error(), path) << "\n";
     return 1;
   }
   const int version = file->version;
   Document doc;
-  const OpenOutcome outcome = applyLayout(doc, std::move(file.value()), args[0], false);
+  const OpenOutcome outcome = applyLayout(doc, std::move(file.value()), path, false);
   doc.storeWorkingSettings();
 
   Json j;
@@ -134,5 +133,12 @@ int runInfo(const Args& args) {
   std::cout << j.str() << "\n";
   return 0;
 }
+
+}  // namespace
+
+const Command kInfoCommand{"info",
+                           "Usage: trazello-cli info FILE\n"
+                           "Prints the whole layout as one JSON object.\n",
+                           runInfo};
 
 }  // namespace trazello::cli

@@ -1,6 +1,7 @@
 // trazello-cli render FILE -o OUT.png: the picture of the drawing area, the whole board.
 #include <QGuiApplication>
-#include <charconv>
+#include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -9,6 +10,7 @@
 #include "Commands.h"
 #include "files/LayoutIo.h"
 #include "files/TextEncoding.h"
+#include "model/BoardSettings.h"
 #include "view/BoardPicture.h"
 #include "view/LayerControl.h"
 #include "view/SchemeStore.h"
@@ -21,6 +23,8 @@ namespace {
 const char* kRenderUsage =
     "Usage: trazello-cli render FILE -o OUT.png [--board N] [--zoom Z | --dpi D]\n"
     "                          [--active-layer L] [--photo 1|2] [--xray] [--scheme 0-3] [--grid]\n"
+    "                          [--force]\n"
+    "Draws a board as the drawing area shows it into a PNG picture.\n"
     "  --board N         the N-th board (1 = first; default: the current board)\n"
     "  --zoom Z          pixels per 0.01 mm (default: the board's zoom)\n"
     "  --dpi D           pixels per inch instead of --zoom\n"
@@ -28,7 +32,11 @@ const char* kRenderUsage =
     "  --photo 1|2       the photo view seen from side 1 or side 2 (mirrored)\n"
     "  --xray            with --photo: show the copper of the other side\n"
     "  --scheme 0-3      the colour scheme (1 to 3: C_USER<n>.DAT beside the program)\n"
-    "  --grid            draw the grid\n";
+    "  --grid            draw the grid\n"
+    "  --force           draw a picture of more than 100 megapixels\n";
+
+// Beyond this a picture takes gigabytes of memory, which is rarely what was meant.
+constexpr double kMaxPixelsUnforced = 100e6;
 
 struct RenderJob {
   std::string input;
@@ -39,54 +47,67 @@ struct RenderJob {
   int photo = 0;
   bool xray = false;
   bool grid = false;
+  bool force = false;
   int scheme = 0;
 };
 
-bool parseInt(const std::string& s, int& v, int lo, int hi) {
-  const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-  return r.ec == std::errc() && r.ptr == s.data() + s.size() && v >= lo && v <= hi;
+bool takeFlag(const std::string& a, RenderJob& job) {
+  if (a == "--xray")
+    job.xray = true;
+  else if (a == "--grid")
+    job.grid = true;
+  else if (a == "--force")
+    job.force = true;
+  else
+    return false;
+  return true;
 }
 
-bool parsePositive(const std::string& s, double& v) {
-  char* end = nullptr;
-  v = std::strtod(s.c_str(), &end);
-  return end == s.c_str() + s.size() && !s.empty() && v > 0 && v < 1e6;
+void takeZoom(const std::string& a, ArgReader& in, RenderJob& job) {
+  if (job.zoom) return in.fail("give either --zoom or --dpi, once");
+  // The zooms the drawing area allows; a large board lowers the top further.
+  constexpr double kDotsPerZoom = 2540;  // pixels per inch at one pixel per 0.01 mm
+  const double top = maxZoomFor(1, 1);
+  const auto v = a == "--zoom" ? in.number(a, kMinZoom, top)
+                               : in.number(a, kMinZoom * kDotsPerZoom, top * kDotsPerZoom);
+  if (v) job.zoom = a == "--zoom" ? *v : *v / kDotsPerZoom;
+}
+
+bool isPngName(const std::string& path) {
+  std::string ext = std::filesystem::path(path).extension().string();
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ext == ".png";
 }
 
 std::optional<RenderJob> parseJob(const Args& args) {
+  ArgReader in(args);
   RenderJob job;
-  bool zoomGiven = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    const bool hasValue = i + 1 < args.size();
-    const std::string v = hasValue ? args[i + 1] : std::string();
-    int n = 0;
-    double d = 0;
-    if (a == "-o" && hasValue) {
-      job.output = v;
-    } else if (a == "--board" && hasValue && parseInt(v, n, 1, 1 << 20)) {
-      job.board = n;
-    } else if ((a == "--zoom" || a == "--dpi") && hasValue && !zoomGiven && parsePositive(v, d)) {
-      job.zoom = a == "--zoom" ? d : d / 2540.0;
-      zoomGiven = true;
-    } else if (a == "--active-layer" && hasValue && parseInt(v, n, 1, 7)) {
-      job.activeLayer = n;
-    } else if (a == "--photo" && hasValue && parseInt(v, n, 1, 2)) {
-      job.photo = n;
-    } else if (a == "--scheme" && hasValue && parseInt(v, n, 0, 3)) {
-      job.scheme = n;
-    } else if (a == "--xray" || a == "--grid") {
-      (a == "--xray" ? job.xray : job.grid) = true;
-      continue;
-    } else if (a.rfind("-", 0) != 0 && job.input.empty()) {
-      job.input = a;
-      continue;
-    } else {
-      return std::nullopt;
-    }
-    ++i;
+  while (!in.atEnd()) {
+    const std::string& a = in.next();
+    if (takeFlag(a, job)) continue;
+    if (a == "-o")
+      job.output = in.value(a).value_or("");
+    else if (a == "--board")
+      job.board = in.integer(a, 1).value_or(0);
+    else if (a == "--zoom" || a == "--dpi")
+      takeZoom(a, in, job);
+    else if (a == "--active-layer")
+      job.activeLayer = in.integer(a, 1, 7);
+    else if (a == "--photo")
+      job.photo = in.integer(a, 1, 2).value_or(0);
+    else if (a == "--scheme")
+      job.scheme = in.integer(a, 0, 3).value_or(0);
+    else
+      in.operand(a, job.input);
   }
-  if (job.input.empty() || job.output.empty()) return std::nullopt;
+  in.require(job.input, "FILE");
+  in.require(job.output, "-o OUT.png");
+  if (!in.failed() && !isPngName(job.output))
+    in.fail("-o \"" + job.output + "\": the picture is written as PNG; give a name ending in .png");
+  if (in.failed()) {
+    usageError("render", in.error());
+    return std::nullopt;
+  }
   return job;
 }
 
@@ -111,20 +132,11 @@ ScannedCopies loadScans(const BoardSettings& s) {
 }
 
 int render(const RenderJob& job) {
-  Document doc;
-  Result<OpenOutcome> opened = openLayout(doc, job.input, false);
-  if (!opened) {
-    std::cerr << "trazello-cli: " << cp1252ToUtf8(messageText(opened.error())) << "\n";
-    return 1;
-  }
-  if (job.board > static_cast<int>(doc.boards().size())) {
-    std::cerr << "trazello-cli: the layout has no board " << job.board << "\n";
-    return 1;
-  }
-  if (job.board > 0) doc.selectBoard(job.board - 1);
-  BoardSettings& settings = doc.working();
+  std::optional<Document> doc = openForOutput(job.input, job.board);
+  if (!doc) return 1;
+  BoardSettings& settings = doc->working();
   if (job.activeLayer)
-    SetActiveLayer(settings, doc.elements(), static_cast<uint8_t>(*job.activeLayer),
+    SetActiveLayer(settings, doc->elements(), static_cast<uint8_t>(*job.activeLayer),
                    LayerCommandSource::Key);
   RenderOptions options;
   options.photoView = job.photo != 0;
@@ -134,34 +146,42 @@ int render(const RenderJob& job) {
   SchemeStore schemes(programFolder());
   schemes.load(job.scheme);
   const double zoom = clampZoom(job.zoom.value_or(settings.zoom), settings.width, settings.height);
+  const double pixels = (settings.width * zoom + 1) * (settings.height * zoom + 1);
+  if (pixels > kMaxPixelsUnforced && !job.force) {
+    std::cerr << "trazello-cli: the picture would have " << std::llround(pixels / 1e6)
+              << " megapixels; give --force to draw more than 100\n";
+    return 1;
+  }
   const ScannedCopies scans = loadScans(settings);
   const QImage image =
-      renderBoard(settings, doc.elements(), schemes.active(), options, zoom, &scans);
+      renderBoard(settings, doc->elements(), schemes.active(), options, zoom, &scans);
   if (!image.save(QString::fromStdString(job.output), "PNG")) {
-    std::cerr << "trazello-cli: "
-              << cp1252ToUtf8(messageText(
-                     Message{MessageKind::Error, MessageId::FileCannotBeWritten, {job.output}}))
-              << "\n";
+    const Message failed{MessageKind::Error, MessageId::FileCannotBeWritten, {job.output}};
+    std::cerr << "trazello-cli: " << errorText(failed, job.output) << "\n";
     return 1;
   }
   return 0;
 }
 
-}  // namespace
-
 int runRender(const Args& args) {
   const std::optional<RenderJob> job = parseJob(args);
-  if (!job) {
-    std::cerr << kRenderUsage;
-    return 2;
-  }
+  if (!job) return 2;
   // Text in system fonts needs a font database, hence an application without a screen.
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Qt's notes about the machine (a missing runtime folder, font fallbacks) say nothing about
+  // the picture and would fill a script's log; only its errors are passed on.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << text.toStdString() << "\n";
+  });
   static int argc = 1;
   static char name[] = "trazello-cli";
   static char* argv[] = {name, nullptr};
   QGuiApplication app(argc, argv);
   return render(*job);
 }
+
+}  // namespace
+
+const Command kRenderCommand{"render", kRenderUsage, runRender};
 
 }  // namespace trazello::cli

@@ -1,4 +1,5 @@
 // trazello-cli: every file and manufacturing job without a window.
+#include <algorithm>
 #include <iostream>
 #include <string>
 
@@ -6,6 +7,13 @@
 #include "Version.h"
 
 namespace {
+
+using trazello::cli::Command;
+
+constexpr const Command* kCommands[] = {
+    &trazello::cli::kInfoCommand,   &trazello::cli::kConvertCommand, &trazello::cli::kRenderCommand,
+    &trazello::cli::kGerberCommand, &trazello::cli::kDrillCommand,   &trazello::cli::kDrillsCommand,
+    &trazello::cli::kNetsCommand,   &trazello::cli::kFloodCommand,  &trazello::cli::kDrcCommand};
 
 void printUsage(std::ostream& out) {
   out << "Usage: trazello-cli [--help | --version] <command> [arguments]\n"
@@ -16,15 +24,23 @@ void printUsage(std::ostream& out) {
          "  info FILE            print the whole layout as one JSON object\n"
          "  convert IN OUT       read a layout of any version and write it as version 5\n"
          "  render FILE -o PNG   draw a board as the drawing area shows it into a PNG picture\n"
-         "  gerber FILE -o DIR   write the Gerber files of a board (see gerber --help)\n"
-         "  drill FILE -o OUT    write the Excellon drill file (see drill --help)\n"
+         "  gerber FILE -o DIR   write the Gerber files of a board\n"
+         "  drill FILE -o OUT    write the Excellon drill file\n"
          "  drills FILE          print the drill list\n"
          "  nets FILE            list the nets of a board as JSON\n"
          "  flood FILE --layer L the ground plane of a copper layer as JSON polygons\n"
+         "  drc FILE             run the design rule check, findings as JSON\n"
+         "\n"
+         "\"trazello-cli COMMAND --help\" shows the options of a command.\n"
          "\n"
          "Options:\n"
          "  --help       show this help and exit\n"
          "  --version    show the version and exit\n";
+}
+
+bool asksForHelp(const trazello::cli::Args& args) {
+  return std::any_of(args.begin(), args.end(),
+                     [](const std::string& a) { return a == "--help" || a == "-h"; });
 }
 
 }  // namespace
@@ -34,25 +50,25 @@ int main(int argc, char** argv) {
     printUsage(std::cerr);
     return 2;
   }
-  const std::string command = argv[1];
+  const std::string name = argv[1];
   const trazello::cli::Args args(argv + 2, argv + argc);
-  if (command == "--help" || command == "-h") {
+  if (name == "--help" || name == "-h") {
     printUsage(std::cout);
     return 0;
   }
-  if (command == "--version") {
+  if (name == "--version") {
     std::cout << "trazello-cli " << trazello::kVersion << "\n";
     return 0;
   }
-  if (command == "info") return trazello::cli::runInfo(args);
-  if (command == "convert") return trazello::cli::runConvert(args);
-  if (command == "render") return trazello::cli::runRender(args);
-  if (command == "gerber") return trazello::cli::runGerber(args);
-  if (command == "drill") return trazello::cli::runDrill(args);
-  if (command == "drills") return trazello::cli::runDrills(args);
-  if (command == "nets") return trazello::cli::runNets(args);
-  if (command == "flood") return trazello::cli::runFlood(args);
-  std::cerr << "trazello-cli: unknown command \"" << command << "\"\n";
+  for (const Command* command : kCommands) {
+    if (command->name != name) continue;
+    if (asksForHelp(args)) {
+      std::cout << command->usage;
+      return 0;
+    }
+    return command->run(args);
+  }
+  std::cerr << "trazello-cli: unknown command \"" << name << "\"\n";
   printUsage(std::cerr);
   return 2;
 }

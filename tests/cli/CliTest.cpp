@@ -77,7 +77,7 @@ TEST_F(Cli, InfoAndConvertRefuseWhatTheyCannotRead) {
   EXPECT_EQ(r.err, "trazello-cli: \"junk.trz\" is not a Trazello file.\n");
   r = run("convert " + path("missing.trz") + " " + path("out.trz"));
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "trazello-cli: File not found!\n");
+  EXPECT_EQ(r.err, "trazello-cli: File not found: \"" + path("missing.trz") + "\"\n");
   EXPECT_FALSE(fs::exists(path("out.trz")));
   r = run("info");
   EXPECT_EQ(r.status, 2);
@@ -132,6 +132,104 @@ TEST_F(Cli, NetsAndFloodOfABoard) {
 
   EXPECT_EQ(run("flood " + path("nets.trz") + " --layer 2").status, 2);
   EXPECT_EQ(run("nets " + path("nets.trz") + " --board 3").status, 1);
+}
+
+std::string replaced(std::string text, const std::string& key, const std::string& by) {
+  for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + by.size()))
+    text.replace(at, key.size(), by);
+  return text;
+}
+
+TEST_F(Cli, WrongArgumentsAreNamed) {
+  {
+    Document empty;
+    ASSERT_FALSE(saveLayout(empty, path("empty.trz")));
+  }
+  struct Case {
+    std::string args;
+    int status;
+    std::string err;  // after "trazello-cli COMMAND: " for usage errors (status 2)
+  };
+  const std::vector<Case> cases = {
+      {"gerber {demo} -o {dir} --pads -1", 2, "--pads must be a number from 0.01 to 9.99, not \"-1\""},
+      {"gerber {demo} -o {dir} --pads 100", 2, "--pads must be a number from 0.01 to 9.99, not \"100\""},
+      {"gerber {demo} -o {dir} --smd -10", 2, "--smd must be a number from -9.99 to 9.99, not \"-10\""},
+      {"gerber {demo} -o {dir} --others 1mm", 2, "--others must be a number from -9.99 to 9.99, not \"1mm\""},
+      {"gerber {demo} -o {dir} --layers C1,X9", 2, "--layers: unknown layer \"X9\""},
+      {"gerber {demo} -o {dir} --layers ,", 2, "--layers: unknown layer \"\""},
+      {"gerber {demo} -o {dir} --frobnicate", 2, "unknown option \"--frobnicate\""},
+      {"gerber {demo}", 2, "-o DIR is missing"},
+      {"gerber {demo} -o", 2, "-o needs a value"},
+      {"gerber {demo} {demo} -o {dir}", 2, "unexpected argument \"{demo}\""},
+      {"gerber {dir}/empty.trz -o {dir}", 1, "trazello-cli: the board is empty: there is no layer to write\n"},
+      {"render {demo}", 2, "-o OUT.png is missing"},
+      {"render {demo} -o {dir}/board.jpg", 2,
+       "-o \"{dir}/board.jpg\": the picture is written as PNG; give a name ending in .png"},
+      {"render {demo} -o {dir}/b.png --dpi 100000", 2, "--dpi must be a number from 25.4 to 12700, not \"100000\""},
+      {"render {demo} -o {dir}/b.png --zoom 0", 2, "--zoom must be a number from 0.01 to 5, not \"0\""},
+      {"render {demo} -o {dir}/b.png --zoom 1 --dpi 300", 2, "give either --zoom or --dpi, once"},
+      {"render {demo} -o {dir}/b.png --photo 3", 2, "--photo must be a whole number from 1 to 2, not \"3\""},
+      {"render {demo} -o {dir}/b.png --dpi 12700", 1,
+       "trazello-cli: the picture would have 1000 megapixels; give --force to draw more than 100\n"},
+      {"drill {demo} -o {dir}/d.drl --side 3", 2, "--side must be 1, 2 or 2hpgl, not \"3\""},
+      {"drill {demo}", 2, "-o OUT is missing"},
+      {"drills {demo} --inch", 2, "unknown option \"--inch\""},
+      {"info {demo} extra", 2, "unexpected argument \"extra\""},
+      {"info", 2, "FILE is missing"},
+      {"convert {demo}", 2, "OUT is missing"},
+      {"nets {demo} --board 0", 2, "--board must be a whole number of at least 1, not \"0\""},
+      {"nets {demo} --board", 2, "--board needs a value"},
+      {"flood {demo} --layer 2", 2, "--layer must be a copper layer (1, 3, 5 or 6), not \"2\""},
+      {"flood {demo}", 2, "--layer L is missing"},
+      {"nets {dir}/none.trz", 1, "trazello-cli: File not found: \"{dir}/none.trz\"\n"},
+      {"render {dir}/none.trz -o {dir}/b.png", 1, "trazello-cli: File not found: \"{dir}/none.trz\"\n"},
+  };
+  for (const Case& c : cases) {
+    const auto fill = [&](const std::string& s) {
+      return replaced(replaced(s, "{demo}", sourcePath("examples/demo.trz")), "{dir}", dir_.string());
+    };
+    const std::string args = fill(c.args);
+    const std::string command = args.substr(0, args.find(' '));
+    const std::string err = c.status == 2 ? "trazello-cli " + command + ": " + fill(c.err) +
+                                                "\nTry \"trazello-cli " + command + " --help\".\n"
+                                          : fill(c.err);
+    const CliRun r = run(args);
+    EXPECT_EQ(r.status, c.status) << args;
+    EXPECT_EQ(r.err, err) << args;
+    EXPECT_TRUE(r.out.empty()) << args;
+  }
+  EXPECT_FALSE(fs::exists(path("b.png")));
+  EXPECT_FALSE(fs::exists(path("board.jpg")));
+}
+
+TEST_F(Cli, EveryCommandExplainsItself) {
+  for (const std::string command :
+       {"info", "convert", "render", "gerber", "drill", "drills", "nets", "flood"}) {
+    const CliRun r = run(command + " --help");
+    EXPECT_EQ(r.status, 0) << command;
+    EXPECT_TRUE(r.out.starts_with("Usage: trazello-cli " + command + " ")) << r.out;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    // Asking for help beside other arguments runs nothing.
+    EXPECT_EQ(run(command + " " + path("none.trz") + " -h").out, r.out);
+  }
+}
+
+TEST_F(Cli, RenderWritesAPictureAndNothingElse) {
+  const CliRun r = run("render " + sourcePath("examples/demo.trz") + " -o " + path("demo.PNG") +
+                       " --dpi 100");
+  EXPECT_EQ(r.status, 0);
+  // Whatever Qt has to say about the machine is no business of a script's log.
+  EXPECT_EQ(r.err, "");
+  const auto bytes = readWholeFile(path("demo.PNG"), nullptr);
+  ASSERT_TRUE(bytes);
+  ASSERT_GT(bytes->size(), 24u);
+  EXPECT_EQ(std::string(bytes->begin() + 1, bytes->begin() + 4), "PNG");
+  // 80 x 50 mm at 100 dpi, as the view rounds the zoom (0.039 pixels per unit).
+  const auto be32 = [&](size_t at) {
+    return ((*bytes)[at] << 24) | ((*bytes)[at + 1] << 16) | ((*bytes)[at + 2] << 8) | (*bytes)[at + 3];
+  };
+  EXPECT_EQ(be32(16), 313);
+  EXPECT_EQ(be32(20), 196);
 }
 
 TEST(DemoBoard, TheBundledFileIsWhatTheGeneratorWrites) {

@@ -13,6 +13,7 @@
 #include "files/LayoutIo.h"
 #include "output/ExcellonFile.h"
 #include "output/GerberExport.h"
+#include "output/GerberLayers.h"
 
 namespace trazello {
 namespace {
@@ -55,9 +56,10 @@ TEST_F(OutputCli, GerberWritesEveryLayerWithSomethingOnIt) {
   for (const auto& f : fs::directory_iterator(dir_))
     if (f.path().extension() == ".GBR") names.push_back(f.path().filename().string());
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{
-                       "Copper1.GBR", "Copper2.GBR", "Inner1.GBR", "Inner2.GBR", "Outline.GBR",
-                       "SMD_Mask1.GBR", "Silkscreen1.GBR", "Soldermask1.GBR", "Soldermask2.GBR"}));
+  // The through-plated pads alone do not make the two-sided example a four-layer board.
+  EXPECT_EQ(names, (std::vector<std::string>{"Copper1.GBR", "Copper2.GBR", "Outline.GBR",
+                                             "SMD_Mask1.GBR", "Silkscreen1.GBR",
+                                             "Soldermask1.GBR", "Soldermask2.GBR"}));
   GerberOptions o;
   o.layer = GerberLayer::SMD1;
   o.smdPads = true;
@@ -84,13 +86,40 @@ TEST_F(OutputCli, GerberOptionsReachTheFile) {
   EXPECT_FALSE(fs::exists(dir_ / "Copper1.GBR"));
 }
 
+TEST_F(OutputCli, GerberWritesAnInnerLayerOnlyWhenSomethingLiesOnIt) {
+  TObjekt t = newTrack(30, 5);
+  t.Points = {{100, -100}, {900, -100}};
+  doc_.elements().append(t);
+  const std::string layout = (dir_ / "inner.trz").string();
+  ASSERT_FALSE(saveLayout(doc_, layout));
+  const CliRun r = run("gerber " + layout + " -o " + out());
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(fs::exists(dir_ / "Inner1.GBR"));
+  EXPECT_FALSE(fs::exists(dir_ / "Inner2.GBR"));
+  // Asked for by name it is written all the same, with the plated pads.
+  ASSERT_EQ(run("gerber " + layout + " -o " + out() + " --layers I2").status, 0);
+  EXPECT_NE(contents("Inner2.GBR").find("D03*"), std::string::npos);
+}
+
+TEST_F(OutputCli, GerberTakesTheLayerNamesOfTheWindow) {
+  const CliRun r = run("gerber " + demo_ + " -o " + out() + " --layers c2,S1,O");
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (const GerberLayer l : {GerberLayer::K2, GerberLayer::B1, GerberLayer::U}) {
+    GerberOptions o;
+    o.layer = l;
+    EXPECT_EQ(contents(std::string(gerberFileName(l, 1))),
+              GerberExport(doc_.elements(), doc_.working(), o).PlotteGerberfile());
+  }
+  EXPECT_FALSE(fs::exists(dir_ / "Copper1.GBR"));
+}
+
 TEST_F(OutputCli, GerberFailuresAreReportedWithAnExitStatus) {
   CliRun r = run("gerber " + demo_ + " -o " + out() + "/missing --layers K1");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("Can not create file!"), std::string::npos) << r.err;
   r = run("gerber " + demo_ + " -o " + out() + " --layers K9");
   EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.err.find("unknown layer \"K9\""), std::string::npos);
+  EXPECT_NE(r.err.find("--layers: unknown layer \"K9\""), std::string::npos);
   r = run("gerber " + demo_ + " -o " + out() + " --board 2");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "trazello-cli: the layout has no board 2\n");
@@ -107,7 +136,7 @@ TEST_F(OutputCli, DrillWritesTheChosenDialect) {
   o.side = DrillSide::BottomHpgl;
   o.filter = {false, true};
   EXPECT_EQ(contents("demo.drl"), excellonFile(doc_.elements(), doc_.working(), o));
-  EXPECT_TRUE(contents("demo.drl").starts_with("M48\r\nM71\r\nT01C0.8\r\n%\r\nG05\r\nT01\r\n"));
+  EXPECT_TRUE(contents("demo.drl").starts_with("M48\r\nM71\r\nT01C0.4\r\nT02C0.8\r\n%\r\nG05\r\nT01\r\n"));
 }
 
 TEST_F(OutputCli, DrillFailuresAreReported) {
@@ -123,7 +152,7 @@ TEST_F(OutputCli, DrillFailuresAreReported) {
 TEST_F(OutputCli, DrillsPrintsTheList) {
   CliRun r = run("drills " + demo_);
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "  15 x  0.80 мм\n----------------\n  15 drilings\n");
+  EXPECT_EQ(r.out, "   1 x  0.40 мм\n  15 x  0.80 мм\n----------------\n  16 drilings\n");
   r = run("drills " + demo_ + " --unplated --mil");
   EXPECT_EQ(r.out, "----------------\n   0 drilings\n");
 }

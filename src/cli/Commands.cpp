@@ -1,0 +1,44 @@
+#include "Commands.h"
+
+#include <iostream>
+
+#include "files/LayoutIo.h"
+#include "files/TextEncoding.h"
+
+namespace trazello::cli {
+
+int usageError(std::string_view command, const std::string& what) {
+  std::cerr << "trazello-cli " << command << ": " << what << "\nTry \"trazello-cli " << command
+            << " --help\".\n";
+  return 2;
+}
+
+std::string forTerminal(std::string text) {
+  for (char& c : text)
+    if (c == '\r') c = '\n';
+  return text;
+}
+
+std::string errorText(const Message& m, const std::string& path) {
+  // The window's message box shows this beside the file dialog that named the file; a
+  // script's log has nothing else to say which file was missing.
+  if (m.id == MessageId::FileNotFound) return "File not found: \"" + path + "\"";
+  return forTerminal(cp1252ToUtf8(messageText(m)));
+}
+
+std::optional<Document> openForOutput(const std::string& path, int board) {
+  Document doc;
+  Result<OpenOutcome> opened = openLayout(doc, path, false);
+  if (!opened) {
+    std::cerr << "trazello-cli: " << errorText(opened.error(), path) << "\n";
+    return std::nullopt;
+  }
+  if (board > static_cast<int>(doc.boards().size())) {
+    std::cerr << "trazello-cli: the layout has no board " << board << "\n";
+    return std::nullopt;
+  }
+  if (board > 0) doc.selectBoard(board - 1);
+  return doc;
+}
+
+}  // namespace trazello::cli
