@@ -1,13 +1,29 @@
 #include "UndoHistory.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace trazello {
+
+namespace {
+
+bool hasFractionalVertex(const TObjekt& e) {
+  return std::any_of(e.Points.begin(), e.Points.end(), [](const Point& p) {
+    return p.x != std::nearbyint(p.x) || p.y != std::nearbyint(p.y);
+  });
+}
+
+}  // namespace
 
 ElementList UndoHistory::snapshot(const ElementList& list) {
   ElementList copy(list);
   for (size_t i = 0; i < copy.size(); ++i) {
     if (copy[i].Selected != 0) copy.edit(i).Selected = 0;
+    // Zones come back on whole units, as every copy of a zone does.
+    if (copy[i].is(ElementKind::Zone) && hasFractionalVertex(copy[i])) {
+      for (Point& p : copy.edit(i).Points) p = {std::nearbyint(p.x), std::nearbyint(p.y)};
+    }
   }
   return copy;
 }
