@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/ElementGeometry.h"
-#include "model/Geometry.h"
+#include "ElementGeometry.h"
+#include "Geometry.h"
 
 namespace trazello {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/TObjekt.h"
+#include "TObjekt.h"
 
 namespace trazello {
 
