@@ -53,6 +53,10 @@ int32_t hatchPitch(const TObjekt& zone) {
   return std::max(s, 10);
 }
 
+int32_t hatchPenWidth(const TObjekt& zone) {
+  return hatchPitch(zone) / 2;
+}
+
 std::vector<HatchSegment> hatchSegments(const TObjekt& zone, int32_t s) {
   std::vector<HatchSegment> out;
   if (zone.Points.size() < 3 || s <= 0) return out;

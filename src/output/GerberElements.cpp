@@ -33,9 +33,8 @@ void writeZone(TGerberFile& f, const TObjekt& zone, bool clearanceMode) {
   if (!zone.Hatched() || zone.KeepOut || clearanceMode) {
     writeRegion(f, zone.Points, zone.Points.size());
   } else {
-    const int32_t s = hatchPitch(zone);
-    f.setPenwidth(s / 2);
-    for (const HatchSegment& h : hatchSegments(zone, s)) {
+    f.setPenwidth(hatchPenWidth(zone));
+    for (const HatchSegment& h : hatchSegments(zone, hatchPitch(zone))) {
       f.moveTo(Point{float(h.from.x), float(h.from.y)});
       f.lineTo(Point{float(h.to.x), float(h.to.y)});
     }

@@ -95,9 +95,8 @@ void drawZone(RenderContext& ctx, const TObjekt& z, const Look& look) {
   }
   c.setClearBrush();
   c.polygon(z.Points);
-  const int32_t pitch = hatchPitch(z);
-  c.setPen(look.colour, pitch / 2.0);
-  for (const HatchSegment& h : hatchSegments(z, pitch))
+  c.setPen(look.colour, hatchPenWidth(z));
+  for (const HatchSegment& h : hatchSegments(z, hatchPitch(z)))
     c.line({float(h.from.x), float(h.from.y)}, {float(h.to.x), float(h.to.y)});
 }
 
