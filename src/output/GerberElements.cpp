@@ -1,12 +1,10 @@
 #include "GerberElements.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "model/CopperGeometry.h"
 #include "model/ElementGeometry.h"
 #include "model/Geometry.h"
-#include "model/PadGeometry.h"
 #include "model/ZoneHatch.h"
 
 namespace trazello {
