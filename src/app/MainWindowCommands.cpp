@@ -15,6 +15,7 @@
 #include "ContextHelp.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "SizeBar.h"
 #include "UndoController.h"
 #include "checks/Connections.h"
 #include "files/LayoutIo.h"
@@ -107,7 +108,8 @@ bool MainWindow::openFile(const QString& path, bool importing) {
   for (const Message& w : opened->warnings) showMessage(this, w, lang_);
   if (opened->legacyTextQuestion &&
       showMessage(this, *opened->legacyTextQuestion, lang_) == QMessageBox::Yes) {
-    showMessage(this, convertLegacyTextsOfDocument(doc_, {}), lang_);
+    showMessage(this, convertLegacyTextsOfDocument(doc_, sizeBar_->sizes().current().clearance),
+                lang_);
     area_->invalidate();
   }
   return true;

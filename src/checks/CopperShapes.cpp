@@ -5,7 +5,7 @@
 
 #include "PolygonOps.h"
 #include "ShapeBuilder.h"
-#include "model/PadGeometry.h"
+#include "model/CopperGeometry.h"
 
 namespace trazello {
 
@@ -14,41 +14,26 @@ namespace {
 // Half of a line width; a zero width still covers one unit so that hairlines have an area.
 double halfWidth(double width) { return std::max(width / 2, 0.5); }
 
-bool isRounded(uint8_t shape) {
-  return shape == padshape::Round || shape == padshape::OblongH || shape == padshape::OblongV;
-}
-
-// A pad grown by `margin` around its centre, turned like the pad.
+// A pad grown by `margin` on every side.
 Paths padShape(const TObjekt& pad, double margin) {
-  const Point c{pad.X, pad.Y};
-  const double r = double(pad.SizeA) + margin;
-  if (pad.PadShape == padshape::Round) return {disc(c, r)};
-  if (pad.PadShape < padshape::Round || pad.PadShape > padshape::RectV) return {};
-  if (margin == 0) {
-    if (pad.PadShape == padshape::OblongH || pad.PadShape == padshape::OblongV) {
-      if (pad.Points.size() < 2) return {};
-      return {capsule(pad.Points[0], pad.Points[1], r)};
-    }
-    if (pad.Points.size() < 3) return {};
-    return {polygon(pad.Points)};
+  const GrownPad g = grownPad(pad, margin);
+  switch (g.form) {
+    case PadForm::Disc:
+      return {disc(g.centre, g.radius)};
+    case PadForm::Stadium:
+      return {capsule(g.points[0], g.points[1], g.radius)};
+    case PadForm::Polygon:
+      return {polygon(g.points)};
+    case PadForm::None:
+      return {};
   }
-  const Real orientation = padOrientation(pad);
-  std::vector<Point> outline = padOutline(c, pad.PadShape, pad.SizeA, static_cast<float>(margin));
-  for (Point& p : outline) p = rotatePoint(p, c, -orientation);
-  if (isRounded(pad.PadShape)) return {capsule(outline[0], outline[1], r)};
-  return {polygon(outline)};
+  return {};
 }
 
 // An SMD pad's rectangle with both sides grown by 2 * margin, same centre and orientation.
 Paths smdShape(const TObjekt& smd, double margin) {
-  if (smd.Points.size() < 4) return {};
-  if (margin == 0) return {polygon(smd.Points)};
-  const Point c = smdCentre(smd);
-  std::vector<Point> corners =
-      smdCorners(c, static_cast<float>(smdSizeX(smd) + 2 * margin),
-                 static_cast<float>(smdSizeY(smd) + 2 * margin));
-  const Real orientation = smdOrientation(smd);
-  for (Point& p : corners) p = rotatePoint(p, c, -orientation);
+  const std::vector<Point> corners = grownSmdCorners(smd, margin);
+  if (corners.empty()) return {};
   return {polygon(corners)};
 }
 
@@ -131,39 +116,6 @@ Paths clearanceRegion(const TObjekt& e) {
   if (e.KeepOut) return unite(grownShape(e, 0));
   if (e.Clearance <= 0) return {};
   return unite(grownShape(e, e.Clearance));
-}
-
-std::vector<Spoke> thermalSpokes(const TObjekt& pad) {
-  if (!pad.isPadLike() || !pad.Thermal()) return {};
-  const bool smd = pad.Kind == ElementKind::SmdPad;
-  const Point centre = smd ? smdCentre(pad) : Point{pad.X, pad.Y};
-  const double c = pad.Clearance;
-  double dx, dy;
-  int32_t width;
-  Real orientation;
-  if (smd) {
-    dx = smdSizeX(pad) / 2 + c;
-    dy = smdSizeY(pad) / 2 + c;
-    width = roundInt(Real(std::min(pad.SizeA, pad.SizeB)) / 3 / 100 * pad.Value53);
-    orientation = smdOrientation(pad);
-  } else {
-    const double fx = pad.PadShape >= padshape::OblongH && pad.PadShape <= padshape::RectH ? 2 : 1;
-    const double fy = pad.PadShape >= padshape::OblongV && pad.PadShape <= padshape::RectV ? 2 : 1;
-    dx = fx * pad.SizeA + c;
-    dy = fy * pad.SizeA + c;
-    width = roundInt(Real(pad.SizeA) / 1.5L / 100 * pad.Value53);
-    orientation = padOrientation(pad);
-  }
-  // Bit k: clockwise from up in steps of 45 degrees.
-  static constexpr int kX[8] = {0, 1, 1, 1, 0, -1, -1, -1};
-  static constexpr int kY[8] = {1, 1, 0, -1, -1, -1, 0, 1};
-  std::vector<Spoke> spokes;
-  for (int k = 0; k < 8; ++k) {
-    if (!((pad.Spokes >> k) & 1)) continue;
-    const Point end{static_cast<float>(centre.x + kX[k] * dx), static_cast<float>(centre.y + kY[k] * dy)};
-    spokes.push_back({orientation == 0 ? end : rotatePoint(end, centre, -orientation), centre, width});
-  }
-  return spokes;
 }
 
 Paths spokeRegion(const TObjekt& pad) {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "Polygon.h"
+#include "model/CopperGeometry.h"
 #include "model/LayerPredicates.h"
 #include "model/TObjekt.h"
 
@@ -17,15 +18,7 @@ Paths elementRegion(const TObjekt& e, const LayerState* state = nullptr);
 // only its own area. Empty for elements without clearance, whose copper touches the plane.
 Paths clearanceRegion(const TObjekt& e);
 
-// A thermal spoke: a line of `width` from `end` to the pad centre.
-struct Spoke {
-  Point end;
-  Point centre;
-  int32_t width = 0;
-};
-// The spokes of a Pad or SmdPad with its thermal flag set (none otherwise), ends turned with
-// the pad; the ends lie the pad's clearance beyond its outline.
-std::vector<Spoke> thermalSpokes(const TObjekt& pad);
+// The thermal spokes of a Pad or SmdPad (thermalSpokes()) as round-ended strokes.
 Paths spokeRegion(const TObjekt& pad);
 
 }  // namespace trazello

@@ -1,5 +1,7 @@
 #include "UndoHistory.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace trazello {
@@ -29,6 +31,21 @@ bool UndoHistory::recordStep(Document& doc) const {
 
 namespace {
 
+bool hasFractionalVertex(const TObjekt& e) {
+  return std::any_of(e.Points.begin(), e.Points.end(), [](const Point& p) {
+    return p.x != std::nearbyint(p.x) || p.y != std::nearbyint(p.y);
+  });
+}
+
+// Zones come back on whole units, as every copy of a zone does. Done when a step is taken
+// back rather than when it is recorded, so that recording stays a copy of pointers.
+void roundZoneVertices(ElementList& list) {
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (!list[i].is(ElementKind::Zone) || !hasFractionalVertex(list[i])) continue;
+    for (Point& p : list.edit(i).Points) p = {std::nearbyint(p.x), std::nearbyint(p.y)};
+  }
+}
+
 // Moves the newest snapshot of `from` into the board, keeping the current list in `to`.
 bool exchange(Board& board, std::vector<ElementList>& from, std::vector<ElementList>& to,
               bool polylineInProgress) {
@@ -36,6 +53,7 @@ bool exchange(Board& board, std::vector<ElementList>& from, std::vector<ElementL
   to.push_back(UndoHistory::snapshot(board.elements));
   board.elements = std::move(from.back());
   from.pop_back();
+  roundZoneVertices(board.elements);
   return true;
 }
 

@@ -29,7 +29,8 @@ class UndoHistory {
   bool recordStep(Document& doc) const;
 
   // Both do nothing (and return false) when their list is empty or while a track or zone is
-  // being drawn. They leave the modified flag alone.
+  // being drawn. They leave the modified flag alone. The restored zones lie on whole units
+  // (halves to even), as after any copy of a zone.
   static bool undo(Board& board, bool polylineInProgress = false);
   static bool redo(Board& board, bool polylineInProgress = false);
 

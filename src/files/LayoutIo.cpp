@@ -63,7 +63,9 @@ Result<OpenOutcome> openLayout(Document& doc, const std::string& path, bool impo
   return applyLayout(doc, std::move(file.value()), path, importing, recent);
 }
 
-Message convertLegacyTextsOfDocument(Document& doc, LegacyTextConversion settings) {
+Message convertLegacyTextsOfDocument(Document& doc, int32_t clearance,
+                                     LegacyTextConversion settings) {
+  settings.clearance = clearance;
   const int current = doc.currentIndex();
   for (int b = 0; b < static_cast<int>(doc.boards().size()); ++b) {
     doc.selectBoard(b);

@@ -34,8 +34,11 @@ Result<OpenOutcome> openLayout(Document& doc, const std::string& path, bool impo
                                RecentFiles* recent = nullptr);
 
 // The "Yes" to the legacy-text question: converts the old texts of every board, each board
-// being current while its texts are converted, and reports "Text-elements converted.".
-Message convertLegacyTextsOfDocument(Document& doc, LegacyTextConversion settings);
+// being current while its texts are converted, and reports "Text-elements converted.". The new
+// texts keep `clearance` (the current ground-plane clearance) from the plane; it overrides the
+// clearance in `settings`.
+Message convertLegacyTextsOfDocument(Document& doc, int32_t clearance,
+                                     LegacyTextConversion settings = {});
 
 // Save, Save As and backups. Unless `backup`, elements outside the current board are deleted
 // and the board is cleaned first. The document takes the name and loses its modified flag only

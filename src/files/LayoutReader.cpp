@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 #include <map>
 
 #include "BoardCleanup.h"
@@ -32,6 +33,15 @@ struct RawBoard {
 bool hasFilePoints(ElementKind k) {
   return k == ElementKind::Pad || k == ElementKind::Zone || k == ElementKind::Track ||
          k == ElementKind::SmdPad;
+}
+
+// Version 4 stores the origin in whole units; the board keeps thousandths, which a huge value
+// cannot hold.
+int32_t originInThousandths(int32_t units) {
+  const int64_t t = int64_t(units) * 1000;
+  if (t < INT32_MIN || t > INT32_MAX)
+    throw DamagedData("the origin " + std::to_string(units) + " lies beyond any board");
+  return static_cast<int32_t>(t);
 }
 
 class LayoutParser {
@@ -128,8 +138,8 @@ class LayoutParser {
       s.templateColour[i] = le::get<int32_t>(p + 474 + 4 * i);
     }
     if (out_.version == 4) {
-      s.originX = le::get<int32_t>(p + 482) * 1000;
-      s.originY = le::get<int32_t>(p + 486) * 1000;
+      s.originX = originInThousandths(le::get<int32_t>(p + 482));
+      s.originY = originInThousandths(le::get<int32_t>(p + 486));
     }
     return s;
   }

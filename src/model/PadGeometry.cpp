@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "CopperGeometry.h"
+
 namespace trazello {
 
 std::vector<Point> padOutline(Point centre, uint8_t shape, float r, float enlargement) {
@@ -36,20 +38,13 @@ std::vector<Point> padOutline(Point centre, uint8_t shape, float r, float enlarg
 }
 
 namespace {
-Real degreesOf(Real radians) { return radians * 180 / kPi; }
-
-bool isOctagon(uint8_t shape) {
-  return shape == padshape::Octagon || shape == padshape::OctagonH || shape == padshape::OctagonV;
+Real degreesOf(Real radians) {
+  return radians * 180 / kPi;
 }
 }  // namespace
 
 Real padOrientation(const TObjekt& pad) {
-  if (pad.Kind != ElementKind::Pad) return 0;
-  const size_t from = isOctagon(pad.PadShape) ? 1 : 0;
-  if (pad.Points.size() < from + 2) return 0;
-  Real o = degreesOf(direction(pad.Points[from], pad.Points[from + 1]));
-  if (pad.PadShape == padshape::OblongV) o -= 90;
-  o = std::nearbyintl(o * 100) / 100;
+  Real o = std::nearbyintl(padTurn(pad) * 100) / 100;
   if (o < 0) o += 360;
   if (o >= 360) o -= 360;
   return o;

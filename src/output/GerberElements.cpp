@@ -1,13 +1,11 @@
 #include "GerberElements.h"
 
-#include <algorithm>
-#include <array>
 #include <cmath>
 
-#include "ZoneHatch.h"
+#include "model/CopperGeometry.h"
 #include "model/ElementGeometry.h"
 #include "model/Geometry.h"
-#include "model/PadGeometry.h"
+#include "model/ZoneHatch.h"
 
 namespace trazello {
 
@@ -28,29 +26,13 @@ void writeClosedOutline(TGerberFile& f, const std::vector<Point>& points) {
   f.lineTo(points[0]);
 }
 
-bool referenceEdgeFromSecondPoint(uint8_t shape) {
-  return shape == padshape::Octagon || shape == padshape::OctagonH || shape == padshape::OctagonV;
-}
-
-// Pad outline grown by a > 0 around the centre, turned like the stored outline.
-std::vector<Point> grownPadOutline(const TObjekt& pad, int32_t a) {
-  const size_t from = referenceEdgeFromSecondPoint(pad.PadShape) ? 1 : 0;
-  if (pad.Points.size() < from + 2) return {};
-  const Point c{pad.X, pad.Y};
-  const Real turn = direction(pad.Points[from], pad.Points[from + 1]) * 180 / kPi;
-  std::vector<Point> points = padOutline(c, pad.PadShape, pad.SizeA, static_cast<float>(a));
-  for (Point& p : points) p = rotatePoint(p, c, -turn);
-  return points;
-}
-
 void writeZone(TGerberFile& f, const TObjekt& zone, bool clearanceMode) {
   if (zone.Points.empty()) return;
   if (!zone.Hatched() || zone.KeepOut || clearanceMode) {
     writeRegion(f, zone.Points, zone.Points.size());
   } else {
-    const int32_t s = hatchPitch(zone);
-    f.setPenwidth(s / 2);
-    for (const HatchSegment& h : hatchSegments(zone, s)) {
+    f.setPenwidth(hatchPenWidth(zone));
+    for (const HatchSegment& h : hatchSegments(zone, hatchPitch(zone))) {
       f.moveTo(Point{float(h.from.x), float(h.from.y)});
       f.lineTo(Point{float(h.to.x), float(h.to.y)});
     }
@@ -94,18 +76,12 @@ void writeTrack(TGerberFile& f, const TObjekt& track) {
   for (size_t i = 1; i < track.Points.size(); ++i) f.lineTo(track.Points[i]);
 }
 
-constexpr std::array<std::array<int, 2>, 8> kSpokeDirections{
-    {{0, 1}, {1, 1}, {1, 0}, {1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, 1}}};
-
-void writeSpokes(TGerberFile& f, Point centre, Real rx, Real ry, Real clockwiseDegrees,
-                 int32_t mask, int32_t pen) {
-  f.setPenwidth(pen);
-  for (size_t i = 0; i < kSpokeDirections.size(); ++i) {
-    if (!(static_cast<uint32_t>(mask) & (1u << i))) continue;
-    const Point end{static_cast<float>(centre.x + kSpokeDirections[i][0] * rx),
-                    static_cast<float>(centre.y + kSpokeDirections[i][1] * ry)};
-    f.moveTo(rotatePoint(end, centre, -clockwiseDegrees));
-    f.lineTo(centre);
+// Each spoke from its outer end to the pad centre.
+void writeSpokes(TGerberFile& f, const TObjekt& padLike) {
+  f.setPenwidth(spokeWidth(padLike));
+  for (const Spoke& s : thermalSpokes(padLike)) {
+    f.moveTo(s.end);
+    f.lineTo(s.centre);
   }
 }
 
@@ -121,7 +97,6 @@ void writeGrown(TGerberFile& f, const TObjekt& e, bool clearanceMode) {
       writeTrack(f, e);
       break;
     default:
-      writeSmdRect(f, e);
       break;
   }
 }
@@ -129,63 +104,37 @@ void writeGrown(TGerberFile& f, const TObjekt& e, bool clearanceMode) {
 }  // namespace
 
 void writePad(TGerberFile& f, const TObjekt& pad, int32_t offset) {
-  const Real d = Real(offset) + pad.SizeA;
-  switch (pad.PadShape) {
-    case padshape::Round:
-      f.moveTo(Point{pad.X, pad.Y});
-      f.flashRound(roundInt(pad.SizeB), roundInt(d));
+  GrownPad g = grownPad(pad, offset);
+  switch (g.form) {
+    case PadForm::Disc:
+      f.moveTo(g.centre);
+      f.flashRound(roundInt(pad.SizeB), roundInt(g.radius));
       return;
-    case padshape::OblongH:
-    case padshape::OblongV:
-      if (pad.Points.size() < 2) return;
-      f.setPenwidth(2 * roundInt(d));
-      f.moveTo(pad.Points[0]);
-      f.lineTo(pad.Points[1]);
+    case PadForm::Stadium:
+      f.setPenwidth(2 * roundInt(g.radius));
+      f.moveTo(g.points[0]);
+      f.lineTo(g.points[1]);
       return;
-    case padshape::Octagon:
-    case padshape::Square:
-    case padshape::OctagonH:
-    case padshape::RectH:
-    case padshape::OctagonV:
-    case padshape::RectV:
-      if (offset <= 0)
-        writeRegion(f, pad.Points, pad.Points.size());
-      else
-        writeRegion(f, grownPadOutline(pad, offset), pad.Points.size());
+    case PadForm::Polygon:
+      // Only an enlargement rebuilds the outline; no offset shrinks a polygonal pad.
+      if (offset < 0) g = grownPad(pad, 0);
+      writeRegion(f, g.points, pad.Points.size());
       return;
-    default:
+    case PadForm::None:
       return;
   }
 }
 
-void writeSmdRect(TGerberFile& f, const TObjekt& smd) {
-  if (smd.Points.size() < 4) return;
-  const Point c = smdCentre(smd);
-  const Real turn = smdOrientation(smd);
-  std::vector<Point> corners =
-      smdCorners(c, static_cast<float>(distance(smd.Points[0], smd.Points[1])),
-                 static_cast<float>(distance(smd.Points[1], smd.Points[2])));
-  for (Point& p : corners) p = rotatePoint(p, c, -turn);
-  writeRegion(f, corners, 4);
+void writeSmdRect(TGerberFile& f, const TObjekt& smd, int32_t offset) {
+  writeRegion(f, grownSmdCorners(smd, offset), 4);
 }
 
 void writePadSpokes(TGerberFile& f, const TObjekt& pad) {
-  const Real r = pad.SizeA;
-  const Real c = pad.Clearance;
-  const uint8_t s = pad.PadShape;
-  const Real kx =
-      (s == padshape::OblongH || s == padshape::OctagonH || s == padshape::RectH) ? 2 : 1;
-  const Real ky =
-      (s == padshape::OblongV || s == padshape::OctagonV || s == padshape::RectV) ? 2 : 1;
-  const int32_t pen = roundInt(Real(pad.SizeA) / 1.5L / 100 * pad.Value53);
-  writeSpokes(f, {pad.X, pad.Y}, kx * r + c, ky * r + c, padOrientation(pad), pad.Spokes, pen);
+  writeSpokes(f, pad);
 }
 
 void writeSmdSpokes(TGerberFile& f, const TObjekt& smd) {
-  const Real c = smd.Clearance;
-  const int32_t pen = roundInt(Real(std::min(smd.SizeA, smd.SizeB)) / 3 / 100 * smd.Value53);
-  writeSpokes(f, smdCentre(smd), Real(smd.SizeA) / 2 + c, Real(smd.SizeB) / 2 + c,
-              smdOrientation(smd), smd.Spokes, pen);
+  writeSpokes(f, smd);
 }
 
 void writeElement(TGerberFile& f, const TObjekt& element, int32_t offset, bool clearanceMode) {
@@ -197,10 +146,12 @@ void writeElement(TGerberFile& f, const TObjekt& element, int32_t offset, bool c
       // Strokes are tracks: the text's keep-out flag changes nothing in how they are written.
       for (const TObjekt& stroke : element.Strokes) writeElement(f, stroke, offset, clearanceMode);
       return;
+    case ElementKind::SmdPad:
+      writeSmdRect(f, element, offset);
+      return;
     case ElementKind::Zone:
     case ElementKind::Circle:
     case ElementKind::Track:
-    case ElementKind::SmdPad:
       break;
     default:
       return;

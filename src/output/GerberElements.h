@@ -14,7 +14,8 @@ namespace trazello {
 // A THT pad grown by `offset`: a flash for round pads, a stroke for oblong ones, a region for
 // the polygonal shapes. Unknown shapes write nothing.
 void writePad(TGerberFile& f, const TObjekt& pad, int32_t offset);
-void writeSmdRect(TGerberFile& f, const TObjekt& smd);
+// The SMD pad's rectangle, each side moved outward by `offset`.
+void writeSmdRect(TGerberFile& f, const TObjekt& smd, int32_t offset = 0);
 void writePadSpokes(TGerberFile& f, const TObjekt& pad);
 void writeSmdSpokes(TGerberFile& f, const TObjekt& smd);
 void writeElement(TGerberFile& f, const TObjekt& e, int32_t offset, bool clearanceMode);

@@ -1,6 +1,8 @@
 #include "Canvas.h"
 
+#include <algorithm>
 #include <cmath>
+
 #include "model/Geometry.h"
 
 namespace trazello {
@@ -95,15 +97,26 @@ void Canvas::setClearBrush() {
   painter_.setBrush(Qt::NoBrush);
 }
 
+// A stroke between equal points is a round dot as wide as the pen (the dots of i, j, colons and
+// decimal points); the painter would draw nothing for a line of no length.
 void Canvas::line(Point a, Point b) {
-  painter_.drawLine(rounded(a), rounded(b));
+  const QPointF from = rounded(a), to = rounded(b);
+  if (from == to)
+    painter_.drawPoint(from);
+  else
+    painter_.drawLine(from, to);
 }
 
 void Canvas::polyline(std::span<const Point> points) {
   if (points.size() < 2) return;
   buffer_.clear();
   for (const Point& p : points) buffer_.push_back(rounded(p));
-  painter_.drawPolyline(buffer_.data(), static_cast<int>(buffer_.size()));
+  const bool dot = std::all_of(buffer_.begin(), buffer_.end(),
+                               [&](const QPointF& p) { return p == buffer_.front(); });
+  if (dot)
+    painter_.drawPoint(buffer_.front());
+  else
+    painter_.drawPolyline(buffer_.data(), static_cast<int>(buffer_.size()));
 }
 
 void Canvas::polygon(std::span<const Point> points) {

@@ -1,6 +1,6 @@
 #include "ClearancePainter.h"
 
-#include "PadShapes.h"
+#include "PadPainter.h"
 #include "model/LayerPredicates.h"
 
 namespace trazello {
@@ -16,21 +16,13 @@ ColorRef clearanceColour(const RenderContext& ctx, const TObjekt& e) {
 }
 
 void padClearance(Canvas& c, const TObjekt& e, ColorRef colour) {
-  const float m = static_cast<float>(e.Clearance);
-  if (m <= 0) return;
-  if (e.PadShape == padshape::Round || isBareDrill(e)) {
-    c.setNoPen();
-    c.setBrush(colour);
-    c.ellipse({e.X, e.Y}, double(e.SizeA) + m);
-  } else if (isRoundedPad(e)) {
-    if (e.Points.size() < 2) return;
-    c.setPen(colour, 2.0 * (double(e.SizeA) + m));
-    c.line(e.Points[0], e.Points[1]);
-  } else {
-    c.setNoPen();
-    c.setBrush(colour);
-    c.polygon(grownPadOutline(e, m));
+  if (e.Clearance <= 0) return;
+  GrownPad grown = grownPad(e, e.Clearance);
+  if (isBareDrill(e)) {
+    grown.form = PadForm::Disc;
+    grown.points.clear();
   }
+  fillPad(c, grown, colour);
 }
 
 void strokeClearance(Canvas& c, const TObjekt& t, int32_t clearance, ColorRef colour) {
@@ -77,7 +69,7 @@ void DrawElementClearance(RenderContext& ctx, const TObjekt& e) {
       if (e.Clearance <= 0) break;
       c.setNoPen();
       c.setBrush(colour);
-      c.polygon(grownSmdCorners(e, static_cast<float>(e.Clearance)));
+      c.polygon(grownSmdCorners(e, e.Clearance));
       break;
     case ElementKind::Track:
       strokeClearance(c, e, clearance, colour);
@@ -104,14 +96,12 @@ void DrawElementClearance(RenderContext& ctx, const TObjekt& e) {
 }
 
 void DrawThermalSpokes(RenderContext& ctx, const TObjekt& e) {
-  if (!e.isPadLike() || !e.Thermal()) return;
+  const std::vector<Spoke> spokes = thermalSpokes(e);
+  if (spokes.empty()) return;
   const bool white = ctx.options.maskMode || ctx.options.singleColour.has_value();
   Canvas& c = ctx.canvas;
   c.setPen(white ? kWhite : ctx.groundFill, spokeWidth(e));
-  const Point centre = padLikeCentre(e);
-  const auto mask = static_cast<uint32_t>(e.Spokes);
-  for (int k = 0; k < 8; ++k)
-    if (mask & (1u << k)) c.line(spokeEnd(e, k), centre);
+  for (const Spoke& s : spokes) c.line(s.end, s.centre);
 }
 
 }  // namespace trazello

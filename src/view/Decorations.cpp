@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "PadShapes.h"
+#include "model/CopperGeometry.h"
 #include "model/ElementGeometry.h"
 #include "model/Geometry.h"
 #include "model/Layer.h"

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "LayerColours.h"
-#include "PadShapes.h"
+#include "PadPainter.h"
 #include "model/Layer.h"
-#include "output/ZoneHatch.h"
+#include "model/ZoneHatch.h"
 
 namespace trazello {
 
@@ -46,21 +46,11 @@ void drawPad(RenderContext& ctx, const TObjekt& e, const Look& look) {
                              !look.highlight &&
                              !(ctx.options.solderMaskView && hasSolderMaskOpening(e));
   if (platingColour) colour = layerPen(ctx, throughPlatingColour(), look.preview).colour;
-  const float grow = static_cast<float>(ctx.options.padGrowth);
-  if (e.PadShape == padshape::Round) {
-    setFill(c, colour);
-    c.ellipse(centre, e.SizeA + grow + (look.preview ? c.pixel() : 0));
-  } else if (isRoundedPad(e)) {
-    if (e.Points.size() < 2) return;
-    c.setPen(colour, 2.0 * (double(e.SizeA) + grow));
-    c.line(e.Points[0], e.Points[1]);
-  } else {
-    setFill(c, colour);
-    if (grow != 0)
-      c.polygon(grownPadOutline(e, grow));
-    else
-      c.polygon(e.Points);
-  }
+  GrownPad pad = grownPad(e, ctx.options.padGrowth);
+  if (pad.form == PadForm::None) return;
+  // A dragged round pad is drawn a pixel larger, without the outline a pen would add.
+  if (pad.form == PadForm::Disc && look.preview) pad.radius += c.pixel();
+  fillPad(c, pad, colour);
   if (look.preview) {
     setFill(c, kBlack);
     c.ellipse(centre, e.SizeB);
@@ -70,7 +60,7 @@ void drawPad(RenderContext& ctx, const TObjekt& e, const Look& look) {
 void drawSmd(RenderContext& ctx, const TObjekt& e, const Look& look) {
   setFill(ctx.canvas, look.colour);
   if (ctx.options.smdGrowth != 0)
-    ctx.canvas.polygon(grownSmdCorners(e, static_cast<float>(ctx.options.smdGrowth)));
+    ctx.canvas.polygon(grownSmdCorners(e, ctx.options.smdGrowth));
   else
     ctx.canvas.polygon(e.Points);
 }
@@ -105,9 +95,8 @@ void drawZone(RenderContext& ctx, const TObjekt& z, const Look& look) {
   }
   c.setClearBrush();
   c.polygon(z.Points);
-  const int32_t pitch = hatchPitch(z);
-  c.setPen(look.colour, pitch / 2.0);
-  for (const HatchSegment& h : hatchSegments(z, pitch))
+  c.setPen(look.colour, hatchPenWidth(z));
+  for (const HatchSegment& h : hatchSegments(z, hatchPitch(z)))
     c.line({float(h.from.x), float(h.from.y)}, {float(h.to.x), float(h.to.y)});
 }
 

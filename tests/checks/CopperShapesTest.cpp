@@ -91,6 +91,22 @@ TEST(CopperShapes, ClearanceAreas) {
   expectAreaAbout(clearanceRegion(track), 100 * 20 + kPi * 100, 2 * kPi * 10, "cut-out track");
 }
 
+// A rounded pad's clearance widens its stroke and keeps its axis: the clearance is as wide at
+// the round ends as along the sides, however the pad is turned.
+TEST(CopperShapes, RoundedPadsGetTheSameClearanceAllRound) {
+  const double r = 50, c = 40;
+  const double stadium = kPi * (r + c) * (r + c) + 2 * r * 2 * (r + c);
+  for (uint8_t shape : {padshape::OblongH, padshape::OblongV}) {
+    for (int turn : {0, 30, 90}) {
+      SCOPED_TRACE(::testing::Message() << "shape " << int(shape) << ", turned " << turn);
+      TObjekt pad = newPad({100, -100}, layer::C1, shape, float(r), 20);
+      rotateElement(pad, {100, -100}, turn);
+      pad.Clearance = int32_t(c);
+      expectAreaAbout(clearanceRegion(pad), stadium, 2 * kPi * (r + c), "rounded pad");
+    }
+  }
+}
+
 TEST(CopperShapes, ThermalSpokesTurnWithThePad) {
   TObjekt pad = newPad({0, 0}, layer::C1, padshape::Square, 50, 20);
   pad.Thermal() = 1;

@@ -105,6 +105,24 @@ TEST(NetTrace, SmallBoards) {
   }
 }
 
+// Spokes reach exactly across a pad's clearance: a rounded pad with spokes only along its long
+// axis is joined to the plane, and through it to a track touching the plane.
+TEST(NetTrace, SpokesAlongTheLongAxisJoinARoundedPadToThePlane) {
+  for (uint8_t shape : {padshape::OblongH, padshape::OblongV}) {
+    SCOPED_TRACE(int(shape));
+    ElementList list;
+    TObjekt p = newPad({1000, -500}, layer::C1, shape, 50, 20);
+    p.Clearance = 40;
+    p.Thermal() = 1;
+    p.Spokes = shape == padshape::OblongH ? 0x44 : 0x11;  // left and right, or up and down
+    list.append(p);
+    list.append(track({{100, -100}, {300, -100}}, layer::C1));
+    EXPECT_EQ(NetTrace(list, boardWith({layer::C1})).nets(), (Nets{{0, 1}}));
+    list.edit(0).Thermal() = 0;
+    EXPECT_EQ(NetTrace(list, boardWith({layer::C1})).nets(), (Nets{{0}, {1}}));
+  }
+}
+
 TEST(NetTrace, MembersOfTheNetOfOneElement) {
   ElementList list;
   list.append(track({{0, -500}, {300, -500}}, layer::C1));

@@ -214,5 +214,33 @@ TEST(UndoHistory, SnapshotSharesUnselectedElementsAndClearsSelection) {
   EXPECT_EQ(list[1].Selected, 1);
 }
 
+// Undo and redo bring zone vertices back on whole units (halves to even); other points keep
+// their fractions, and zones already on whole units stay shared.
+TEST(UndoHistory, UndoAndRedoLeaveZoneVerticesOnWholeUnits) {
+  Document doc;
+  TObjekt zone = newZone(10, 1);
+  zone.Points = {{10.4f, -3.5f}, {20.5f, 7.6f}, {1.5f, -2.5f}};
+  TObjekt whole = newZone(10, 1);
+  whole.Points = {{0, 0}, {100, 0}, {0, -100}};
+  TObjekt track = newTrack(20, 1);
+  track.Points = {{0.25f, 0.5f}, {3.5f, 4.5f}};
+  doc.elements().append(zone);
+  doc.elements().append(whole);
+  doc.elements().append(track);
+  const std::vector<Point> rounded{{10, -4}, {20, 8}, {2, -2}};
+
+  UndoHistory history;
+  history.recordStep(doc);
+  EXPECT_EQ(&doc.currentBoard().undoList.back()[1], &doc.elements()[1]);
+  doc.elements().edit(0).Points.push_back({5.5f, 5.5f});
+  ASSERT_TRUE(UndoHistory::undo(doc.currentBoard()));
+  EXPECT_EQ(doc.elements()[0].Points, rounded);
+  EXPECT_EQ(doc.elements()[1].Points, whole.Points);
+  EXPECT_EQ(doc.elements()[2].Points, track.Points);
+  ASSERT_TRUE(UndoHistory::redo(doc.currentBoard()));
+  EXPECT_EQ(doc.elements()[0].Points, (std::vector<Point>{{10, -4}, {20, 8}, {2, -2}, {6, 6}}));
+  EXPECT_EQ(doc.elements()[2].Points, track.Points);
+}
+
 }  // namespace
 }  // namespace trazello

@@ -188,7 +188,7 @@ TEST_F(LayoutIo, OldFilesBringTheirWarningAndQuestion) {
   EXPECT_EQ(d.elements()[1].Layer, layer::C2);
 
   d.addBoard("Second");
-  const Message done = convertLegacyTextsOfDocument(d, {});
+  const Message done = convertLegacyTextsOfDocument(d, 40);
   EXPECT_EQ(messageText(done), "Text-elements converted.");
   EXPECT_EQ(d.currentIndex(), 1);
   EXPECT_TRUE(d.modified());
@@ -197,6 +197,9 @@ TEST_F(LayoutIo, OldFilesBringTheirWarningAndQuestion) {
   EXPECT_EQ(converted[1].Kind, ElementKind::Text);
   EXPECT_EQ(converted[1].Text, "Hi");
   EXPECT_FALSE(converted[1].Strokes.empty());
+  // The text keeps the clearance it was converted with, so a ground plane does not short it.
+  EXPECT_EQ(converted[1].Clearance, 40);
+  for (const TObjekt& stroke : converted[1].Strokes) EXPECT_EQ(stroke.Clearance, 40);
 }
 
 }  // namespace

@@ -206,12 +206,12 @@ TEST(OldLayouts, Version3MergesPadPairsWithTheLinksOfBothHalves) {
 }
 
 // Version-4 board record: 490 bytes.
-Bytes settings490() {
+Bytes settings490(int32_t originX = 10, int32_t originY = -20) {
   Bytes s;
   s.zeros(4).i32(9000).i32(6000).u8(0).u8(1).f64(25.4).f64(1.5).i32(0).i32(0).i32(3);
   s.u8(1).u8(0).u8(1).u8(1).u8(0).u8(0).shortString("", 200).shortString("bottom.bmp", 200);
   s.i32(600).i32(600).i32(0).i32(0).i32(0).i32(0).i32(65280).i32(65280);
-  s.i32(10).i32(-20);
+  s.i32(originX).i32(originY);
   EXPECT_EQ(s.size(), 490u);
   return s;
 }
@@ -271,6 +271,33 @@ TEST(OldLayouts, Version4TextsRoutesSmdLinksAndProject) {
   EXPECT_EQ(text.Groups, std::vector<int32_t>{4});  // the document compacts them later
   ASSERT_EQ(text.Strokes.size(), 1u);
   EXPECT_EQ(text.Strokes[0].Points, (std::vector<Point>{{10, -10}, {30, -10}}));
+}
+
+// The origin is kept in thousandths of a unit: a value too large for them is damage, not a
+// wrapped-around origin.
+TEST(OldLayouts, Version4OriginBeyondThousandthsIsRefused) {
+  struct Case {
+    int32_t x, y;
+    bool ok;
+  } cases[] = {
+      {2147483, -2147483, true}, {2147484, 0, false},   {0, -2147484, false},
+      {INT32_MAX, 0, false},     {0, INT32_MIN, false},
+  };
+  for (const Case& c : cases) {
+    Bytes f = header(4);
+    f.i32(1).shortString("B", 30).append(settings490(c.x, c.y)).i32(0);
+    f.i32(0).shortString("", 100).shortString("", 100).shortString("", 100).lengthString("");
+    Result<LayoutFile> r = parseLayout(f.data, "/tmp/boards/far.trz");
+    ASSERT_EQ(r.ok(), c.ok) << c.x << ", " << c.y;
+    if (c.ok) {
+      EXPECT_EQ(r->boards[0].settings.originX, c.x * 1000);
+      EXPECT_EQ(r->boards[0].settings.originY, c.y * 1000);
+    } else {
+      const std::string text = messageText(r.error());
+      EXPECT_NE(text.find("the origin "), std::string::npos) << text;
+      EXPECT_NE(text.find("far.trz\""), std::string::npos) << text;
+    }
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "RenderScene.h"
 #include "model/Layer.h"
+#include "model/StrokeFont.h"
 #include "view/LayerColours.h"
 
 namespace trazello::testing {
@@ -197,6 +198,32 @@ TEST(RenderPixels, OnePointTracksAndZonesDrawNothing) {
   const QImage img = s.render();
   EXPECT_EQ(pixel(img, 200, -150), kBackground);
   EXPECT_EQ(pixel(img, 100, -100), kBackground);
+}
+
+// A stroke of two equal points is a round dot as wide as its pen, on its own and in a text.
+TEST(RenderPixels, ZeroLengthStrokesAreRoundDots) {
+  RenderScene s;
+  s.elements.append(track(layer::C2, 40, {{200, -150}, {200, -150}}));
+  s.elements.append(track(layer::C2, 40, {{100.2f, -100}, {99.9f, -100.3f}, {100, -100}}));
+  const QImage img = s.render();
+  for (const Point c : {Point{200, -150}, Point{100, -100}}) {
+    EXPECT_EQ(pixel(img, c.x, c.y), kC2);
+    EXPECT_EQ(pixel(img, c.x + 15, c.y), kC2);
+    EXPECT_EQ(pixel(img, c.x, c.y - 15), kC2);
+    EXPECT_EQ(pixel(img, c.x + 12, c.y + 12), kC2);
+    EXPECT_EQ(pixel(img, c.x + 25, c.y), kBackground);
+    EXPECT_EQ(pixel(img, c.x + 17, c.y + 17), kBackground);
+  }
+
+  RenderScene period;
+  TObjekt text = newText({50, -200}, ".", layer::C2, 1, 2, 200, 0, false, false);
+  generateStrokes(text, layer::C2, 0);
+  ASSERT_FALSE(text.Strokes.empty());
+  const TObjekt& dot = text.Strokes.front();
+  ASSERT_EQ(dot.Points.size(), 2u);
+  ASSERT_EQ(dot.Points[0], dot.Points[1]);
+  period.elements.append(text);
+  EXPECT_EQ(pixel(period.render(), dot.Points[0].x, dot.Points[0].y), kC2);
 }
 
 TEST(RenderPixels, SolderMaskViewShowsOpeningsWhite) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/ElementGeometry.h"
-#include "model/Geometry.h"
+#include "ElementGeometry.h"
+#include "Geometry.h"
 
 namespace trazello {
 
@@ -51,6 +51,10 @@ void pass(const std::vector<IPoint>& rounded, int32_t s, int32_t from, int32_t t
 int32_t hatchPitch(const TObjekt& zone) {
   const int32_t s = zone.HatchAsOutline() ? 2 * zone.Width : zone.Value53;
   return std::max(s, 10);
+}
+
+int32_t hatchPenWidth(const TObjekt& zone) {
+  return hatchPitch(zone) / 2;
 }
 
 std::vector<HatchSegment> hatchSegments(const TObjekt& zone, int32_t s) {

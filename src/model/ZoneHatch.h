@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/TObjekt.h"
+#include "TObjekt.h"
 
 namespace trazello {
 
@@ -16,6 +16,8 @@ struct HatchSegment {
 // The hatch pitch of a zone: twice its outline width when the hatch follows the outline width,
 // else its own pitch; never below 10 units.
 int32_t hatchPitch(const TObjekt& zone);
+// The pen of the hatch lines: half the pitch, in whole units.
+int32_t hatchPenWidth(const TObjekt& zone);
 
 // The hatch lines of a closed zone with pitch s, in world units: all vertical lines (left to
 // right, each from bottom to top) before all horizontal ones. Vertices lying on a scan line
