@@ -32,6 +32,7 @@ class BoardIndex {
   bool current(const ElementList& list) const;
 
  private:
+  bool oversized(const IRect& box) const;
   void insert(size_t index, const IRect& box);
   void remove(size_t index, const IRect& box);
   int32_t cellOf(int32_t v) const;
@@ -42,6 +43,7 @@ class BoardIndex {
   int32_t cell_ = 1000;
   std::vector<IRect> boxes_;
   std::unordered_map<int64_t, std::vector<size_t>> cells_;
+  std::vector<size_t> oversized_;
   mutable std::vector<uint32_t> seen_;
   mutable uint32_t stamp_ = 0;
 };

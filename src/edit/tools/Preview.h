@@ -73,7 +73,7 @@ struct Preview {
   // The element highlighted by the solder-mask tool (index into the current board's list).
   std::optional<size_t> highlighted;
 
-  // The name tip (UTF-8 of the element's Windows-1252 name), 16 pixels right of and below
+  // The name tip (the element's name, Windows-1252 bytes), 16 pixels right of and below
   // `tipAt`; empty for none.
   std::string nameTip;
   Point tipAt{};

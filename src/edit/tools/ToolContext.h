@@ -8,6 +8,7 @@
 #include "PointerSnap.h"
 #include "ToolEvent.h"
 #include "ToolHost.h"
+#include "edit/Change.h"
 
 namespace trazello {
 
@@ -37,8 +38,17 @@ class ToolContext {
 
   // Records the undo step of a change that is about to happen.
   void recordStep();
-  // Tells the index which elements the tool changed since `revisionBefore`.
-  void changed(std::initializer_list<size_t> indices, uint64_t revisionBefore);
+  // Appends an element to the board, keeping the index current; returns its index.
+  size_t append(TObjekt e);
+  // Changes the element at i through `f`, keeping the index current.
+  template <typename F>
+  void editElement(size_t i, F&& f) {
+    index();
+    const uint64_t before = list().revision();
+    f(list().edit(i));
+    const size_t changed[] = {i};
+    index_.update(list(), changed, before);
+  }
 
   // Selects or deselects an element and, unless `single`, the rest of its outermost group.
   // Returns the repaint box of what changed.

@@ -33,8 +33,8 @@ class ToolDispatcher {
   // A pointer or key event of the drawing area.
   Outcome handle(const ToolEvent& e);
 
-  // A command of the node menu the last Outcome asked for, on its remembered element and node.
-  Outcome nodeCommand(NodeCommand command);
+  // A command of the node menu an Outcome asked for, on the element and node it named.
+  Outcome nodeCommand(NodeCommand command, ElementId element, int node);
 
   // A track or zone is being drawn: undo and redo wait, Space cycles the bend mode.
   bool polylineInProgress() const;
@@ -51,19 +51,22 @@ class ToolDispatcher {
 
  private:
   Tool& tool(ToolCode code);
+  // Clears the interaction, keeping what survives tool changes.
+  void resetInteraction();
+  void deselectPads(ToolContext& ctx, Change& change);
   Outcome keyPress(const ToolEvent& e);
   Outcome keyRelease(const ToolEvent& e);
+  void spaceKey(ToolContext& ctx, const ToolEvent& e, Outcome& out);
   void arrowKey(ToolContext& ctx, const ToolEvent& e, Outcome& out);
   void deleteKey(ToolContext& ctx, Outcome& out);
-  void finish(Outcome& out);
+  // Carries out a tool switch the outcome asked for.
+  Outcome finish(Outcome out);
 
   ToolHost& host_;
   InteractionState state_;
   BoardIndex index_;
   ToolChoice current_{};
   bool solderMaskView_ = false;
-  ElementId menuElement_;
-  int menuNode_ = -1;
   std::array<std::unique_ptr<Tool>, 16> tools_;
 };
 

@@ -20,7 +20,9 @@ struct Modifiers {
 };
 
 // One pointer or key event of the drawing area. `world` is the pointer in world units, neither
-// snapped nor rounded (the tools snap as each needs); key events carry the pointer too.
+// snapped nor rounded (the tools snap as each needs); key events carry the pointer too. A
+// DoubleClick takes the place of the second press of a double click; the right button counts
+// on its press.
 struct ToolEvent {
   ToolEventType type = ToolEventType::Move;
   Point world{};
