@@ -1,18 +1,26 @@
 #include "ElementList.h"
 
 #include <algorithm>
+#include <atomic>
 #include <numeric>
 #include <unordered_set>
 
 namespace trazello {
 
+uint64_t ElementList::nextRevision() {
+  static std::atomic<uint64_t> next{1};
+  return next.fetch_add(1, std::memory_order_relaxed);
+}
+
 TObjekt& ElementList::edit(size_t i) {
+  touch();
   auto& p = items_[i];
   if (p.use_count() > 1) p = std::make_shared<TObjekt>(*p);
   return *p;
 }
 
 TObjekt& ElementList::append(TObjekt e) {
+  touch();
   if (!e.Id || contains(e.Id)) e.Id = ElementId::fresh();
   items_.push_back(std::make_shared<TObjekt>(std::move(e)));
   if (indexValid_) index_[items_.back()->Id] = items_.size() - 1;
@@ -20,6 +28,7 @@ TObjekt& ElementList::append(TObjekt e) {
 }
 
 void ElementList::insert(size_t index, TObjekt e) {
+  touch();
   if (!e.Id || contains(e.Id)) e.Id = ElementId::fresh();
   items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index),
                 std::make_shared<TObjekt>(std::move(e)));
@@ -27,11 +36,13 @@ void ElementList::insert(size_t index, TObjekt e) {
 }
 
 void ElementList::erase(size_t index) {
+  touch();
   items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
   indexValid_ = false;
 }
 
 void ElementList::clear() {
+  touch();
   items_.clear();
   index_.clear();
   indexValid_ = true;
@@ -48,7 +59,10 @@ void ElementList::ensureIndex() const {
 size_t ElementList::eraseIf(const std::function<bool(const TObjekt&)>& pred) {
   const size_t removed =
       std::erase_if(items_, [&](const std::shared_ptr<TObjekt>& p) { return pred(*p); });
-  if (removed) indexValid_ = false;
+  if (removed) {
+    indexValid_ = false;
+    touch();
+  }
   return removed;
 }
 

@@ -17,22 +17,44 @@ namespace trazello {
 // changes it; edit() detaches the element it returns. Element ids are unique within a list.
 class ElementList {
  public:
-  ElementList() = default;
+  ElementList() : revision_(nextRevision()) {}
   // Copies share the elements; the id index is rebuilt on demand rather than copied, which keeps
   // a snapshot cheap.
-  ElementList(const ElementList& other) : items_(other.items_), indexValid_(false) {}
+  ElementList(const ElementList& other)
+      : items_(other.items_), indexValid_(false), revision_(nextRevision()) {}
   ElementList& operator=(const ElementList& other) {
     if (this != &other) {
       items_ = other.items_;
       index_.clear();
       indexValid_ = false;
+      revision_ = nextRevision();
     }
     return *this;
   }
-  ElementList(ElementList&&) noexcept = default;
-  ElementList& operator=(ElementList&&) noexcept = default;
+  // A move gives both lists new revisions: the moved-from list no longer holds what it held.
+  ElementList(ElementList&& other) noexcept
+      : items_(std::move(other.items_)),
+        index_(std::move(other.index_)),
+        indexValid_(other.indexValid_),
+        revision_(nextRevision()) {
+    other.clear();
+  }
+  ElementList& operator=(ElementList&& other) noexcept {
+    if (this != &other) {
+      items_ = std::move(other.items_);
+      index_ = std::move(other.index_);
+      indexValid_ = other.indexValid_;
+      revision_ = nextRevision();
+      other.clear();
+    }
+    return *this;
+  }
 
   size_t size() const { return items_.size(); }
+  // Changes whenever an element may have changed, been added or removed, or the list was
+  // assigned; unique across all lists of the run, so caches keyed on it (the tools' spatial
+  // index) notice any change without looking at the elements.
+  uint64_t revision() const { return revision_; }
   bool empty() const { return items_.empty(); }
   const TObjekt& operator[](size_t i) const { return *items_[i]; }
   const TObjekt& back() const { return *items_.back(); }
@@ -87,10 +109,13 @@ class ElementList {
 
  private:
   void ensureIndex() const;
+  static uint64_t nextRevision();
+  void touch() { revision_ = nextRevision(); }
 
   std::vector<std::shared_ptr<TObjekt>> items_;
   mutable std::unordered_map<ElementId, size_t> index_;
   mutable bool indexValid_ = true;
+  uint64_t revision_;
 };
 
 // Deep-copies the elements of `source` at `indices` (ascending) to the end of `target`. Links and routed-track pads that name a copied element

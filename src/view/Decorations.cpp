@@ -7,6 +7,7 @@
 #include "model/ElementGeometry.h"
 #include "model/Geometry.h"
 #include "model/Layer.h"
+#include "model/NodeHandles.h"
 
 namespace trazello {
 
@@ -35,22 +36,15 @@ void drawHole(RenderContext& ctx, const TObjekt& pad) {
   c.line({centre.x - arm, centre.y + arm}, {centre.x + arm, centre.y - arm});
 }
 
-Point onMidRadius(const TObjekt& circle, int degrees) {
-  const double ring = double(circle.SizeA) - circle.SizeB;
-  const double r = circle.SizeA - ring / 2;
-  const double a = degrees * 3.14159265358979323846 / 180;
-  return {static_cast<float>(circle.X + r * std::cos(a)),
-          static_cast<float>(circle.Y + r * std::sin(a))};
-}
-
 void pointHandles(Canvas& c, const TObjekt& e, bool virtualNodes) {
-  const double radius = std::max(e.Width / 2.2, 3 * c.pixel());
+  const double radius = vertexHandleRadius(e, c.pixel());
   for (const Point& p : e.Points) c.ellipse(p, radius);
   if (!virtualNodes) return;
   c.setClearBrush();
   c.setPixelPen(kHandleFill);
-  const size_t segments = e.Kind == ElementKind::Zone ? e.Points.size() : e.Points.size() - 1;
-  for (size_t i = 0; i < segments; ++i) c.ellipse(edgeMidpoint(e, i), std::nearbyint(radius * 0.7));
+  const size_t segments = nodeSegmentCount(e);
+  for (size_t i = 0; i < segments; ++i)
+    c.ellipse(nodeHandlePoint(e, kVirtualNode + static_cast<int>(i)), std::nearbyint(radius * 0.7));
 }
 
 void circleHandles(Canvas& c, const TObjekt& e) {
@@ -62,12 +56,8 @@ void circleHandles(Canvas& c, const TObjekt& e) {
   const double radius = std::max((double(e.SizeA) - e.SizeB) / 2, 3 * c.pixel());
   c.setPixelPen(kWhite);
   c.setBrush(kHandleFill);
-  c.ellipse(onMidRadius(e, e.Spokes), radius);
-  c.ellipse(onMidRadius(e, e.Width), radius);
-}
-
-bool inSquare(Point p, Point q, double t) {
-  return std::abs(double(p.x) - q.x) <= t && std::abs(double(p.y) - q.y) <= t;
+  c.ellipse(nodeHandlePoint(e, 0), radius);
+  c.ellipse(nodeHandlePoint(e, 1), radius);
 }
 
 }  // namespace
@@ -98,24 +88,7 @@ void DrawNodeHandles(RenderContext& ctx, const TObjekt& e) {
 }
 
 int HitNodeHandle(const TObjekt& e, Point p, double zoom, bool showVirtualNodes) {
-  if (e.Kind == ElementKind::Circle) {
-    double t = std::nearbyint((double(e.SizeA) - e.SizeB) / 2);
-    t = std::max(t, std::nearbyint(3 / zoom));
-    if (inSquare(onMidRadius(e, e.Width), p, t)) return 1;
-    if (inSquare(onMidRadius(e, e.Spokes), p, t)) return 0;
-    return -1;
-  }
-  if (e.Kind != ElementKind::Track && e.Kind != ElementKind::Zone) return -1;
-  double t = e.Width / 2.4;
-  if (t * zoom < 3) t = std::nearbyint(3 / zoom);
-  int hit = -1;
-  for (size_t i = 0; i < e.Points.size(); ++i)
-    if (inSquare(e.Points[i], p, t)) hit = static_cast<int>(i);
-  if (hit >= 0 || !showVirtualNodes || e.Points.size() < 2) return hit;
-  const size_t segments = e.Kind == ElementKind::Zone ? e.Points.size() : e.Points.size() - 1;
-  for (size_t i = 0; i < segments; ++i)
-    if (inSquare(edgeMidpoint(e, i), p, t)) hit = 10000 + static_cast<int>(i);
-  return hit;
+  return hitNodeHandle(e, p, zoom, showVirtualNodes);
 }
 
 void DrawConnections(RenderContext& ctx, const TObjekt& e, float dx, float dy) {
