@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "ToolCode.h"
 #include "Preview.h"
+#include "ToolCode.h"
 #include "edit/Change.h"
 #include "model/ElementId.h"
 

@@ -8,8 +8,7 @@
 namespace trazello {
 
 ToolContext::ToolContext(ToolHost& host, InteractionState& state, BoardIndex& index)
-    : host_(host), state_(state), index_(index), layers_(host.layers()),
-      options_(host.options()) {}
+    : host_(host), state_(state), index_(index), layers_(host.layers()), options_(host.options()) {}
 
 BoardIndex& ToolContext::index() {
   index_.sync(list());
@@ -20,7 +19,9 @@ HitTest ToolContext::hitTest() {
   return HitTest(list(), index(), layers_, zoom(), options_.showVirtualNodes);
 }
 
-PointerSnap ToolContext::snap() { return PointerSnap(list(), index(), layers_); }
+PointerSnap ToolContext::snap() {
+  return PointerSnap(list(), index(), layers_);
+}
 
 Point ToolContext::gridPoint(const ToolEvent& e) {
   if (e.mods.ctrl) return e.world;
@@ -34,7 +35,9 @@ Point ToolContext::gridOffset(Point offset, bool exact) {
           static_cast<float>(std::nearbyint(offset.y / g) * g)};
 }
 
-void ToolContext::recordStep() { host_.undoHistory().recordStep(doc()); }
+void ToolContext::recordStep() {
+  host_.undoHistory().recordStep(doc());
+}
 
 size_t ToolContext::append(TObjekt e) {
   index();
