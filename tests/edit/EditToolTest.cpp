@@ -50,6 +50,10 @@ TEST_F(EditTool, SelectingAGroupMemberSelectsTheGroupUnlessAltIsHeld) {
   b.click({6000, -6000});
   b.click({2000, -1000}, {.alt = true});
   EXPECT_TRUE(!at(0).Selected && at(1).Selected && !at(2).Selected);
+  // A frame around one member takes the group along too.
+  b.drag({6000, -6000}, {5990, -5990});
+  b.drag({800, -800}, {1200, -1200});
+  EXPECT_TRUE(at(0).Selected && at(1).Selected && at(2).Selected);
 }
 
 TEST_F(EditTool, MoveIsWholeGridStepsWithoutCtrlAndExactWithCtrl) {

@@ -128,14 +128,14 @@ void EditTool::selectFrame(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
                          toShape(float(frame.right), float(frame.top)),
                          toShape(float(frame.right), float(frame.bottom)),
                          toShape(float(frame.left), float(frame.bottom))}};
-  std::vector<size_t> near;
+  std::vector<size_t> near, inside;
   ctx.index().query(frame, near);
   for (size_t i : near) {
     const TObjekt& el = ctx.list()[i];
     if (el.Selected || !isDrawn(el, ctx.layers())) continue;
-    const Paths region = elementRegion(el, &ctx.layers());
-    if (overlap(region, framePath)) ctx.setSelected(i, true, e.mods.alt, out.change);
+    if (overlap(elementRegion(el, &ctx.layers()), framePath)) inside.push_back(i);
   }
+  ctx.selectAll(inside, e.mods.alt, out.change);
   out.showSelectionSizes = true;
 }
 
