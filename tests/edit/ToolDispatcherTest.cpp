@@ -72,6 +72,7 @@ TEST(ToolDispatcher, StartsWithTheEditToolAndEscapeReturnsToIt) {
   b.tools.selectTool(ToolCode::Measure);
   const Outcome o = b.key(ToolKey::Escape);
   EXPECT_EQ(b.tools.current().code, ToolCode::Edit);
+  EXPECT_EQ(o.nextTool, (ToolChoice{ToolCode::Edit, false}));
   EXPECT_EQ(o.pointer, PointerShape::Arrow);
 }
 

@@ -97,6 +97,7 @@ Outcome ToolDispatcher::selectTool(ToolChoice choice) {
   out.pointer = pointerShapeOf(choice.code);
   out.hint = std::string(toolHint(choice.code, false, host_.options().language));
   out.handled = true;
+  out.nextTool = choice;
   tool(choice.code).enter(ctx, out);
   return finish(std::move(out));
 }
