@@ -23,7 +23,9 @@ struct Change {
   void addArea(const IRect& box);
   // Takes over everything `other` touched.
   void merge(const Change& other);
-  bool empty() const { return !elements && !selection && !settings && !all && !hasArea && !message; }
+  bool empty() const {
+    return !elements && !selection && !settings && !all && !hasArea && !message;
+  }
 };
 
 }  // namespace trazello

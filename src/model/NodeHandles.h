@@ -14,7 +14,9 @@ namespace trazello {
 // centre line (0 start, 1 end).
 inline constexpr int kVirtualNode = 10000;
 
-constexpr bool isVirtualNode(int handle) { return handle >= kVirtualNode; }
+constexpr bool isVirtualNode(int handle) {
+  return handle >= kVirtualNode;
+}
 
 // The number of segments whose midpoints are virtual nodes: a zone's last vertex joins its first.
 size_t nodeSegmentCount(const TObjekt& e);

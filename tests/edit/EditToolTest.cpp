@@ -50,6 +50,10 @@ TEST_F(EditTool, SelectingAGroupMemberSelectsTheGroupUnlessAltIsHeld) {
   b.click({6000, -6000});
   b.click({2000, -1000}, {.alt = true});
   EXPECT_TRUE(!at(0).Selected && at(1).Selected && !at(2).Selected);
+  // A frame around one member takes the group along too.
+  b.drag({6000, -6000}, {5990, -5990});
+  b.drag({800, -800}, {1200, -1200});
+  EXPECT_TRUE(at(0).Selected && at(1).Selected && at(2).Selected);
 }
 
 TEST_F(EditTool, MoveIsWholeGridStepsWithoutCtrlAndExactWithCtrl) {
@@ -101,6 +105,19 @@ TEST_F(EditTool, SelectionStopsAtTheBoardEdge) {
             (Point{0, 900}));
 }
 
+TEST_F(EditTool, AMoveIsDroppedWhenTheListChangesUnderIt) {
+  add(newPad({1000, -1000}, layer::C1, padshape::Round, 60, 20));
+  b.tools.handle(ToolEvent::press({1000, -1000}, MouseButton::Left));
+  b.moveTo({1000, -1000}, {}, true);
+  b.moveTo({2000, -1000}, {}, true);
+  b.host.list().insert(0, newPad({5000, -5000}, layer::C1, padshape::Round, 60, 20));
+  EXPECT_EQ(b.moveTo({3000, -1000}, {}, true).preview.shapeSource, Preview::ShapeSource::None);
+  b.tools.handle(ToolEvent::release({3000, -1000}, MouseButton::Left));
+  EXPECT_EQ(at(1).X, 1000);
+  EXPECT_EQ(at(0).X, 5000);
+  EXPECT_EQ(b.host.undoSteps(), 0u);
+}
+
 TEST_F(EditTool, ShiftSnapsAMovedPadOntoAnotherPadWithinFourTenthsOfAMillimetre) {
   add(newPad({1000, -1000}, layer::C1, padshape::Round, 60, 20));
   add(newPad({2040, -1030}, layer::C1, padshape::Round, 60, 20));
@@ -122,7 +139,7 @@ TEST_F(EditTool, FrameSelectsWhatItMeetsAndNeverDeselects) {
   add(newPad({1000, -1000}, layer::C1, padshape::Round, 60, 20));
   add(newPad({3000, -1000}, layer::C1, padshape::Round, 60, 20));
   add(track({{5000, -5000}, {6000, -5000}}));
-  b.click({5500, -5000});  // selects the track
+  b.click({5500, -5000});              // selects the track
   b.drag({500, -500}, {1020, -1500});  // meets the first pad only
   EXPECT_TRUE(at(0).Selected);
   EXPECT_FALSE(at(1).Selected);
@@ -167,7 +184,8 @@ TEST_F(EditTool, ShiftAlignsADraggedNodeWithItsNeighbours) {
   b.tools.handle(ToolEvent::press({1000, -1000}, MouseButton::Left));
   // 30 units off the horizontal through node 0 and off the vertical through node 2.
   b.moveTo({2030, -1030}, {.shift = true, .ctrl = true}, true);
-  b.tools.handle(ToolEvent::release({2030, -1030}, MouseButton::Left, {.shift = true, .ctrl = true}));
+  b.tools.handle(
+      ToolEvent::release({2030, -1030}, MouseButton::Left, {.shift = true, .ctrl = true}));
   EXPECT_EQ(at(0).Points[1], (Point{2000, -1000}));
 }
 
@@ -178,9 +196,9 @@ TEST(ArcAngle, FifteenDegreeStepsAndOneWithCtrl) {
     int angle;
   };
   const Case cases[] = {
-      {{100, 0}, false, 0},     {{100, 100}, false, 45},   {{100, 20}, false, 15},
-      {{100, 20}, true, 11},    {{0, -100}, false, 270},   {{-100, -1}, true, 181},
-      {{-100, -1}, false, 180}, {{100, -3}, false, 0},     {{100, -3}, true, 358},
+      {{100, 0}, false, 0},     {{100, 100}, false, 45}, {{100, 20}, false, 15},
+      {{100, 20}, true, 11},    {{0, -100}, false, 270}, {{-100, -1}, true, 181},
+      {{-100, -1}, false, 180}, {{100, -3}, false, 0},   {{100, -3}, true, 358},
   };
   for (const Case& c : cases)
     EXPECT_EQ(NodeDrag::arcAngle({0, 0}, c.p, c.exact), c.angle) << c.p.x << "," << c.p.y;
@@ -188,7 +206,7 @@ TEST(ArcAngle, FifteenDegreeStepsAndOneWithCtrl) {
 
 TEST_F(EditTool, ArcEndDragSetsTheAngleInStepsAtTheRelease) {
   add(newCircle({2000, -2000}, layer::C1, 520, 480));  // mid radius 500
-  b.click({2500, -2000});  // on the ring: selects it
+  b.click({2500, -2000});                              // on the ring: selects it
   // The end handle (angle 0 on a full circle) sits at (2500, -2000) too; handle 1 wins.
   b.tools.handle(ToolEvent::press({2500, -2000}, MouseButton::Left));
   b.moveTo({2500, -2000}, {}, true);

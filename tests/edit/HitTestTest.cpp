@@ -16,7 +16,9 @@ TObjekt pad(uint8_t layerCode, bool plated) {
   return p;
 }
 
-TObjekt smd(uint8_t layerCode) { return newSmdPad(kAt, layerCode, 150, 150); }
+TObjekt smd(uint8_t layerCode) {
+  return newSmdPad(kAt, layerCode, 150, 150);
+}
 
 TObjekt track(uint8_t layerCode) {
   TObjekt t = newTrack(60, layerCode);
@@ -63,7 +65,11 @@ TEST(HitTest, LayerOrderAndPadPreference) {
       {"copper only skips keep-out", C1, {zone(C1, true)}, std::nullopt, true},
       {"a selected element comes first", C1, {selected(track(C2)), track(S1)}, 0},
       {"copper only ignores the selection", C1, {selected(track(S1)), track(C1)}, 1, true},
-      {"an invisible layer is passed over", C1, {track(C2), track(C1)}, 0, false,
+      {"an invisible layer is passed over",
+       C1,
+       {track(C2), track(C1)},
+       0,
+       false,
        [](LayerState& s) { s.visible[C1] = 0; }},
       {"nothing there", C1, {}, std::nullopt},
   };

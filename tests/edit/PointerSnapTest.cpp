@@ -13,11 +13,11 @@ TEST(AlignSnap, OneReference) {
   };
   const Point r{0, 0};
   const Case cases[] = {
-      {{30, 500}, {0, 500}},      // vertical
-      {{500, -40}, {500, 0}},     // horizontal
+      {{30, 500}, {0, 500}},             // vertical
+      {{500, -40}, {500, 0}},            // horizontal
       {{400, 380}, {390.07f, 390.07f}},  // diagonal at |PR| * 0.707
-      {{30, 40}, {30, 40}},       // too close to the reference
-      {{500, 300}, {500, 300}},   // nothing near
+      {{30, 40}, {30, 40}},              // too close to the reference
+      {{500, 300}, {500, 300}},          // nothing near
   };
   for (const Case& c : cases) {
     const Point a = PointerSnap::alignSnap(c.p, r, std::nullopt);
@@ -31,8 +31,7 @@ TEST(AlignSnap, TwoReferencesCombineAnAxisWithADiagonal) {
   const Point a = PointerSnap::alignSnap({20, -480}, Point{0, 0}, Point{500, -1000});
   EXPECT_EQ(a, (Point{0, -500}));
   // Both axes.
-  EXPECT_EQ(PointerSnap::alignSnap({30, -970}, Point{0, 0}, Point{1000, -1000}),
-            (Point{0, -1000}));
+  EXPECT_EQ(PointerSnap::alignSnap({30, -970}, Point{0, 0}, Point{1000, -1000}), (Point{0, -1000}));
 }
 
 TEST(ElementSnap, PadsEndTheSearchTrackPointsChain) {

@@ -14,11 +14,9 @@ TEST(BendPoint, FiveModesFromOriginToThreeHundredByOneHundred) {
     Point bend;
   };
   const Case cases[] = {
-      {0, {200, 0}},    // straight first, 45° last
-      {1, {100, 100}},  // 45° first, straight last
-      {2, {0, 100}},
-      {3, {300, 0}},
-      {4, {300, 100}},  // no bend
+      {0, {200, 0}},                                    // straight first, 45° last
+      {1, {100, 100}},                                  // 45° first, straight last
+      {2, {0, 100}},   {3, {300, 0}}, {4, {300, 100}},  // no bend
   };
   for (const Case& c : cases)
     EXPECT_EQ(PolylineTool::bendPoint({0, 0}, {300, 100}, c.mode), c.bend) << "mode " << c.mode;
@@ -90,12 +88,10 @@ TEST_F(TrackDrawing, ATrackOfOnePointIsRemovedWithoutAnUndoStep) {
 TEST_F(TrackDrawing, SpaceCyclesTheBendModeAndTheRubberFollows) {
   b.click({0, 0});
   const Outcome first = b.moveTo({300, -100});
-  EXPECT_EQ(first.preview.lines[0].points,
-            (std::vector<Point>{{0, 0}, {200, 0}, {300, -100}}));
+  EXPECT_EQ(first.preview.lines[0].points, (std::vector<Point>{{0, 0}, {200, 0}, {300, -100}}));
   const Outcome spaced = b.key(ToolKey::Space);
   EXPECT_EQ(b.tools.bendMode(), 1);
-  EXPECT_EQ(spaced.preview.lines[0].points,
-            (std::vector<Point>{{0, 0}, {100, -100}, {300, -100}}));
+  EXPECT_EQ(spaced.preview.lines[0].points, (std::vector<Point>{{0, 0}, {100, -100}, {300, -100}}));
   EXPECT_EQ(b.tools.current().code, ToolCode::Track);  // no temporary zoom while drawing
   for (int i = 0; i < 4; ++i) b.key(ToolKey::Space);
   EXPECT_EQ(b.tools.bendMode(), 0);

@@ -19,13 +19,20 @@ TEST(ToolCode, HotkeyRowsFollowTheDefaultKeyString) {
     ToolChoice tool;
   };
   const Case cases[] = {
-      {'Z', {ToolCode::Zoom, false}},   {'L', {ToolCode::Track, false}},
-      {'P', {ToolCode::Pad, false}},    {'S', {ToolCode::SmdPad, false}},
-      {'R', {ToolCode::Circle, false}}, {'F', {ToolCode::Zone, false}},
-      {'N', {ToolCode::SpecialShape, false}}, {'T', {ToolCode::Text, false}},
-      {'C', {ToolCode::Connection, false}},   {'A', {ToolCode::Autoroute, false}},
-      {'X', {ToolCode::ConnectionTest, false}}, {'M', {ToolCode::Measure, false}},
-      {'V', {ToolCode::Zoom, true}},    {'O', {ToolCode::SolderMask, false}},
+      {'Z', {ToolCode::Zoom, false}},
+      {'L', {ToolCode::Track, false}},
+      {'P', {ToolCode::Pad, false}},
+      {'S', {ToolCode::SmdPad, false}},
+      {'R', {ToolCode::Circle, false}},
+      {'F', {ToolCode::Zone, false}},
+      {'N', {ToolCode::SpecialShape, false}},
+      {'T', {ToolCode::Text, false}},
+      {'C', {ToolCode::Connection, false}},
+      {'A', {ToolCode::Autoroute, false}},
+      {'X', {ToolCode::ConnectionTest, false}},
+      {'M', {ToolCode::Measure, false}},
+      {'V', {ToolCode::Zoom, true}},
+      {'O', {ToolCode::SolderMask, false}},
   };
   for (const Case& c : cases) {
     const auto tool = toolOfHotkeyRow(static_cast<int>(keys.find(c.key)));
@@ -65,6 +72,7 @@ TEST(ToolDispatcher, StartsWithTheEditToolAndEscapeReturnsToIt) {
   b.tools.selectTool(ToolCode::Measure);
   const Outcome o = b.key(ToolKey::Escape);
   EXPECT_EQ(b.tools.current().code, ToolCode::Edit);
+  EXPECT_EQ(o.nextTool, (ToolChoice{ToolCode::Edit, false}));
   EXPECT_EQ(o.pointer, PointerShape::Arrow);
 }
 
@@ -73,8 +81,10 @@ TEST(ToolDispatcher, DrawingToolsDeselectEverythingEditAndZoomKeepTheSelection) 
     ToolChoice tool;
     bool keeps;
   };
-  const Case cases[] = {{{ToolCode::Edit, false}, true},   {{ToolCode::Zoom, false}, true},
-                        {{ToolCode::Zoom, true}, false},   {{ToolCode::Track, false}, false},
+  const Case cases[] = {{{ToolCode::Edit, false}, true},
+                        {{ToolCode::Zoom, false}, true},
+                        {{ToolCode::Zoom, true}, false},
+                        {{ToolCode::Track, false}, false},
                         {{ToolCode::Measure, false}, false}};
   for (const Case& c : cases) {
     ToolBench b;

@@ -7,7 +7,9 @@ namespace trazello {
 
 namespace {
 
-bool hasNodes(const TObjekt& e) { return e.is(ElementKind::Track) || e.is(ElementKind::Zone); }
+bool hasNodes(const TObjekt& e) {
+  return e.is(ElementKind::Track) || e.is(ElementKind::Zone);
+}
 
 // The element's index when it is a track or zone with a real node `node`.
 std::optional<size_t> nodeOwner(const Document& doc, ElementId element, int node) {
@@ -50,9 +52,8 @@ bool canSplitTrack(const TObjekt& e, int node) {
 Change removeNode(Document& doc, const UndoHistory& undo, ElementId element, int node) {
   const auto at = nodeOwner(doc, element, node);
   if (!at || !canRemoveNode(doc.elements()[*at])) return {};
-  return changeElement(doc, undo, *at, [&](TObjekt& e) {
-    e.Points.erase(e.Points.begin() + node);
-  });
+  return changeElement(doc, undo, *at,
+                       [&](TObjekt& e) { e.Points.erase(e.Points.begin() + node); });
 }
 
 Change addNode(Document& doc, const UndoHistory& undo, ElementId element, int node) {
@@ -63,9 +64,8 @@ Change addNode(Document& doc, const UndoHistory& undo, ElementId element, int no
   const Point mid = node == 0 ? Point{p.x - 254, p.y + 254}
                               : midpoint(e.Points[static_cast<size_t>(node) - 1], p);
   const Point inserted = gridPoint(doc, mid);
-  return changeElement(doc, undo, *at, [&](TObjekt& t) {
-    t.Points.insert(t.Points.begin() + node, inserted);
-  });
+  return changeElement(doc, undo, *at,
+                       [&](TObjekt& t) { t.Points.insert(t.Points.begin() + node, inserted); });
 }
 
 Change alignNodeToGrid(Document& doc, const UndoHistory& undo, ElementId element, int node) {
@@ -93,9 +93,8 @@ Change splitTrack(Document& doc, const UndoHistory& undo, ElementId element, int
   second.Clearance = source.Clearance;
   for (size_t i = source.Points.size(); i-- > static_cast<size_t>(node);)
     second.Points.push_back(source.Points[i]);
-  Change c = changeElement(doc, undo, *at, [&](TObjekt& e) {
-    e.Points.resize(static_cast<size_t>(node) + 1);
-  });
+  Change c = changeElement(doc, undo, *at,
+                           [&](TObjekt& e) { e.Points.resize(static_cast<size_t>(node) + 1); });
   c.addArea(boundingBox(doc.elements().append(std::move(second))));
   return c;
 }
@@ -103,11 +102,16 @@ Change splitTrack(Document& doc, const UndoHistory& undo, ElementId element, int
 Change runNodeCommand(NodeCommand command, Document& doc, const UndoHistory& undo,
                       ElementId element, int node) {
   switch (command) {
-    case NodeCommand::Remove: return removeNode(doc, undo, element, node);
-    case NodeCommand::Add: return addNode(doc, undo, element, node);
-    case NodeCommand::AlignToGrid: return alignNodeToGrid(doc, undo, element, node);
-    case NodeCommand::AlignAllToGrid: return alignAllNodesToGrid(doc, undo, element);
-    case NodeCommand::Split: return splitTrack(doc, undo, element, node);
+    case NodeCommand::Remove:
+      return removeNode(doc, undo, element, node);
+    case NodeCommand::Add:
+      return addNode(doc, undo, element, node);
+    case NodeCommand::AlignToGrid:
+      return alignNodeToGrid(doc, undo, element, node);
+    case NodeCommand::AlignAllToGrid:
+      return alignAllNodesToGrid(doc, undo, element);
+    case NodeCommand::Split:
+      return splitTrack(doc, undo, element, node);
   }
   return {};
 }

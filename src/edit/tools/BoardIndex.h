@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <unordered_map>
 #include <vector>
 
 #include "model/ElementList.h"
@@ -32,17 +31,26 @@ class BoardIndex {
   bool current(const ElementList& list) const;
 
  private:
+  // The cells a box covers, clamped into the grid: boxes beyond the grid's edge (moved there
+  // after the rebuild) land in its border cells, which queries clamp the same way.
+  struct CellRange {
+    int32_t x0, y0, x1, y1;
+    int64_t count() const { return int64_t(x1 - x0 + 1) * (y1 - y0 + 1); }
+  };
+  CellRange cellsOf(const IRect& box) const;
+  int32_t cellX(int32_t v) const;
+  int32_t cellY(int32_t v) const;
   bool oversized(const IRect& box) const;
   void insert(size_t index, const IRect& box);
   void remove(size_t index, const IRect& box);
-  int32_t cellOf(int32_t v) const;
-  static int64_t key(int32_t cx, int32_t cy) { return (int64_t(cx) << 32) ^ uint32_t(cy); }
 
   const ElementList* list_ = nullptr;
   uint64_t revision_ = 0;
   int32_t cell_ = 1000;
+  int32_t originX_ = 0, originY_ = 0;  // the grid's corner, units
+  int32_t columns_ = 1, rows_ = 1;
   std::vector<IRect> boxes_;
-  std::unordered_map<int64_t, std::vector<size_t>> cells_;
+  std::vector<std::vector<uint32_t>> cells_;  // row-major
   std::vector<size_t> oversized_;
   mutable std::vector<uint32_t> seen_;
   mutable uint32_t stamp_ = 0;

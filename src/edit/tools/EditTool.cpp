@@ -46,7 +46,8 @@ void EditTool::leftPress(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
   const bool wasSelected = el.Selected != 0;
   if (!wasSelected && !e.mods.shift) {
     ctx.deselectAll(out.change);
-    if (isDrawn(ctx.list()[*hit], ctx.layers())) ctx.setSelected(*hit, true, e.mods.alt, out.change);
+    if (isDrawn(ctx.list()[*hit], ctx.layers()))
+      ctx.setSelected(*hit, true, e.mods.alt, out.change);
   } else if (e.mods.shift) {
     ctx.setSelected(*hit, !wasSelected, e.mods.alt, out.change);
   }
@@ -121,21 +122,20 @@ void EditTool::release(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
 
 void EditTool::selectFrame(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
   const InteractionState& s = ctx.state();
-  const IRect frame = normalized({roundInt(s.start.x), roundInt(s.start.y), roundInt(e.world.x),
-                                  roundInt(e.world.y)});
+  const IRect frame = normalized(
+      {roundInt(s.start.x), roundInt(s.start.y), roundInt(e.world.x), roundInt(e.world.y)});
   const Paths framePath{{toShape(float(frame.left), float(frame.top)),
                          toShape(float(frame.right), float(frame.top)),
                          toShape(float(frame.right), float(frame.bottom)),
                          toShape(float(frame.left), float(frame.bottom))}};
-  std::vector<size_t> near;
+  std::vector<size_t> near, inside;
   ctx.index().query(frame, near);
   for (size_t i : near) {
     const TObjekt& el = ctx.list()[i];
     if (el.Selected || !isDrawn(el, ctx.layers())) continue;
-    const Paths region = elementRegion(el, &ctx.layers());
-    if (overlap(region, framePath))
-      ctx.setSelected(i, true, e.mods.alt, out.change);
+    if (overlap(elementRegion(el, &ctx.layers()), framePath)) inside.push_back(i);
   }
+  ctx.selectAll(inside, e.mods.alt, out.change);
   out.showSelectionSizes = true;
 }
 
@@ -177,10 +177,14 @@ void EditTool::editLegacyText(ToolContext& ctx, size_t index, Outcome& out) {
   const Point extent = ctx.host().legacyTextExtent(answer->text.substr(0, 15) + " ", fontHeight);
   const Point corner = [&]() -> Point {
     switch (angle) {
-      case 90: return {-extent.y, -extent.x};
-      case 180: return {-extent.x, extent.y};
-      case 270: return {extent.y, extent.x};
-      default: return {extent.x, -extent.y};
+      case 90:
+        return {-extent.y, -extent.x};
+      case 180:
+        return {-extent.x, extent.y};
+      case 270:
+        return {extent.y, extent.x};
+      default:
+        return {extent.x, -extent.y};
     }
   }();
   out.change.addArea(boundingBox(old));

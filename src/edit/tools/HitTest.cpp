@@ -29,7 +29,9 @@ bool contains(const Paths& region, CPoint p) {
   return winding > 0;
 }
 
-bool isPadOrSmd(const TObjekt& e) { return e.isPadLike(); }
+bool isPadOrSmd(const TObjekt& e) {
+  return e.isPadLike();
+}
 
 // Whether a later (lower in the list) hit takes the place of the candidate.
 bool replaces(const TObjekt& hit, const TObjekt& candidate) {
@@ -44,16 +46,23 @@ std::array<uint8_t, 7> hitLayerOrder(int activeLayer) {
   using namespace layer;
   switch (activeLayer) {
     case C1:
-    case S1: return {O, S1, S2, C1, C2, I2, I1};
-    case I1: return {O, S2, S1, I1, I2, C2, C1};
-    case I2: return {O, S2, S1, I2, I1, C2, C1};
-    default: return {O, S2, S1, C2, C1, I2, I1};
+    case S1:
+      return {O, S1, S2, C1, C2, I2, I1};
+    case I1:
+      return {O, S2, S1, I1, I2, C2, C1};
+    case I2:
+      return {O, S2, S1, I2, I1, C2, C1};
+    default:
+      return {O, S2, S1, C2, C1, I2, I1};
   }
 }
 
 HitTest::HitTest(const ElementList& list, const BoardIndex& index, const LayerState& layers,
                  double zoom, bool showVirtualNodes)
-    : list_(list), index_(index), layers_(layers), zoom_(zoom > 0 ? zoom : 1),
+    : list_(list),
+      index_(index),
+      layers_(layers),
+      zoom_(zoom > 0 ? zoom : 1),
       showVirtualNodes_(showVirtualNodes) {}
 
 bool HitTest::regionHits(const TObjekt& e, Point p) const {
@@ -88,9 +97,9 @@ std::optional<size_t> HitTest::selectedAt(Point p, const std::vector<size_t>& ne
   for (auto it = near.rbegin(); it != near.rend(); ++it) {
     const TObjekt& e = list_[*it];
     if (!e.Selected) continue;
-    const bool handles = e.Groups.empty() && isDrawn(e, layers_) &&
-                         (e.is(ElementKind::Track) || e.is(ElementKind::Zone) ||
-                          e.is(ElementKind::Circle));
+    const bool handles =
+        e.Groups.empty() && isDrawn(e, layers_) &&
+        (e.is(ElementKind::Track) || e.is(ElementKind::Zone) || e.is(ElementKind::Circle));
     if (handles && hitNodeHandle(e, p, zoom_, showVirtualNodes_) >= 0) return *it;
     if (regionHits(e, p)) return *it;
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -33,6 +34,7 @@ struct InteractionState {
   std::vector<size_t> moved;       // indices of the selected elements
   std::vector<Point> movedPoints;  // their snap points, for the move snap (taken on demand)
   bool movedPointsTaken = false;
+  uint64_t movedRevision = 0;  // the list's revision the indices belong to
 
   // Dragging a node handle of a track, zone or circle. The document changes once, at the
   // release, and only when the node ends elsewhere.

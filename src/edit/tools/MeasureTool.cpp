@@ -41,8 +41,9 @@ Point clampedIntoBoard(Point p, const BoardSettings& s) {
 std::array<std::string, 4> MeasureTool::values(Point s, Point p, bool millimetres) {
   const double dx = double(p.x) - s.x;
   const double dy = double(p.y) - s.y;
-  const double angle =
-      dx == 0 && dy == 0 ? 0 : std::atan2(std::abs(dy), std::abs(dx)) * 180 / 3.14159265358979323846;
+  const double angle = dx == 0 && dy == 0
+                           ? 0
+                           : std::atan2(std::abs(dy), std::abs(dx)) * 180 / 3.14159265358979323846;
   return {length(dx, millimetres), length(-dy, millimetres),
           length(std::hypot(dx, dy), millimetres), significant(angle, 3) + " °"};
 }

@@ -9,7 +9,8 @@
 namespace trazello {
 
 int NodeDrag::arcAngle(Point c, Point p, bool exact) {
-  const double degrees = std::atan2(double(p.y) - c.y, double(p.x) - c.x) * 180 / 3.14159265358979323846;
+  const double degrees =
+      std::atan2(double(p.y) - c.y, double(p.x) - c.x) * 180 / 3.14159265358979323846;
   int a = static_cast<int>(std::nearbyint(degrees));
   if (!exact) a = static_cast<int>(std::nearbyint(a / 15.0)) * 15;
   return ((a % 360) + 360) % 360;
@@ -22,14 +23,15 @@ void NodeDrag::start(ToolContext& ctx, size_t index, int handle) {
   s.nodeElement = e.Id;
   s.node = handle;
   s.nodePending = true;
-  s.nodeOrigin = s.nodeAt = e.is(ElementKind::Circle) ? Point{e.X, e.Y} : nodeHandlePoint(e, handle);
+  s.nodeOrigin = s.nodeAt =
+      e.is(ElementKind::Circle) ? Point{e.X, e.Y} : nodeHandlePoint(e, handle);
   s.start = s.nodeOrigin;
   s.startAngle = e.Spokes;
   s.endAngle = e.Width;
 }
 
 std::pair<std::optional<Point>, std::optional<Point>> NodeDrag::neighbours(const TObjekt& e,
-                                                                          int handle) {
+                                                                           int handle) {
   const size_t n = e.Points.size();
   const bool zone = e.is(ElementKind::Zone);
   if (isVirtualNode(handle)) {
@@ -38,10 +40,14 @@ std::pair<std::optional<Point>, std::optional<Point>> NodeDrag::neighbours(const
   }
   const size_t k = static_cast<size_t>(handle);
   std::optional<Point> previous, next;
-  if (k > 0) previous = e.Points[k - 1];
-  else if (zone && n > 1) previous = e.Points[n - 1];
-  if (k + 1 < n) next = e.Points[k + 1];
-  else if (zone && n > 1) next = e.Points[0];
+  if (k > 0)
+    previous = e.Points[k - 1];
+  else if (zone && n > 1)
+    previous = e.Points[n - 1];
+  if (k + 1 < n)
+    next = e.Points[k + 1];
+  else if (zone && n > 1)
+    next = e.Points[0];
   return {previous, next};
 }
 
@@ -62,7 +68,8 @@ void NodeDrag::move(ToolContext& ctx, const ToolEvent& ev, Outcome& out) {
 void NodeDrag::moveVertex(ToolContext& ctx, const TObjekt& e, size_t index, const ToolEvent& ev,
                           Outcome& out) {
   InteractionState& s = ctx.state();
-  const Point offset = ctx.gridOffset({ev.world.x - s.start.x, ev.world.y - s.start.y}, ev.mods.ctrl);
+  const Point offset =
+      ctx.gridOffset({ev.world.x - s.start.x, ev.world.y - s.start.y}, ev.mods.ctrl);
   Point p{s.start.x + offset.x, s.start.y + offset.y};
   if (s.nodePending && p == s.nodeOrigin) return;
   s.nodePending = false;
@@ -88,16 +95,18 @@ void NodeDrag::moveVertex(ToolContext& ctx, const TObjekt& e, size_t index, cons
 void NodeDrag::moveArcEnd(ToolContext& ctx, const TObjekt& e, const ToolEvent& ev, Outcome& out) {
   InteractionState& s = ctx.state();
   const int angle = arcAngle({e.X, e.Y}, ev.world, ev.mods.ctrl);
-  if (s.node == 0) s.startAngle = angle;
-  else s.endAngle = angle;
+  if (s.node == 0)
+    s.startAngle = angle;
+  else
+    s.endAngle = angle;
   s.nodePending = s.startAngle == e.Spokes && s.endAngle == e.Width;
   TObjekt shown = e;
   shown.Spokes = s.startAngle;
   shown.Width = s.endAngle;
   out.preview.shapeSource = Preview::ShapeSource::Own;
   out.preview.ownShapes.push_back(std::move(shown));
-  out.display = Outcome::Display{Outcome::Display::Kind::Angles, double(s.startAngle),
-                                 double(s.endAngle)};
+  out.display =
+      Outcome::Display{Outcome::Display::Kind::Angles, double(s.startAngle), double(s.endAngle)};
 }
 
 void NodeDrag::release(ToolContext& ctx, Outcome& out) {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "ToolCode.h"
 #include "Preview.h"
+#include "ToolCode.h"
 #include "edit/Change.h"
 #include "model/ElementId.h"
 
@@ -31,8 +31,9 @@ struct Outcome {
 
   std::optional<PointerShape> pointer;
 
-  // Another tool to select as its button would (the Escape key, a right click, Cancel of the
-  // text window, the end of paste placement, Space).
+  // The tool the dispatcher switched to during this step (Escape, a right click, Cancel of the
+  // text window, the end of paste placement, Space); it is already chosen, the window only
+  // shows it on the tool bar.
   std::optional<ToolChoice> nextTool;
 
   // A menu to open at the pointer. The context menu's commands act on `element` (none: empty

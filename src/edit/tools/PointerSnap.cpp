@@ -15,7 +15,9 @@ bool within(Point a, Point b, float reach) {
   return std::abs(a.x - b.x) < reach && std::abs(a.y - b.y) < reach;
 }
 
-float sign(float v) { return v < 0 ? -1.0f : 1.0f; }
+float sign(float v) {
+  return v < 0 ? -1.0f : 1.0f;
+}
 
 // One reference point's alignment of p.
 struct Alignment {
@@ -44,13 +46,16 @@ Alignment alignmentWith(Point p, std::optional<Point> ref) {
 
 Point applyAlone(Point p, const Alignment& a) {
   switch (a.kind) {
-    case Alignment::Vertical: return {a.ref.x, p.y};
-    case Alignment::Horizontal: return {p.x, a.ref.y};
+    case Alignment::Vertical:
+      return {a.ref.x, p.y};
+    case Alignment::Horizontal:
+      return {p.x, a.ref.y};
     case Alignment::Diagonal: {
       const float d = static_cast<float>(std::hypot(p.x - a.ref.x, p.y - a.ref.y) * 0.707);
       return {a.ref.x + a.sx * d, a.ref.y + a.sy * d};
     }
-    case Alignment::None: break;
+    case Alignment::None:
+      break;
   }
   return p;
 }
@@ -83,14 +88,14 @@ Point combine(Point p, const Alignment& a, const Alignment& b) {
 
 }  // namespace
 
-PointerSnap::PointerSnap(const ElementList& list, const BoardIndex& index,
-                         const LayerState& layers)
+PointerSnap::PointerSnap(const ElementList& list, const BoardIndex& index, const LayerState& layers)
     : list_(list), index_(index), layers_(layers) {}
 
 std::vector<Point> PointerSnap::snapPoints(const TObjekt& e) {
   switch (e.Kind) {
     case ElementKind::Track:
-    case ElementKind::Zone: return e.Points;
+    case ElementKind::Zone:
+      return e.Points;
     case ElementKind::Circle: {
       std::vector<Point> pts{{e.X, e.Y}};
       if (e.Spokes != e.Width) {
@@ -99,9 +104,12 @@ std::vector<Point> PointerSnap::snapPoints(const TObjekt& e) {
       }
       return pts;
     }
-    case ElementKind::Pad: return {{e.X, e.Y}};
-    case ElementKind::SmdPad: return {smdCentre(e)};
-    default: return {};
+    case ElementKind::Pad:
+      return {{e.X, e.Y}};
+    case ElementKind::SmdPad:
+      return {smdCentre(e)};
+    default:
+      return {};
   }
 }
 

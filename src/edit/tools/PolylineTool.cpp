@@ -10,7 +10,9 @@ namespace trazello {
 
 namespace {
 
-float signOf(float v) { return v > 0 ? 1.0f : (v < 0 ? -1.0f : 0.0f); }
+float signOf(float v) {
+  return v > 0 ? 1.0f : (v < 0 ? -1.0f : 0.0f);
+}
 
 Preview::LineColour rubberColour(uint8_t layerCode) {
   return layerCode == layer::C1 || layerCode == layer::C2 ? Preview::LineColour::Black
@@ -24,11 +26,16 @@ Point PolylineTool::bendPoint(Point s, Point p, int mode) {
   const float dy = p.y - s.y;
   const float m = std::min(std::abs(dx), std::abs(dy));
   switch (mode) {
-    case 0: return {p.x - m * signOf(dx), p.y - m * signOf(dy)};
-    case 1: return {s.x + m * signOf(dx), s.y + m * signOf(dy)};
-    case 2: return {s.x, p.y};
-    case 3: return {p.x, s.y};
-    default: return p;
+    case 0:
+      return {p.x - m * signOf(dx), p.y - m * signOf(dy)};
+    case 1:
+      return {s.x + m * signOf(dx), s.y + m * signOf(dy)};
+    case 2:
+      return {s.x, p.y};
+    case 3:
+      return {p.x, s.y};
+    default:
+      return p;
   }
 }
 

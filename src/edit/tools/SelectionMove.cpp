@@ -33,11 +33,22 @@ void SelectionMove::start(ToolContext& ctx, Point from) {
     if (!l[i].Selected) continue;
     s.moved.push_back(i);
     const IRect& b = index.boxOf(i);
-    box = first ? b : IRect{std::min(box.left, b.left), std::min(box.top, b.top),
-                             std::max(box.right, b.right), std::max(box.bottom, b.bottom)};
+    box = first ? b
+                : IRect{std::min(box.left, b.left), std::min(box.top, b.top),
+                        std::max(box.right, b.right), std::max(box.bottom, b.bottom)};
     first = false;
   }
   s.selectionBox = box;
+  s.movedRevision = l.revision();
+}
+
+bool SelectionMove::stillValid(ToolContext& ctx) {
+  InteractionState& s = ctx.state();
+  // Something else changed the list under the drag (an undo, a command): the indices are stale.
+  if (ctx.list().revision() == s.movedRevision) return true;
+  s.moving = false;
+  s.moved.clear();
+  return false;
 }
 
 void SelectionMove::move(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
@@ -46,7 +57,7 @@ void SelectionMove::move(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
     s.ignoreFirstMove = false;
     return;
   }
-  if (s.moved.empty()) return;
+  if (s.moved.empty() || !stillValid(ctx)) return;
   Point offset = ctx.gridOffset({e.world.x - s.moveFrom.x, e.world.y - s.moveFrom.y}, e.mods.ctrl);
   s.snapMarkers.clear();
   if (e.mods.shift) {
@@ -69,6 +80,7 @@ void SelectionMove::move(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
 
 void SelectionMove::release(ToolContext& ctx, Outcome& out) {
   InteractionState& s = ctx.state();
+  if (!stillValid(ctx)) return;
   s.moving = false;
   if (s.moved.empty() || (s.offset.x == 0 && s.offset.y == 0)) return;
   ctx.recordStep();

@@ -18,6 +18,10 @@ class SelectionMove {
   // `offset` limited so that `box` moved by it stays on a board of width w and height h (a
   // selection already outside may move back but not further out).
   static Point clampToBoard(Point offset, const IRect& box, int32_t w, int32_t h);
+
+ private:
+  // False (and the move dropped) when the list changed since the press.
+  static bool stillValid(ToolContext& ctx);
 };
 
 }  // namespace trazello

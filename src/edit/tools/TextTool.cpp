@@ -18,9 +18,12 @@ constexpr Point kBuildPoint{10000, -10000};
 
 double TextTool::minimumHeight(int thickness) {
   switch (thickness) {
-    case 0: return 2.5;
-    case 2: return 1.0;
-    default: return 1.5;
+    case 0:
+      return 2.5;
+    case 2:
+      return 1.0;
+    default:
+      return 1.5;
   }
 }
 
@@ -63,7 +66,9 @@ void TextTool::enter(ToolContext& ctx, Outcome& out) {
   if (askForText(ctx, out)) prepare(ctx, out);
 }
 
-void TextTool::leave(ToolContext& ctx, Outcome&) { ctx.state().pendingText.reset(); }
+void TextTool::leave(ToolContext& ctx, Outcome&) {
+  ctx.state().pendingText.reset();
+}
 
 bool TextTool::askForText(ToolContext& ctx, Outcome& out) {
   InteractionState& s = ctx.state();

@@ -131,13 +131,19 @@ std::optional<ToolCode> toolCodeFromByte(int code) {
 
 PointerShape pointerShapeOf(ToolCode code) {
   switch (code) {
-    case ToolCode::Zoom: return PointerShape::Lupe;
-    case ToolCode::Circle: return PointerShape::Ring;
-    case ToolCode::ConnectionTest: return PointerShape::Test;
+    case ToolCode::Zoom:
+      return PointerShape::Lupe;
+    case ToolCode::Circle:
+      return PointerShape::Ring;
+    case ToolCode::ConnectionTest:
+      return PointerShape::Test;
     case ToolCode::Connection:
-    case ToolCode::SolderMask: return PointerShape::Connect;
-    case ToolCode::Autoroute: return PointerShape::Autoroute;
-    default: return PointerShape::Arrow;
+    case ToolCode::SolderMask:
+      return PointerShape::Connect;
+    case ToolCode::Autoroute:
+      return PointerShape::Autoroute;
+    default:
+      return PointerShape::Arrow;
   }
 }
 
@@ -150,6 +156,8 @@ std::string_view toolHint(ToolCode code, bool drawing, int language) {
   return {};
 }
 
-std::string_view nodeHandleHint(int language) { return kNodeHandleHint[languageIndex(language)]; }
+std::string_view nodeHandleHint(int language) {
+  return kNodeHandleHint[languageIndex(language)];
+}
 
 }  // namespace trazello

@@ -1,6 +1,7 @@
 #include "ToolContext.h"
 
 #include <cmath>
+#include <unordered_set>
 
 #include "model/ElementGeometry.h"
 #include "model/Geometry.h"
@@ -8,8 +9,7 @@
 namespace trazello {
 
 ToolContext::ToolContext(ToolHost& host, InteractionState& state, BoardIndex& index)
-    : host_(host), state_(state), index_(index), layers_(host.layers()),
-      options_(host.options()) {}
+    : host_(host), state_(state), index_(index), layers_(host.layers()), options_(host.options()) {}
 
 BoardIndex& ToolContext::index() {
   index_.sync(list());
@@ -20,7 +20,9 @@ HitTest ToolContext::hitTest() {
   return HitTest(list(), index(), layers_, zoom(), options_.showVirtualNodes);
 }
 
-PointerSnap ToolContext::snap() { return PointerSnap(list(), index(), layers_); }
+PointerSnap ToolContext::snap() {
+  return PointerSnap(list(), index(), layers_);
+}
 
 Point ToolContext::gridPoint(const ToolEvent& e) {
   if (e.mods.ctrl) return e.world;
@@ -34,7 +36,9 @@ Point ToolContext::gridOffset(Point offset, bool exact) {
           static_cast<float>(std::nearbyint(offset.y / g) * g)};
 }
 
-void ToolContext::recordStep() { host_.undoHistory().recordStep(doc()); }
+void ToolContext::recordStep() {
+  host_.undoHistory().recordStep(doc());
+}
 
 size_t ToolContext::append(TObjekt e) {
   index();
@@ -46,23 +50,51 @@ size_t ToolContext::append(TObjekt e) {
 }
 
 void ToolContext::setSelected(size_t index, bool on, bool single, Change& change) {
+  if (on) {
+    selectAll({index}, single, change);
+    return;
+  }
   this->index();
   ElementList& l = list();
   const uint64_t before = l.revision();
   std::vector<size_t> touched;
-  auto set = [&](size_t i) {
-    if ((l[i].Selected != 0) == on) return;
-    l.edit(i).Selected = on ? 1 : 0;
+  auto clear = [&](size_t i) {
+    if (!l[i].Selected) return;
+    l.edit(i).Selected = 0;
     touched.push_back(i);
     change.addArea(boundingBox(l[i]));
   };
-  set(index);
+  clear(index);
   const std::vector<int32_t>& groups = l[index].Groups;
   if (!single && !groups.empty()) {
     const int32_t outer = groups.back();
-    for (size_t i = 0; i < l.size(); ++i) {
-      if (i != index && !l[i].Groups.empty() && l[i].Groups.back() == outer) set(i);
-    }
+    for (size_t i = 0; i < l.size(); ++i)
+      if (!l[i].Groups.empty() && l[i].Groups.back() == outer) clear(i);
+  }
+  if (touched.empty()) return;
+  change.selection = true;
+  index_.update(l, touched, before);
+}
+
+void ToolContext::selectAll(const std::vector<size_t>& indices, bool single, Change& change) {
+  index();
+  ElementList& l = list();
+  const uint64_t before = l.revision();
+  std::vector<size_t> touched;
+  std::unordered_set<int32_t> groups;
+  auto select = [&](size_t i) {
+    if (l[i].Selected) return;
+    l.edit(i).Selected = 1;
+    touched.push_back(i);
+    change.addArea(boundingBox(l[i]));
+  };
+  for (size_t i : indices) {
+    select(i);
+    if (!single && !l[i].Groups.empty()) groups.insert(l[i].Groups.back());
+  }
+  if (!groups.empty()) {
+    for (size_t i = 0; i < l.size(); ++i)
+      if (!l[i].Groups.empty() && groups.contains(l[i].Groups.back())) select(i);
   }
   if (touched.empty()) return;
   change.selection = true;

@@ -53,6 +53,9 @@ class ToolContext {
   // Selects or deselects an element and, unless `single`, the rest of its outermost group.
   // Returns the repaint box of what changed.
   void setSelected(size_t index, bool on, bool single, Change& change);
+  // Selects all of `indices` and, unless `single`, the rest of their outermost groups, in one
+  // pass over the board however many there are.
+  void selectAll(const std::vector<size_t>& indices, bool single, Change& change);
   // Deselects every element; true when any was selected.
   bool deselectAll(Change& change);
 

@@ -19,9 +19,12 @@ bool deselectsAll(ToolChoice c) {
   switch (c.code) {
     case ToolCode::Edit:
     case ToolCode::Connection:
-    case ToolCode::PastePlacement: return false;
-    case ToolCode::Zoom: return c.photoView;
-    default: return true;
+    case ToolCode::PastePlacement:
+      return false;
+    case ToolCode::Zoom:
+      return c.photoView;
+    default:
+      return true;
   }
 }
 
@@ -50,15 +53,16 @@ ToolDispatcher::ToolDispatcher(ToolHost& host) : host_(host) {
 
 ToolDispatcher::~ToolDispatcher() = default;
 
-Tool& ToolDispatcher::tool(ToolCode code) { return *tools_[static_cast<size_t>(code)]; }
+Tool& ToolDispatcher::tool(ToolCode code) {
+  return *tools_[static_cast<size_t>(code)];
+}
 
 bool ToolDispatcher::polylineInProgress() const {
   return state_.drawing && (current_.code == ToolCode::Track || current_.code == ToolCode::Zone);
 }
 
 std::string ToolDispatcher::hint() const {
-  const bool drawing = state_.drawing && current_.code != ToolCode::Measure;
-  return std::string(toolHint(current_.code, drawing, host_.options().language));
+  return std::string(toolHint(current_.code, state_.drawing, host_.options().language));
 }
 
 void ToolDispatcher::resetInteraction() {
@@ -84,16 +88,16 @@ Outcome ToolDispatcher::selectTool(ToolChoice choice) {
   } else if (choice.code == ToolCode::Connection) {
     deselectPads(ctx, out.change);
   }
-  const bool maskView =
-      choice.code == ToolCode::SolderMask ||
-      (choice.code == ToolCode::Zoom && solderMaskView_ && state_.spaceHeld &&
-       state_.spaceReturn && state_.spaceReturn->code == ToolCode::SolderMask);
+  const bool maskView = choice.code == ToolCode::SolderMask ||
+                        (choice.code == ToolCode::Zoom && solderMaskView_ && state_.spaceHeld &&
+                         state_.spaceReturn && state_.spaceReturn->code == ToolCode::SolderMask);
   out.solderMaskViewChanged = maskView != solderMaskView_;
   solderMaskView_ = maskView;
   if (out.solderMaskViewChanged) out.change.all = true;
   out.pointer = pointerShapeOf(choice.code);
   out.hint = std::string(toolHint(choice.code, false, host_.options().language));
   out.handled = true;
+  out.nextTool = choice;
   tool(choice.code).enter(ctx, out);
   return finish(std::move(out));
 }
@@ -113,9 +117,15 @@ Outcome ToolDispatcher::handle(const ToolEvent& e) {
   ToolContext ctx(host_, state_, index_);
   Tool& t = tool(current_.code);
   switch (e.type) {
-    case ToolEventType::Press: t.press(ctx, e, out); break;
-    case ToolEventType::Move: t.move(ctx, e, out); break;
-    case ToolEventType::Release: t.release(ctx, e, out); break;
+    case ToolEventType::Press:
+      t.press(ctx, e, out);
+      break;
+    case ToolEventType::Move:
+      t.move(ctx, e, out);
+      break;
+    case ToolEventType::Release:
+      t.release(ctx, e, out);
+      break;
     case ToolEventType::DoubleClick:
       // A double click stands for the second press; only the edit tool gives it a meaning.
       if (current_.code == ToolCode::Edit)
@@ -123,7 +133,8 @@ Outcome ToolDispatcher::handle(const ToolEvent& e) {
       else
         t.press(ctx, e, out);
       break;
-    default: break;
+    default:
+      break;
   }
   return finish(std::move(out));
 }

@@ -28,9 +28,14 @@ SizeStep sizeStep(ToolCode tool, ToolKey key, int step) {
     case ToolCode::Track:
       if (horizontal) s.trackWidth = sign;
       break;
-    case ToolCode::Pad: (horizontal ? s.padDrill : s.padOuter) = sign; break;
-    case ToolCode::SmdPad: (horizontal ? s.smdWidth : s.smdHeight) = sign; break;
-    default: break;
+    case ToolCode::Pad:
+      (horizontal ? s.padDrill : s.padOuter) = sign;
+      break;
+    case ToolCode::SmdPad:
+      (horizontal ? s.smdWidth : s.smdHeight) = sign;
+      break;
+    default:
+      break;
   }
   return s;
 }
@@ -56,14 +61,22 @@ Outcome ToolDispatcher::keyPress(const ToolEvent& e) {
   Outcome out;
   ToolContext ctx(host_, state_, index_);
   switch (e.key) {
-    case ToolKey::Space: spaceKey(ctx, e, out); break;
-    case ToolKey::Delete: deleteKey(ctx, out); break;
-    case ToolKey::Escape: return selectTool(ToolCode::Edit);
+    case ToolKey::Space:
+      spaceKey(ctx, e, out);
+      break;
+    case ToolKey::Delete:
+      deleteKey(ctx, out);
+      break;
+    case ToolKey::Escape:
+      return selectTool(ToolCode::Edit);
     case ToolKey::Left:
     case ToolKey::Up:
     case ToolKey::Right:
-    case ToolKey::Down: arrowKey(ctx, e, out); break;
-    case ToolKey::None: return out;
+    case ToolKey::Down:
+      arrowKey(ctx, e, out);
+      break;
+    case ToolKey::None:
+      return out;
   }
   out.handled = true;
   return finish(std::move(out));

@@ -44,8 +44,13 @@ struct ToolEvent {
     return {ToolEventType::Release, p, b, 0, m, ToolKey::None, false};
   }
   static ToolEvent doubleClick(Point p, Modifiers m = {}) {
-    return {ToolEventType::DoubleClick, p, MouseButton::Left, uint8_t(MouseButton::Left), m,
-            ToolKey::None, false};
+    return {ToolEventType::DoubleClick,
+            p,
+            MouseButton::Left,
+            uint8_t(MouseButton::Left),
+            m,
+            ToolKey::None,
+            false};
   }
   static ToolEvent keyPress(ToolKey k, Point p = {}, Modifiers m = {}, uint8_t held = 0) {
     return {ToolEventType::KeyPress, p, MouseButton::None, held, m, k, false};

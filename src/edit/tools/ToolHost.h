@@ -13,10 +13,10 @@ namespace trazello {
 
 // The values of the text window: for the text tool and for editing a Text by double click.
 struct TextWindowValues {
-  std::string text;        // Windows-1252 bytes, at most 50 characters
-  double heightMm = 5.0;   // 0.1 to 50
-  int thickness = 1;       // 0 thin, 1 normal, 2 bold
-  int widthCode = 1;       // 0 narrow, 1 normal, 2 wide
+  std::string text;       // Windows-1252 bytes, at most 50 characters
+  double heightMm = 5.0;  // 0.1 to 50
+  int thickness = 1;      // 0 thin, 1 normal, 2 bold
+  int widthCode = 1;      // 0 narrow, 1 normal, 2 wide
   bool mirrorH = false;
   bool mirrorV = false;
   int angle = 0;           // 0 to 359
@@ -26,19 +26,19 @@ struct TextWindowValues {
 
 // The values of the window for texts of old files.
 struct LegacyTextValues {
-  std::string text;        // Windows-1252 bytes, at most 15 characters
-  double heightMm = 1.0;   // 1 to 99.9
-  int angle = 0;           // 0, 90, 180 or 270
+  std::string text;       // Windows-1252 bytes, at most 15 characters
+  double heightMm = 1.0;  // 1 to 99.9
+  int angle = 0;          // 0, 90, 180 or 270
 };
 
 // Program-wide switches the tools read.
 struct ToolOptions {
-  bool autoMirror = false;        // settings key AutoSpiegeln
-  bool limitTextHeight = false;   // settings key SchrifthoeheBegrenzen
-  bool keepOutButtonDown = false; // SB_Sperrflaeche: new zones are keep-out zones
-  bool showVirtualNodes = true;   // segment midpoints of selected tracks and zones are handles
-  bool millimetres = true;        // the length unit (else mil)
-  int language = 1;               // 0 Russian, 1 English, 2 French
+  bool autoMirror = false;         // settings key AutoSpiegeln
+  bool limitTextHeight = false;    // settings key SchrifthoeheBegrenzen
+  bool keepOutButtonDown = false;  // SB_Sperrflaeche: new zones are keep-out zones
+  bool showVirtualNodes = true;    // segment midpoints of selected tracks and zones are handles
+  bool millimetres = true;         // the length unit (else mil)
+  int language = 1;                // 0 Russian, 1 English, 2 French
 };
 
 // What a tool may ask of the window: the document and its undo history, the current sizes, the

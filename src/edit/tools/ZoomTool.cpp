@@ -37,7 +37,8 @@ void ZoomTool::release(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
   s.drawing = false;
   out.hint = std::string(toolHint(code(), false, ctx.options().language));
   const double reach = kClickPixels / ctx.zoom();
-  const bool click = std::abs(e.world.x - s.start.x) < reach && std::abs(e.world.y - s.start.y) < reach;
+  const bool click =
+      std::abs(e.world.x - s.start.x) < reach && std::abs(e.world.y - s.start.y) < reach;
   out.zoom = click ? Outcome::Zoom::In : Outcome::Zoom::Frame;
   out.at = s.start;
   out.frameTo = e.world;
