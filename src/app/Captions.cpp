@@ -138,6 +138,7 @@ const std::map<std::string, Caption>& table() {
       {"SB_HideVorlage", {"Скрыть скан-копию, пока кнопка нажата", "Hide the scanned copy while pressed", "Masquer la copie scannée tant que le bouton est enfoncé"}},
       {"SB_NurVorlage", {"Только скан-копия, пока кнопка нажата", "Show only the scanned copy while pressed", "Afficher seulement la copie scannée tant que le bouton est enfoncé"}},
       {"SB_LayerInfo", {"Информация о слоях", "Layer information", "Informations sur les couches"}},
+      {"HelpBtn", {"&Справка", "&Help", "&Aide"}},
   };
   return captions;
 }

@@ -29,6 +29,7 @@ class BoardMapWidget;
 class SizeBar;
 class UndoController;
 class GridMenu;
+class OutputCommands;
 class RulerWidget;
 
 // The editor's one window: menus, board tabs, the drawing area, layer buttons and the status
@@ -50,6 +51,7 @@ class MainWindow : public QMainWindow {
   RulerWidget* verticalRuler() const { return vRuler_; }
   BoardMapWidget* boardMap() const { return map_; }
   GridMenu* gridMenu() const { return gridMenu_; }
+  OutputCommands* outputs() const { return outputs_; }
   QLabel* hintLabel() const { return hintLabel_; }
   QPushButton* hideScanButton() const { return hideScanButton_; }
   QPushButton* scanOnlyButton() const { return scanOnlyButton_; }
@@ -144,6 +146,7 @@ class MainWindow : public QMainWindow {
   QToolButton* unitButton_ = nullptr;
   QToolButton* gridButton_ = nullptr;
   GridMenu* gridMenu_ = nullptr;
+  OutputCommands* outputs_ = nullptr;
   RulerWidget* hRuler_ = nullptr;
   RulerWidget* vRuler_ = nullptr;
   BoardMapWidget* map_ = nullptr;

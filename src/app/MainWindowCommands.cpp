@@ -15,6 +15,7 @@
 #include "ContextHelp.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "OutputCommands.h"
 #include "UndoController.h"
 #include "checks/Connections.h"
 #include "files/LayoutIo.h"
@@ -77,6 +78,18 @@ void MainWindow::connectCommands() {
   on("Vorlage1", [this] { showScannedCopy(); });
   on("Projektinfo1", [this] { projectInfo(); });
   on("Index1", [this] { openHelp(); });
+  outputs_ = new OutputCommands({this, &doc_, &settings_, &ini_, paths_.settingsFile(), &schemes_,
+                                 lang_, [this] { undoController_->recordStep(); },
+                                 [this] {
+                                   refreshEditState();
+                                   area_->invalidate();
+                                 }},
+                                this);
+  connect(outputs_, &OutputCommands::helpRequested, this,
+          [this](int c) { openContextHelp(paths_, c); });
+  on("GerberFormat1", [this] { outputs_->exportGerber(); });
+  on("BohrDatenExcellon1", [this] { outputs_->exportDrills(); });
+  on("BohrungenAuflisten1", [this] { outputs_->listDrillings(); });
 }
 
 bool MainWindow::maySafelyDiscard() {
