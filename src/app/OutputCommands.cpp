@@ -1,8 +1,8 @@
 #include "OutputCommands.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 #include "DrillDialog.h"
 #include "DrillListDialog.h"
@@ -24,6 +24,15 @@ TLochDlg storedDrillChoices(const IniFile& ini) {
   });
   return dlg;
 }
+
+// The hourglass while a file is made: the work runs inside the click that started it.
+class WaitCursor {
+ public:
+  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 }  // namespace
 
@@ -62,9 +71,12 @@ void OutputCommands::exportGerber() {
                                              QString::fromUtf8(TGerberDlg::saveFilter()),
                                              QString::fromUtf8(TGerberDlg::defaultExtension())});
     if (path.isEmpty()) continue;
-    Message m = saveGerberFile(c_.doc->elements(), c_.doc->working(),
-                               choice.options(c_.settings->camOrigin, language),
-                               QFile::encodeName(path).toStdString());
+    Message m = [&] {
+      WaitCursor busy;
+      return saveGerberFile(c_.doc->elements(), c_.doc->working(),
+                            choice.options(c_.settings->camOrigin, language),
+                            QFile::encodeName(path).toStdString());
+    }();
     m.caption = outputMessageCaption(m, language);
     showMessage(c_.window, m, c_.language);
     if (m.kind != MessageKind::Error) rememberFolder(path);
@@ -80,10 +92,15 @@ void OutputCommands::exportDrills() {
                           QString::fromUtf8(TLochDlg::saveFilter(static_cast<int>(c_.language))),
                           QString::fromUtf8(TLochDlg::defaultExtension())});
   if (path.isEmpty()) return;
-  // Unlike the old program, a file that could not be written is reported.
-  if (auto failed = saveDrillFile(c_.doc->elements(), c_.doc->working(),
-                                  choice.options(c_.settings->camOrigin),
-                                  QFile::encodeName(path).toStdString())) {
+  std::optional<Message> failed;
+  {
+    WaitCursor busy;
+    failed =
+        saveDrillFile(c_.doc->elements(), c_.doc->working(), choice.options(c_.settings->camOrigin),
+                      QFile::encodeName(path).toStdString());
+  }
+  // A drill file that could not be written is reported rather than passed over in silence.
+  if (failed) {
     showMessage(c_.window, *failed, c_.language);
     return;
   }
