@@ -139,6 +139,7 @@ const std::map<std::string, Caption>& table() {
       {"SB_NurVorlage", {"Только скан-копия, пока кнопка нажата", "Show only the scanned copy while pressed", "Afficher seulement la copie scannée tant que le bouton est enfoncé"}},
       {"SB_LayerInfo", {"Информация о слоях", "Layer information", "Informations sur les couches"}},
       {"HelpBtn", {"&Справка", "&Help", "&Aide"}},
+      {"CloseBtn", {"&Закрыть", "&Close", "&Fermer"}},
   };
   return captions;
 }

@@ -54,7 +54,9 @@ DrillListDialog::DrillListDialog(const ElementList& elements, bool mil, Language
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   QPushButton* copy = buttons->addButton(text("Button1"), QDialogButtonBox::ActionRole);
   copy->setObjectName("Button1");
-  buttons->button(QDialogButtonBox::Close)->setObjectName("CloseBtn");
+  QPushButton* close = buttons->button(QDialogButtonBox::Close);
+  close->setObjectName("CloseBtn");
+  close->setText(QString::fromStdString(caption("CloseBtn", language_)));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(copy, &QPushButton::clicked, this, &DrillListDialog::copyToClipboard);
   layout->addWidget(buttons);

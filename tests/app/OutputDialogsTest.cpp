@@ -307,16 +307,25 @@ TEST(OutputDialogs, HelpButtonsAskForTheirContexts) {
 }
 
 TEST(OutputDialogs, CaptionsFollowTheLanguage) {
-  const std::tuple<Language, const char*, const char*, const char*> cases[] = {
-      {Language::Russian, "Экспорт Gerber", "Создать &файл...", "Экспорт Excellon"},
-      {Language::English, "Gerber export", "Create exp&ort file...", "Excellon export"},
-      {Language::French, "Export Gerber", "Créer le fichier d'exp&ort...", "Export Excellon"}};
-  for (const auto& [language, title, ok, drillTitle] : cases) {
-    GerberDialog gerber(language);
-    EXPECT_EQ(gerber.windowTitle(), QString::fromUtf8(title));
-    EXPECT_EQ(child<QPushButton>(&gerber, "OKBtn")->text(), QString::fromUtf8(ok));
-    DrillDialog drill(TLochDlg{}, language);
-    EXPECT_EQ(drill.windowTitle(), QString::fromUtf8(drillTitle));
+  struct Case {
+    Language language;
+    const char *gerberTitle, *gerberOk, *drillTitle, *listTitle, *listClose;
+  };
+  const Case cases[] = {{Language::Russian, "Экспорт Gerber", "Создать &файл...",
+                         "Экспорт Excellon", "Отверстия", "&Закрыть"},
+                        {Language::English, "Gerber export", "Create exp&ort file...",
+                         "Excellon export", "Drillings", "&Close"},
+                        {Language::French, "Export Gerber", "Créer le fichier d'exp&ort...",
+                         "Export Excellon", "Perçages", "&Fermer"}};
+  for (const Case& c : cases) {
+    GerberDialog gerber(c.language);
+    EXPECT_EQ(gerber.windowTitle(), QString::fromUtf8(c.gerberTitle));
+    EXPECT_EQ(child<QPushButton>(&gerber, "OKBtn")->text(), QString::fromUtf8(c.gerberOk));
+    DrillDialog drill(TLochDlg{}, c.language);
+    EXPECT_EQ(drill.windowTitle(), QString::fromUtf8(c.drillTitle));
+    DrillListDialog list(ElementList{}, false, c.language);
+    EXPECT_EQ(list.windowTitle(), QString::fromUtf8(c.listTitle));
+    EXPECT_EQ(child<QPushButton>(&list, "CloseBtn")->text(), QString::fromUtf8(c.listClose));
   }
 }
 
