@@ -145,6 +145,8 @@ const std::map<std::string, Caption>& table() {
       {"AmRasterausrichten2", {"Выровнять вершину по сетке", "Adjust corner to grid", "Aligner le sommet sur la grille"}},
       {"AlleKnotenamRasterausrichten1", {"Выровнять все вершины по сетке", "Adjust all corners to grid", "Aligner tous les sommets sur la grille"}},
       {"ToolBar", {"Инструменты", "Tools", "Outils"}},
+      {"HelpBtn", {"&Справка", "&Help", "&Aide"}},
+      {"CloseBtn", {"&Закрыть", "&Close", "&Fermer"}},
   };
   return captions;
 }

@@ -33,6 +33,7 @@ class DrcPanel;
 class SizeBar;
 class UndoController;
 class GridMenu;
+class OutputCommands;
 class RulerWidget;
 class ToolBar;
 class WindowToolHost;
@@ -62,6 +63,7 @@ class MainWindow : public QMainWindow {
   RulerWidget* verticalRuler() const { return vRuler_; }
   BoardMapWidget* boardMap() const { return map_; }
   GridMenu* gridMenu() const { return gridMenu_; }
+  OutputCommands* outputs() const { return outputs_; }
   QLabel* hintLabel() const { return hintLabel_; }
   QPushButton* hideScanButton() const { return hideScanButton_; }
   QPushButton* scanOnlyButton() const { return scanOnlyButton_; }
@@ -176,6 +178,7 @@ class MainWindow : public QMainWindow {
   QToolButton* unitButton_ = nullptr;
   QToolButton* gridButton_ = nullptr;
   GridMenu* gridMenu_ = nullptr;
+  OutputCommands* outputs_ = nullptr;
   RulerWidget* hRuler_ = nullptr;
   RulerWidget* vRuler_ = nullptr;
   BoardMapWidget* map_ = nullptr;

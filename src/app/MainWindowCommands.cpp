@@ -16,6 +16,7 @@
 #include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "SizeBar.h"
+#include "OutputCommands.h"
 #include "UndoController.h"
 #include "checks/Connections.h"
 #include "files/LayoutIo.h"
@@ -79,6 +80,18 @@ void MainWindow::connectCommands() {
   on("Projektinfo1", [this] { projectInfo(); });
   on("Index1", [this] { openHelp(); });
   connectEditCommands();
+  outputs_ = new OutputCommands({this, &doc_, &settings_, &ini_, paths_.settingsFile(), &schemes_,
+                                 lang_, [this] { undoController_->recordStep(); },
+                                 [this] {
+                                   refreshEditState();
+                                   area_->invalidate();
+                                 }},
+                                this);
+  connect(outputs_, &OutputCommands::helpRequested, this,
+          [this](int c) { openContextHelp(paths_, c); });
+  on("GerberFormat1", [this] { outputs_->exportGerber(); });
+  on("BohrDatenExcellon1", [this] { outputs_->exportDrills(); });
+  on("BohrungenAuflisten1", [this] { outputs_->listDrillings(); });
 }
 
 bool MainWindow::maySafelyDiscard() {
