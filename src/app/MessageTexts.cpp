@@ -56,6 +56,8 @@ const std::map<MessageId, Variants>& table() {
        {"Невозможно записать файл сверловки \"%1\":\r%2.",
         "Le fichier de perçage \"%1\" ne peut pas être écrit :\r%2."}},
       {MessageId::TextInClipboard, {"Текст скопирован в буфер обмена", "Le texte est dans le presse-papiers"}},
+      {MessageId::LayoutNotSaved,
+       {"Невозможно записать файл \"%1\":\r%2.", "Le fichier \"%1\" ne peut pas être écrit :\r%2."}},
   };
   return t;
 }

@@ -36,6 +36,8 @@ std::string messageText(const Message& m) {
     case MessageId::DrillFileNotWritten:
       return "The drill file \"" + arg(m, 0) + "\" can not be written:\r" + arg(m, 1) + ".";
     case MessageId::TextInClipboard: return "The text is now in the clipboard";
+    case MessageId::LayoutNotSaved:
+      return "The file \"" + arg(m, 0) + "\" can not be written:\r" + arg(m, 1) + ".";
     case MessageId::ConnectionsRemoved:
       return arg(m, 0) + " connections (rubberbands) removed.\r" + arg(m, 1) +
              " connections (rubberbands) remaining.";

@@ -30,6 +30,7 @@ enum class MessageId {
   GerberFileNotCreated,  // args: full file name, reason; caption "Gerber file (RS274X format)"
   DrillFileNotWritten,   // args: full file name, reason
   TextInClipboard,
+  LayoutNotSaved,  // args: full file name, reason
   Count,  // not a message: the number of messages; new ones go above
 };
 
