@@ -138,6 +138,16 @@ const std::map<std::string, Caption>& table() {
       {"SB_HideVorlage", {"Скрыть скан-копию, пока кнопка нажата", "Hide the scanned copy while pressed", "Masquer la copie scannée tant que le bouton est enfoncé"}},
       {"SB_NurVorlage", {"Только скан-копия, пока кнопка нажата", "Show only the scanned copy while pressed", "Afficher seulement la copie scannée tant que le bouton est enfoncé"}},
       {"SB_LayerInfo", {"Информация о слоях", "Layer information", "Informations sur les couches"}},
+      {"PhotoView", {"Фотовид", "Photoview", "Vue photo"}},
+      {"PhotoSide1", {"Сторона 1 = М1/К1", "Side 1 = C1/S1", "Face 1 = C1/S1"}},
+      {"PhotoSide2", {"Сторона 2 = М2/К2 (зеркально)", "Side 2 = C2/S2 (mirrored)", "Face 2 = C2/S2 (en miroir)"}},
+      {"PhotoSilk", {"с шелкографией", "with silkscreen", "avec sérigraphie"}},
+      {"PhotoXray", {"Рентген", "X-Ray", "Rayons X"}},
+      {"TB_Transparent", {"Прозрачное отображение", "Transparent drawing", "Affichage transparent"}},
+      {"TB_Zoom", {"Масштаб", "Zoom", "Zoom"}},
+      {"TB_Neuzeichnen", {"Перерисовать", "Repaint", "Redessiner"}},
+      {"TB_Vorlage", {"Скан-копия...", "Scanned copy...", "Copie scannée..."}},
+      {"TB_ClearConnections", {"Удалить связи (резинки)", "Remove connections (rubberbands)", "Supprimer les connexions (élastiques)"}},
   };
   return captions;
 }

@@ -22,6 +22,7 @@
 class QAction;
 class QMenu;
 class QPushButton;
+class QToolBar;
 
 namespace trazello {
 
@@ -29,7 +30,13 @@ class BoardMapWidget;
 class SizeBar;
 class UndoController;
 class GridMenu;
+class LayerPanel;
+class PhotoViewWindow;
 class RulerWidget;
+
+// The copper layer whose ground plane the menu's "GroundPlane" switches: C1 while side 1 is
+// active, C2 otherwise.
+size_t groundPlaneMenuLayer(int activeLayer);
 
 // The editor's one window: menus, board tabs, the drawing area, layer buttons and the status
 // line. It owns the document and the settings for the whole run.
@@ -50,10 +57,18 @@ class MainWindow : public QMainWindow {
   RulerWidget* verticalRuler() const { return vRuler_; }
   BoardMapWidget* boardMap() const { return map_; }
   GridMenu* gridMenu() const { return gridMenu_; }
+  LayerPanel* layerPanel() const { return layerPanel_; }
   QLabel* hintLabel() const { return hintLabel_; }
   QPushButton* hideScanButton() const { return hideScanButton_; }
   QPushButton* scanOnlyButton() const { return scanOnlyButton_; }
   ScannedCopies& scans() { return scans_; }
+  SchemeStore& schemes() { return schemes_; }
+  // After the active colour scheme changed: the layer panel, the scan buttons and the pictures
+  // take the new colours.
+  void colourSchemeChanged();
+  // The photo-view window; the photo view is on exactly while it is shown.
+  PhotoViewWindow* photoViewWindow() const { return photo_; }
+  void showPhotoView(bool on);
   // The displayed coordinates of the last pointer position, as the status line shows them.
   QString coordinateText() const;
 
@@ -92,8 +107,16 @@ class MainWindow : public QMainWindow {
   void applyGridOptions();
   void applySettings();
   void buildEditBars();
+  void buildViewButtons(QToolBar* bar);
+  QAction* addToolbarEntry(QToolBar* bar, const char* name, const char* icon);
+  void buildPhotoView();
+  // The view follows the photo-view window: on or off, side, silkscreen, X-ray, and the
+  // horizontal scroll position mirrored whenever the picture turns.
+  void syncPhotoView();
   // After any command: the undo buttons and the size fields follow the board.
   void refreshEditState();
+  // "Remove connections" is offered only while the board has rubberbands.
+  void refreshConnectionCommands();
   void storeSettings();
   void refreshBoardTabs();
   void refreshHistoryMenu();
@@ -138,7 +161,8 @@ class MainWindow : public QMainWindow {
   QTabBar* tabs_ = nullptr;
   QMap<QString, QAction*> actions_;
   QMap<QString, QMenu*> menus_;
-  QMap<int, QAction*> visibleActions_, activeActions_, visibleButtons_, activeButtons_;
+  QMap<int, QAction*> visibleActions_, activeActions_;
+  LayerPanel* layerPanel_ = nullptr;
   QLabel* xLabel_ = nullptr;
   QLabel* yLabel_ = nullptr;
   QToolButton* unitButton_ = nullptr;
@@ -158,6 +182,9 @@ class MainWindow : public QMainWindow {
   std::optional<std::array<uint8_t, 2>> hiddenScans_;  // the show flags while "hide" is held
   int tool_ = -1;
   bool syncingTabs_ = false;
+  std::optional<Point> lastPointer_;  // the world point the coordinates show
+  PhotoViewWindow* photo_ = nullptr;
+  bool photoMirrored_ = false;  // the picture on show is mirrored
 };
 
 }  // namespace trazello
