@@ -89,10 +89,13 @@ LayerPanel::LayerPanel(Language language, QWidget* parent) : QWidget(parent), la
 void LayerPanel::refresh(const BoardSettings& board, const ColourScheme& scheme) {
   const QColor background = toQColor(scheme[SchemeSlot::Background]);
   QPalette pal = palette();
-  pal.setColor(QPalette::Window, background);
-  // The radio buttons sit on the scheme background too; their own text colour must stay
-  // readable on it.
-  pal.setColor(QPalette::WindowText, qGray(background.rgb()) < 128 ? Qt::white : Qt::black);
+  // A toolbar gives the widgets it holds the button role as background; both roles take the
+  // scheme's background so the panel shows it wherever it sits.
+  const QColor text = qGray(background.rgb()) < 128 ? Qt::white : Qt::black;
+  for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+    pal.setColor(role, background);
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+    pal.setColor(role, text);
   setPalette(pal);
   info_->setPalette(pal);
   for (uint8_t l = layer::C1; l <= layer::O; ++l) {

@@ -50,7 +50,7 @@ TEST_F(LayerPanelWindow, ButtonsShowTheLabelInTheLayerColourOnTheBackground) {
     EXPECT_GT(count(c1, QColor(30, 30, 255)), 5) << "the label in the C1 colour";
     EXPECT_EQ(count(c1, QColor(225, 215, 4)), 0);
     EXPECT_GT(count(s2, QColor(225, 215, 4)), 5) << "the label in the S2 colour";
-    EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(0, 0, 0));
+    EXPECT_EQ(panel->grab().toImage().pixelColor(1, 1), QColor(0, 0, 0)) << "the panel background";
     // Inner layers show only on multilayer boards.
     EXPECT_FALSE(panel->visibilityButton(layer::I1)->isVisible());
     EXPECT_TRUE(panel->visibilityButton(layer::O)->isVisible());
@@ -93,7 +93,7 @@ TEST_F(LayerPanelWindow, FollowsTheColourScheme) {
   const QImage c1 = glyphOf(*w, layer::C1);
   EXPECT_EQ(c1.pixelColor(0, 0), QColor(255, 255, 255));
   EXPECT_GT(count(c1, QColor(200, 0, 100)), 5);
-  EXPECT_EQ(w->layerPanel()->palette().color(QPalette::Window), QColor(255, 255, 255));
+  EXPECT_EQ(w->layerPanel()->grab().toImage().pixelColor(1, 1), QColor(255, 255, 255));
 }
 
 }  // namespace
