@@ -104,5 +104,18 @@ TEST_F(PhotoView, ClosingTheWindowReturnsToTheEditTool) {
   EXPECT_FALSE(w->photoViewWindow()->isVisible());
 }
 
+TEST(PhotoViewWindowAlone, CaptionsPerLanguageAndF1AsksForItsHelpPage) {
+  PhotoViewWindow ru(Language::Russian);
+  EXPECT_EQ(ru.sideButton(2)->text(), QString::fromUtf8("Сторона 2 = М2/К2 (зеркально)"));
+  PhotoViewWindow en(Language::English);
+  EXPECT_EQ(en.sideButton(1)->text(), "Side 1 = C1/S1");
+  EXPECT_EQ(en.xrayBox()->text(), "X-Ray");
+  EXPECT_TRUE(en.withSilkscreen());
+  int asked = 0;
+  QObject::connect(&en, &PhotoViewWindow::helpRequested, [&asked](int c) { asked = c; });
+  QTest::keyClick(&en, Qt::Key_F1);
+  EXPECT_EQ(asked, 19300);
+}
+
 }  // namespace
 }  // namespace trazello
