@@ -147,6 +147,16 @@ const std::map<std::string, Caption>& table() {
       {"ToolBar", {"Инструменты", "Tools", "Outils"}},
       {"HelpBtn", {"&Справка", "&Help", "&Aide"}},
       {"CloseBtn", {"&Закрыть", "&Close", "&Fermer"}},
+      {"PhotoView", {"Фотовид", "Photoview", "Vue photo"}},
+      {"PhotoSide1", {"Сторона 1 = М1/К1", "Side 1 = C1/S1", "Face 1 = C1/S1"}},
+      {"PhotoSide2", {"Сторона 2 = М2/К2 (зеркально)", "Side 2 = C2/S2 (mirrored)", "Face 2 = C2/S2 (en miroir)"}},
+      {"PhotoSilk", {"с шелкографией", "with silkscreen", "avec sérigraphie"}},
+      {"PhotoXray", {"Рентген", "X-Ray", "Rayons X"}},
+      {"TB_Transparent", {"Прозрачное отображение", "Transparent drawing", "Affichage transparent"}},
+      {"TB_Zoom", {"Масштаб", "Zoom", "Zoom"}},
+      {"TB_Neuzeichnen", {"Перерисовать", "Repaint", "Redessiner"}},
+      {"TB_Vorlage", {"Скан-копия...", "Scanned copy...", "Copie scannée..."}},
+      {"TB_ClearConnections", {"Удалить связи (резинки)", "Remove connections (rubberbands)", "Supprimer les connexions (élastiques)"}},
   };
   return captions;
 }

@@ -229,6 +229,7 @@ void DrawingArea::paintEvent(QPaintEvent*) {
     mapping.scrollX = s.scrollX;
     mapping.scrollY = s.scrollY;
     mapping.boardWidth = s.width;
+    mapping.mirrored = options_.photoView && options_.photoSide == 2;
     Canvas canvas(p, mapping, size);
     RenderContext ctx{canvas, schemes_.active(), options_, layerState(s), &doc_.elements()};
     PaintView(ctx, ViewScene{s, doc_.elements(), scans_});
@@ -248,10 +249,12 @@ void DrawingArea::paintEvent(QPaintEvent*) {
     PaintPreview(painter, mapping, size,
                  PreviewScene{doc_.elements(), clipboard_, schemes_.active(), options_, layerState(s)}, preview_);
   }
-  if (crosshairEnabled_ && crosshair_) {
+  // The crosshair belongs to the board: it stays within it and is not drawn beside it.
+  const QRect board = boardPixels().toRect().intersected(viewport()->rect());
+  if (crosshairEnabled_ && crosshair_ && board.contains(*crosshair_)) {
     painter.setPen(QColor(255, 255, 0));
-    painter.drawLine(0, crosshair_->y(), size.width(), crosshair_->y());
-    painter.drawLine(crosshair_->x(), 0, crosshair_->x(), size.height());
+    painter.drawLine(board.left(), crosshair_->y(), board.right(), crosshair_->y());
+    painter.drawLine(crosshair_->x(), board.top(), crosshair_->x(), board.bottom());
   }
   paintOriginMarker(painter);
 }
@@ -364,20 +367,35 @@ void DrawingArea::contextMenuEvent(QContextMenuEvent* e) {
   openContextMenu(e->pos());
 }
 
+QRectF DrawingArea::boardPixels() const {
+  const BoardSettings& s = doc_.working();
+  return {double(-s.scrollX), double(-s.scrollY), std::round(s.width * s.zoom + 1),
+          std::round(s.height * s.zoom + 1)};
+}
+
+QPointF DrawingArea::pixelOf(Point world) const {
+  const BoardSettings& s = doc_.working();
+  return {world.x * s.zoom - s.scrollX, -world.y * s.zoom - s.scrollY};
+}
+
 void DrawingArea::wheelEvent(QWheelEvent* e) {
   const int delta = e->angleDelta().y();
-  if (delta == 0) return;
+  e->accept();
+  if (delta == 0 || !boardPixels().contains(e->position())) return;
   const BoardSettings& s = doc_.working();
+  // The point under the pointer, kept on the board; the pointer follows it so that the spot
+  // the user looked at stays under the pointer.
+  Point p = worldAt(e->position());
+  p.x = std::clamp(p.x, 0.0f, static_cast<float>(s.width));
+  p.y = std::clamp(p.y, -static_cast<float>(s.height), 0.0f);
   if (delta < 0) {
-    if (s.zoom > 0.0105) setZoom(s.zoom / kZoomStep);
-  } else if (s.zoom < maxZoomFor(s.width, s.height)) {
-    // The point under the pointer, kept on the board, becomes the middle of the view.
-    Point p = worldAt(e->position());
-    p.x = std::clamp(p.x, 0.0f, static_cast<float>(s.width));
-    p.y = std::clamp(p.y, -static_cast<float>(s.height), 0.0f);
+    if (s.zoom <= 0.0105) return;
+    setZoom(s.zoom / kZoomStep);
+  } else {
+    if (s.zoom >= maxZoomFor(s.width, s.height)) return;
     zoomBy(kZoomStep, p);
   }
-  e->accept();
+  QCursor::setPos(viewport()->mapToGlobal(pixelOf(p).toPoint()));
 }
 
 void DrawingArea::mouseMoveEvent(QMouseEvent* e) {

@@ -58,6 +58,10 @@ class DrawingArea : public QAbstractScrollArea {
   // of it and the board goes on beyond that edge. Returns whether it scrolled.
   bool autoscroll(QPoint viewportPixel);
 
+  // Where the board lies in viewport pixels.
+  QRectF boardPixels() const;
+  // A world point in viewport pixels (not rounded).
+  QPointF pixelOf(Point world) const;
   // The world point under a viewport pixel, optionally snapped to the grid at the user origin.
   Point worldAt(QPointF viewportPixel, bool snap = false) const;
   // Where the user origin lies in viewport pixels (the tentative one while it is dragged).

@@ -27,13 +27,13 @@ GridDialog::GridDialog(Language language, bool mil, QWidget* parent) : QDialog(p
     value_->setDecimals(1);
     value_->setSingleStep(1);
     value_->setValue(std::round(0.5 * kMilPerMm * 10) / 10);
-    value_->setSuffix(QString::fromUtf8(" мил"));
+    value_->setSuffix(" " + text("UnitMil", language));
   } else {
     value_->setRange(0.01, 99.9);
     value_->setDecimals(2);
     value_->setSingleStep(0.01);
     value_->setValue(0.5);
-    value_->setSuffix(QString::fromUtf8(" мм"));
+    value_->setSuffix(" " + text("UnitMm", language));
   }
   inner->addWidget(value_);
   layout->addWidget(group);

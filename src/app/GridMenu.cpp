@@ -46,7 +46,8 @@ void GridMenu::rebuild() {
   const double grid = currentGrid_();
   auto* steps = new QActionGroup(this);
   for (const FixedGridStep& step : fixedGridSteps()) {
-    QAction* a = addAction(QString::fromStdString(fixedGridCaption(step, unit)));
+    QAction* a = addAction(QString::fromStdString(
+        fixedGridCaption(step, unit, unitNamesFor(static_cast<int>(language_)))));
     a->setCheckable(true);
     a->setChecked(std::lround(grid * 10000) == step.tag);
     steps->addAction(a);
@@ -57,7 +58,8 @@ void GridMenu::rebuild() {
   const int current = userStepIndex(settings_.gridSteps, grid);
   for (size_t i = 0; i < settings_.gridSteps.size(); ++i) {
     const int tag = settings_.gridSteps[i];
-    QAction* a = addAction(QString::fromStdString(userGridCaption(tag, unit)));
+    QAction* a = addAction(QString::fromStdString(
+        userGridCaption(tag, unit, unitNamesFor(static_cast<int>(language_)))));
     a->setObjectName(QString("R_User%1").arg(tag));
     a->setCheckable(true);
     a->setChecked(static_cast<int>(i) == current);

@@ -16,10 +16,12 @@
 #include "DrcPanel.h"
 #include "CommandTable.h"
 #include "GridMenu.h"
+#include "LayerPanel.h"
 #include "RulerWidget.h"
 #include "SizeBar.h"
 #include "UndoController.h"
 #include "WindowToolHost.h"
+#include "checks/Connections.h"
 #include "model/Layer.h"
 #include "view/GridCaptions.h"
 #include "view/LayerControl.h"
@@ -27,8 +29,8 @@
 
 namespace trazello {
 
-namespace {
-constexpr const char* kLayerNames[] = {"", "C1", "S1", "C2", "S2", "I1", "I2", "O"};
+size_t groundPlaneMenuLayer(int activeLayer) {
+  return activeLayer == layer::C1 || activeLayer == layer::S1 ? layer::C1 : layer::C2;
 }
 
 MainWindow::MainWindow(AppPaths paths, QWidget* parent)
@@ -66,6 +68,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   connect(area_, &DrawingArea::viewChanged, this, &MainWindow::refreshView);
   connect(area_, &DrawingArea::originChanged, this, &MainWindow::refreshView);
   buildAreaMenu();
+  buildPhotoView();
   area_->installEventFilter(this);
   area_->viewport()->installEventFilter(this);
   refreshBoardTabs();
@@ -127,31 +130,29 @@ void MainWindow::buildMenus() {
     actions_[QString("SichtbareLayer1.") + name] = visible;
   }
   actions_["M_AutoMasse"]->setCheckable(true);
+  connect(menus_["Funktionen1"], &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
 }
 
 void MainWindow::buildLayerBar() {
   auto* bar = addToolBar("Layers");
   bar->setObjectName("LayerBar");
-  auto* group = new QActionGroup(this);
-  for (uint8_t l = layer::C1; l <= layer::O; ++l) {
-    QAction* visible = bar->addAction(kLayerNames[l]);
-    visible->setCheckable(true);
-    visible->setToolTip(QString("%1 (F%2)").arg(kLayerNames[l]).arg(l + 4));
-    connect(visible, &QAction::triggered, this, [this, l] { toggleLayer(l); });
-    visibleButtons_[l] = visible;
-    QAction* active = bar->addAction(QString::fromUtf8("\u25C9"));
-    active->setCheckable(true);
-    group->addAction(active);
-    connect(active, &QAction::triggered, this, [this, l] { setActiveLayer(l); });
-    activeButtons_[l] = active;
-    bar->addSeparator();
-  }
-  QAction* info = bar->addAction("?");
-  info->setObjectName("SB_LayerInfo");
+  layerPanel_ = new LayerPanel(lang_, bar);
+  bar->addWidget(layerPanel_);
+  connect(layerPanel_, &LayerPanel::visibilityClicked, this, [this](uint8_t l) { toggleLayer(l); });
+  connect(layerPanel_, &LayerPanel::activeClicked, this, [this](uint8_t l) {
+    SetActiveLayer(doc_.working(), doc_.elements(), l, LayerCommandSource::RadioButton);
+    refreshLayerControls();
+    area_->invalidate();
+  });
+  QToolButton* info = layerPanel_->infoButton();
   info->setToolTip(tr3("SB_LayerInfo"));
   info->setStatusTip(tr3("SB_LayerInfo"));
-  connect(info, &QAction::triggered, this, &MainWindow::showLayerInfo);
-  actions_["SB_LayerInfo"] = info;
+  // The button's action keeps the command reachable by name, like every other command.
+  auto* infoAction = new QAction(tr3("SB_LayerInfo"), this);
+  infoAction->setObjectName("SB_LayerInfo");
+  connect(infoAction, &QAction::triggered, this, &MainWindow::showLayerInfo);
+  connect(layerPanel_, &LayerPanel::infoClicked, infoAction, &QAction::trigger);
+  actions_["SB_LayerInfo"] = infoAction;
 }
 
 void MainWindow::buildStatusLine() {
@@ -190,8 +191,10 @@ void MainWindow::applySettings() {
   options_.darkerGroundPlane = settings_.darkGroundPlane;
   options_.showVirtualNodes = settings_.virtualNodes;
   area_->setCrosshairEnabled(settings_.crosshair);
+  // Without hints no tooltip shows anywhere; the status line still names what is under the pointer.
+  if (!settings_.hints) qApp->installEventFilter(this);
   mapPanel_->setVisible(settings_.boardMap);
-  unitButton_->setText(settings_.mil ? QString::fromUtf8("мил") : QString::fromUtf8("мм"));
+  unitButton_->setText(tr3(settings_.mil ? "UnitMil" : "UnitMm"));
   refreshHistoryMenu();
 }
 
@@ -208,6 +211,7 @@ void MainWindow::buildEditBars() {
   QAction* tbRedo = editBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr3("Redo"));
   tbRedo->setObjectName("TB_Redo");
   undoController_->addRedoAction(tbRedo);
+  buildViewButtons(editBar);
   connect(undoController_, &UndoController::restored, this, [this] {
     tools_->boardChanged();
     area_->invalidate();
@@ -284,25 +288,21 @@ void MainWindow::refreshHistoryMenu() {
 
 void MainWindow::refreshLayerControls() {
   const BoardSettings& s = doc_.working();
-  for (uint8_t l = layer::C1; l <= layer::O; ++l) {
-    const bool inner = l == layer::I1 || l == layer::I2;
-    visibleButtons_[l]->setVisible(!inner || s.multilayer);
-    activeButtons_[l]->setVisible(!inner || s.multilayer);
-    visibleButtons_[l]->setChecked(s.visible[l]);
-    activeButtons_[l]->setChecked(s.activeLayer == l);
-    if (visibleActions_.contains(l)) {
-      visibleActions_[l]->setChecked(s.visible[l]);
-      activeActions_[l]->setChecked(s.activeLayer == l);
-    }
+  layerPanel_->refresh(s, schemes_.active());
+  for (uint8_t l = layer::C1; l <= layer::S2; ++l) {
+    visibleActions_[l]->setChecked(s.visible[l]);
+    activeActions_[l]->setChecked(s.activeLayer == l);
   }
   refreshScanButtons();
+  actions_["M_AutoMasse"]->setChecked(s.groundPlane[groundPlaneMenuLayer(s.activeLayer)] != 0);
   const int a = s.activeLayer;
-  actions_["M_AutoMasse"]->setChecked(a >= 1 && a <= 7 && s.groundPlane[static_cast<size_t>(a)]);
+  if (sizeBar_) sizeBar_->showClearance(a >= 1 && a <= 7 && s.groundPlane[static_cast<size_t>(a)]);
 }
 
 void MainWindow::refreshGridCaption() {
   const LengthUnit unit = settings_.mil ? LengthUnit::Mil : LengthUnit::Millimetre;
-  gridButton_->setText(QString::fromStdString(gridButtonCaption(doc_.working().grid, unit)));
+  gridButton_->setText(QString::fromStdString(
+      gridButtonCaption(doc_.working().grid, unit, unitNamesFor(static_cast<int>(lang_)))));
 }
 
 void MainWindow::boardSwitched() {
@@ -324,12 +324,14 @@ void MainWindow::documentReplaced() {
 }
 
 void MainWindow::showCoordinates(Point world) {
+  lastPointer_ = world;
   const BoardSettings& s = doc_.working();
   const double x = world.x - s.originX / 1000.0;
   const double y = s.originY / 1000.0 - world.y;
+  const QString unit = " " + tr3(settings_.mil ? "UnitMil" : "UnitMm");
   auto text = [&](double v) {
-    if (settings_.mil) return QString::number(std::lround(v / 2.54)) + QString::fromUtf8(" мил");
-    return QString::fromStdString(formatGeneral(v / 100, 4)) + QString::fromUtf8(" мм");
+    if (settings_.mil) return QString::number(std::lround(v / 2.54)) + unit;
+    return QString::fromStdString(formatGeneral(v / 100, 4)) + unit;
   };
   xLabel_->setText(text(x));
   yLabel_->setText(text(y));
@@ -340,8 +342,10 @@ void MainWindow::toggleUnit() {
   settings_.mil = !settings_.mil;
   if (sizeBar_) sizeBar_->setMil(settings_.mil);
   if (drc_) drc_->setMil(settings_.mil);
-  unitButton_->setText(settings_.mil ? QString::fromUtf8("мил") : QString::fromUtf8("мм"));
+  unitButton_->setText(tr3(settings_.mil ? "UnitMil" : "UnitMm"));
   refreshGridCaption();
+  // The coordinates on show change their unit at once, not with the next pointer move.
+  if (lastPointer_) showCoordinates(*lastPointer_);
   refreshView();
 }
 
@@ -364,6 +368,7 @@ void MainWindow::toggleLayer(uint8_t layerCode) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::ToolTip && !settings_.hints) return true;
   if (e->type() == QEvent::Leave && watched == area_->viewport()) {
     hRuler_->setMarker(std::nullopt);
     vRuler_->setMarker(std::nullopt);

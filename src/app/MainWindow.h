@@ -25,6 +25,7 @@
 class QAction;
 class QMenu;
 class QPushButton;
+class QToolBar;
 
 namespace trazello {
 
@@ -34,9 +35,15 @@ class SizeBar;
 class UndoController;
 class GridMenu;
 class OutputCommands;
+class LayerPanel;
+class PhotoViewWindow;
 class RulerWidget;
 class ToolBar;
 class WindowToolHost;
+
+// The copper layer whose ground plane the menu's "GroundPlane" switches: C1 while side 1 is
+// active, C2 otherwise.
+size_t groundPlaneMenuLayer(int activeLayer);
 
 // The editor's one window: menus, board tabs, the drawing area, layer buttons and the status
 // line. It owns the document and the settings for the whole run.
@@ -64,10 +71,18 @@ class MainWindow : public QMainWindow {
   BoardMapWidget* boardMap() const { return map_; }
   GridMenu* gridMenu() const { return gridMenu_; }
   OutputCommands* outputs() const { return outputs_; }
+  LayerPanel* layerPanel() const { return layerPanel_; }
   QLabel* hintLabel() const { return hintLabel_; }
   QPushButton* hideScanButton() const { return hideScanButton_; }
   QPushButton* scanOnlyButton() const { return scanOnlyButton_; }
   ScannedCopies& scans() { return scans_; }
+  SchemeStore& schemes() { return schemes_; }
+  // After the active colour scheme changed: the layer panel, the scan buttons and the pictures
+  // take the new colours.
+  void colourSchemeChanged();
+  // The photo-view window; the photo view is on exactly while it is shown.
+  PhotoViewWindow* photoViewWindow() const { return photo_; }
+  void showPhotoView(bool on);
   // The displayed coordinates of the last pointer position, as the status line shows them.
   QString coordinateText() const;
 
@@ -123,8 +138,15 @@ class MainWindow : public QMainWindow {
   void applyOutcome(Outcome o);
   void showToolDisplay(const Outcome::Display& d);
   void setCoordinatePanelAlert(bool on);
+  void buildViewButtons(QToolBar* bar);
+  QAction* addToolbarEntry(QToolBar* bar, const char* name, const char* icon);
+  void buildPhotoView();
+  // The view follows the photo-view window: on or off, side, silkscreen, X-ray, and the
+  // horizontal scroll position mirrored whenever the picture turns.
+  void syncPhotoView();
   // After any command: the undo buttons and the size fields follow the board.
   void refreshEditState();
+  // "Remove connections" is offered only while the board has rubberbands.
   void storeSettings();
   void refreshBoardTabs();
   void refreshHistoryMenu();
@@ -170,7 +192,8 @@ class MainWindow : public QMainWindow {
   QMap<QString, QAction*> actions_;
   QMap<QString, std::function<bool()>> enabledRules_;  // bound commands; empty rule = always
   QMap<QString, QMenu*> menus_;
-  QMap<int, QAction*> visibleActions_, activeActions_, visibleButtons_, activeButtons_;
+  QMap<int, QAction*> visibleActions_, activeActions_;
+  LayerPanel* layerPanel_ = nullptr;
   QLabel* xCaption_ = nullptr;  // " X:", or "dX:"/"Start:" while a tool shows an offset or angle
   QLabel* yCaption_ = nullptr;
   QLabel* xLabel_ = nullptr;
@@ -199,6 +222,9 @@ class MainWindow : public QMainWindow {
   ElementId nodeElement_;  // what the open node menu acts on
   int nodeIndex_ = -1;
   bool syncingTabs_ = false;
+  std::optional<Point> lastPointer_;  // the world point the coordinates show
+  PhotoViewWindow* photo_ = nullptr;
+  bool photoMirrored_ = false;  // the picture on show is mirrored
 };
 
 }  // namespace trazello

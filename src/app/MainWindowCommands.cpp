@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QUrl>
+#include <cmath>
 
 #include "BoardMapWidget.h"
 #include "ContextHelp.h"
@@ -19,6 +20,7 @@
 #include "OutputCommands.h"
 #include "UndoController.h"
 #include "checks/Connections.h"
+#include "checks/CopperShapes.h"
 #include "files/LayoutIo.h"
 #include "files/TextEncoding.h"
 #include "model/ElementGeometry.h"
@@ -27,6 +29,25 @@ namespace trazello {
 
 namespace {
 std::string local(const QString& s) { return utf8ToCp1252(s.toStdString()); }
+
+// The box of the selected elements' copper: a pad's box is its copper's, but a track's or a
+// circle's copper reaches half its width beyond the points the element box holds.
+IRect copperBoxOfSelection(const ElementList& elements) {
+  IRect box;
+  for (const TObjekt& e : elements) {
+    if (!e.Selected) continue;
+    for (const Path& ring : elementRegion(e)) {
+      if (ring.empty()) continue;
+      const CBox b = boxOf(ring);
+      const IRect r{static_cast<int32_t>(std::floor(double(b.left) / kShapeScale)),
+                    static_cast<int32_t>(std::floor(double(b.bottom) / kShapeScale)),
+                    static_cast<int32_t>(std::ceil(double(b.right) / kShapeScale)),
+                    static_cast<int32_t>(std::ceil(double(b.top) / kShapeScale))};
+      box = unite(box, r);
+    }
+  }
+  return box;
+}
 QString shown(const std::string& s) { return QString::fromStdString(cp1252ToUtf8(s)); }
 }  // namespace
 
@@ -60,17 +81,11 @@ void MainWindow::connectCommands() {
   on("Platineeinsnachrechts1", [this] { moveBoard(2); });
   on("Platineeinsnachlinks1", [this] { moveBoard(1); });
   on("Platinennachladen1", [this] { importBoards(); });
-  on("Luftlinienentfernen1", [this] { removeConnections(); });
+  bind("Luftlinienentfernen1", [this] { removeConnections(); }, [this] { return hasConnections(doc_.elements()); });
   on("M_AutoMasse", [this] { toggleGroundPlane(); });
   on("ZoomPlatine1", [this] { area_->zoomBoard(); });
   on("ZoomObjekte1", [this] { area_->zoomToBox(boxOfEverything(doc_.elements())); });
-  on("ZoomMarkierung1", [this] {
-    IRect box;
-    for (const TObjekt& e : doc_.elements()) {
-      if (e.Selected) box = unite(box, boundingBox(e));
-    }
-    area_->zoomToBox(box);
-  });
+  on("ZoomMarkierung1", [this] { area_->zoomToBox(copperBoxOfSelection(doc_.elements())); });
   on("Zoomvorher1", [this] { area_->zoomPrevious(); });
   on("Neuzeichnen1", [this] {
     area_->invalidate();
@@ -213,10 +228,14 @@ void MainWindow::boardProperties() {
   auto* form = new QFormLayout(&dialog);
   auto* width = new QDoubleSpinBox(&dialog);
   auto* height = new QDoubleSpinBox(&dialog);
+  // A board from an older file may be larger than a new board may be made; the fields show it
+  // as it is rather than clamping it, since a smaller board would lose its outer elements.
+  const BoardSettings& b = doc_.working();
+  const int32_t largest = std::max({kMaxBoardSize, b.width, b.height});
   for (QDoubleSpinBox* box : {width, height}) {
-    box->setRange(kMinBoardSize / 100.0, kMaxBoardSize / 100.0);
+    box->setRange(kMinBoardSize / 100.0, largest / 100.0);
     box->setDecimals(2);
-    box->setSuffix(QString::fromUtf8(" мм"));
+    box->setSuffix(" " + tr3("UnitMm"));
   }
   width->setValue(doc_.working().width / 100.0);
   height->setValue(doc_.working().height / 100.0);
@@ -232,10 +251,14 @@ void MainWindow::boardProperties() {
   form->addRow(buttons);
   connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  const double shownWidth = width->value(), shownHeight = height->value();
   if (dialog.exec() != QDialog::Accepted) return;
-  if (auto refused = doc_.setBoardSize(static_cast<int32_t>(std::lround(width->value() * 100)),
-                                       static_cast<int32_t>(std::lround(height->value() * 100))))
-    showMessage(this, *refused, lang_);
+  // The size changes only when the user changed it: OK after a rename keeps the board as it is.
+  if (width->value() != shownWidth || height->value() != shownHeight) {
+    if (auto refused = doc_.setBoardSize(static_cast<int32_t>(std::lround(width->value() * 100)),
+                                         static_cast<int32_t>(std::lround(height->value() * 100))))
+      showMessage(this, *refused, lang_);
+  }
   doc_.renameCurrentBoard(local(name->text()));
   if (multilayer->isChecked() != bool(doc_.working().multilayer)) doc_.setMultilayer(multilayer->isChecked());
   refreshBoardTabs();
@@ -279,8 +302,8 @@ void MainWindow::removeConnections() {
 
 void MainWindow::toggleGroundPlane() {
   BoardSettings& s = doc_.working();
-  const int l = s.activeLayer == 1 || s.activeLayer == 2 ? 1 : 3;
-  s.groundPlane[static_cast<size_t>(l)] = !s.groundPlane[static_cast<size_t>(l)];
+  const size_t l = groundPlaneMenuLayer(s.activeLayer);
+  s.groundPlane[l] = !s.groundPlane[l];
   doc_.setModified();
   refreshLayerControls();
   area_->invalidate();

@@ -121,11 +121,10 @@ void MainWindow::applyOutcome(Outcome o) {
     options_.solderMaskView = tools_->solderMaskView();
     area_->invalidate();
   }
+  // The photo-view tool shows its window, which switches the photo view on; every other tool
+  // hides it.
   const bool photo = tools_->current().photoView;
-  if (options_.photoView != photo) {
-    options_.photoView = photo;
-    area_->invalidate();
-  }
+  if (photo_->isVisible() != photo) showPhotoView(photo);
   area_->setOriginDragEnabled(tools_->current().code == ToolCode::Edit);
   toolBar_->showTool(tools_->current());
   area_->setPreview(std::move(o.preview));
@@ -165,7 +164,6 @@ void MainWindow::applyOutcome(Outcome o) {
     nodeIndex_ = o.node;
     nodeMenu_->exec(area_->viewport()->mapToGlobal(menuAt));
   }
-  if (o.nextTool) chooseTool(*o.nextTool);
 }
 
 }  // namespace trazello

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
@@ -11,8 +12,10 @@
 #include "BoardMapWidget.h"
 #include "ContextHelp.h"
 #include "LayerInfoDialog.h"
+#include "LayerPanel.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "PhotoViewWindow.h"
 #include "RulerWidget.h"
 #include "ScannedCopyDialog.h"
 
@@ -181,6 +184,42 @@ void MainWindow::showScannedCopy() {
           [this](int c) { openContextHelp(paths_, c); });
   dialog.exec();
   doc_.setModified();
+}
+
+void MainWindow::buildPhotoView() {
+  photo_ = new PhotoViewWindow(lang_, this);
+  connect(photo_, &PhotoViewWindow::changed, this, &MainWindow::syncPhotoView);
+  // Closing the window ends the photo view and hands the board back to the edit tool.
+  connect(photo_, &PhotoViewWindow::closedByUser, this, [this] { chooseTool(ToolChoice{}); });
+  connect(photo_, &PhotoViewWindow::helpRequested, this,
+          [this](int c) { openContextHelp(paths_, c); });
+}
+
+void MainWindow::showPhotoView(bool on) {
+  photo_->setVisible(on);
+}
+
+void MainWindow::syncPhotoView() {
+  const bool on = photo_->isVisible();
+  const bool mirrored = on && photo_->side() == 2;
+  if (mirrored != photoMirrored_) {
+    // The same stretch of the board stays in view when the picture turns over.
+    QScrollBar* h = area_->horizontalScrollBar();
+    h->setValue(h->maximum() - h->value());
+    photoMirrored_ = mirrored;
+  }
+  options_.photoView = on;
+  options_.photoSide = photo_->side();
+  options_.photoWithSilk = photo_->withSilkscreen();
+  options_.photoXray = photo_->xray();
+  area_->invalidate();
+  map_->refresh();
+}
+
+void MainWindow::colourSchemeChanged() {
+  refreshLayerControls();
+  area_->invalidate();
+  map_->invalidate();
 }
 
 bool MainWindow::event(QEvent* e) {

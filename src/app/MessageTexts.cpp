@@ -61,6 +61,8 @@ const std::map<MessageId, Variants>& table() {
        {"Эта функция отменит все ручные изменения паяльной маски\rи вернёт маску по умолчанию (все КП и SMD-КП).\r\rПродолжить?",
         "Cette fonction annule toutes les modifications manuelles du vernis épargne\ret le remet par défaut (toutes les pastilles et pastilles CMS).\r\rContinuer ?"}},
       {MessageId::SolderMaskReset, {"Паяльная маска сброшена.", "Le vernis épargne a été réinitialisé."}},
+      {MessageId::LayoutNotSaved,
+       {"Невозможно записать файл \"%1\":\r%2.", "Le fichier \"%1\" ne peut pas être écrit :\r%2."}},
   };
   return t;
 }

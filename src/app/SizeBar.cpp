@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "PadShapeGlyph.h"
 #include "app/TUnitSpinEdit.h"
 #include "model/Layer.h"
 
@@ -64,11 +65,14 @@ SizeBar::SizeBar(Document& doc, UndoHistory& undo, const AppSettings& settings, 
   row->addWidget(makeField("SE_Aussen", 0.05, 99.99, 2, 0.01));
   row->addWidget(makeField("SE_Innen", 0, 99.99, 2, 0.01));
   buildShapeMenu();
-  auto* shapeButton = new QToolButton(this);
-  shapeButton->setObjectName("SB_LAForm");
-  shapeButton->setMenu(shapeMenu_);
-  shapeButton->setPopupMode(QToolButton::InstantPopup);
-  row->addWidget(shapeButton);
+  shapeButton_ = new QToolButton(this);
+  shapeButton_->setObjectName("SB_LAForm");
+  shapeButton_->setMenu(shapeMenu_);
+  shapeButton_->setPopupMode(QToolButton::InstantPopup);
+  shapeButton_->setIconSize(QSize(24, 24));
+  row->addWidget(shapeButton_);
+  connect(this, &SizeBar::padShapeChanged, this, &SizeBar::showShapeGlyph);
+  showShapeGlyph(sizes_.current().padShape, sizes_.current().plated);
   row->addWidget(makeListButton(kSmds, "SMD_Popup"));
   row->addWidget(makeField("SE_SMDPad_X", 0.05, 99.99, 2, 0.01));
   row->addWidget(makeField("SE_SMDPad_Y", 0.05, 99.99, 2, 0.01));
@@ -241,6 +245,15 @@ void SizeBar::chooseEntry(int which, int tag) {
   emit elementsChanged();
 }
 
+void SizeBar::showClearance(bool groundPlaneOn) {
+  // The clearance belongs to the ground plane of the active layer and shows only with it on.
+  field(SizeField::Clearance)->setVisible(groundPlaneOn);
+}
+
+void SizeBar::showShapeGlyph(int shape, bool plated) {
+  shapeButton_->setIcon(QIcon(QPixmap::fromImage(padShapeGlyph(shape, plated))));
+}
+
 void SizeBar::setMil(bool on) {
   mil_ = on;
   for (TUnitSpinEdit* f : fields_) {
@@ -272,6 +285,7 @@ void SizeBar::refresh(bool groundPlaneOn) {
     }
   }
   setHighlighted(SizeFields::highlighted(doc_.elements(), groundPlaneOn));
+  showClearance(groundPlaneOn);
 }
 
 void SizeBar::setHighlighted(const std::array<bool, kSizeFieldCount>& on) {

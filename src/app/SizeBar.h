@@ -34,6 +34,7 @@ class SizeBar : public QWidget {
   QMenu* smdMenu() const { return menus_[2]; }         // SMD_Popup
   QMenu* shapeMenu() const { return shapeMenu_; }      // LAForm_Popup
   QAction* platingAction() const { return plating_; }  // Durchkontaktierung1
+  QToolButton* shapeButton() const { return shapeButton_; }  // SB_LAForm, showing the shape
 
   // The layers edits reach (hidden layers keep their elements as they are).
   void setLayerState(const LayerState& layers) { layers_ = layers; }
@@ -45,6 +46,8 @@ class SizeBar : public QWidget {
   // After every command: with nothing selected the fields take the remembered tool sizes; the
   // highlight follows the selection.
   void refresh(bool groundPlaneOn);
+  // The ground-plane clearance field is shown only while the active layer's plane is on.
+  void showClearance(bool groundPlaneOn);
   // Red fields tell which sizes a tool or the selection uses.
   void setHighlighted(const std::array<bool, kSizeFieldCount>& on);
   // The lists and remembered sizes go back into the settings before they are written.
@@ -60,6 +63,7 @@ class SizeBar : public QWidget {
   TUnitSpinEdit* makeField(const char* name, double min, double max, int decimals, double step);
   QToolButton* makeListButton(int which, const char* name);
   void buildShapeMenu();
+  void showShapeGlyph(int shape, bool plated);
   void fill(SizeField f, double millimetres);
   void fieldChanged(SizeField f);
   int currentTag(int which) const;
@@ -77,6 +81,7 @@ class SizeBar : public QWidget {
   std::array<QMenu*, 3> menus_{};
   QMenu* shapeMenu_ = nullptr;
   QAction* plating_ = nullptr;
+  QToolButton* shapeButton_ = nullptr;
   LayerState layers_;
   bool mil_ = false;
   bool filling_ = false;

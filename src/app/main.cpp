@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "MainWindow.h"
+#include "QtTranslations.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -17,6 +18,8 @@ int main(int argc, char** argv) {
   const trazello::AppPaths paths = trazello::AppPaths::locate(
       QCoreApplication::applicationDirPath().toStdString(),
       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString());
+  trazello::installQtTranslations(
+      trazello::languageFromByte(trazello::readLanguageByte(paths.languageFile())), &app);
   trazello::MainWindow window(paths);
   if (window.settings().windowMax) {
     // Without a window manager "maximised" means nothing; fill the screen ourselves.

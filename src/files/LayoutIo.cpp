@@ -88,7 +88,7 @@ std::optional<Message> saveLayout(Document& doc, const std::string& path, bool b
   const std::vector<uint8_t> bytes =
       serializeLayout(doc.boards(), doc.currentIndex(), doc.projectInfo());
   if (auto why = writeFileAtomically(path, bytes)) {
-    return Message{MessageKind::Information, MessageId::FileCannotBeWritten, {path, *why}};
+    return Message{MessageKind::Error, MessageId::LayoutNotSaved, {path, *why}};
   }
   if (!backup) {
     doc.setModified(false);

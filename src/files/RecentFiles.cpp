@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 namespace trazello {
 
@@ -19,7 +20,12 @@ void RecentFiles::setEntries(std::vector<std::string> entries) {
   entries_ = std::move(entries);
 }
 
-void RecentFiles::offer(const std::string& fileName) {
+void RecentFiles::offer(const std::string& name) {
+  // Stored with its full path: a relative name means another file once the program starts in
+  // another folder.
+  std::error_code failed;
+  std::string fileName = std::filesystem::absolute(name, failed).lexically_normal().string();
+  if (failed) fileName = name;
   const std::string key = lower(fileName);
   if (key.size() >= 4 && key.compare(key.size() - 4, 4, ".bak") == 0) return;
   if (std::any_of(entries_.begin(), entries_.end(),

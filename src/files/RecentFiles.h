@@ -14,7 +14,7 @@ class RecentFiles {
   void setEntries(std::vector<std::string> entries);
 
   // Backups (".bak") and names already listed (in any case) leave the list as it is; otherwise
-  // the name becomes the first entry and the fourth is dropped.
+  // the name, with its full path, becomes the first entry and the fourth is dropped.
   void offer(const std::string& fileName);
 
   // "&1 name.trz" and so on: the menu captions, without paths.

@@ -41,6 +41,8 @@ std::string messageText(const Message& m) {
       return "This function will undo all manual changes to the solder mask,\rand reset the solder mask to "
              "default (all Pads and SMD-Pads).\r\rContinue?";
     case MessageId::SolderMaskReset: return "The soldermask is resetted.";
+    case MessageId::LayoutNotSaved:
+      return "The file \"" + arg(m, 0) + "\" can not be written:\r" + arg(m, 1) + ".";
     case MessageId::ConnectionsRemoved:
       return arg(m, 0) + " connections (rubberbands) removed.\r" + arg(m, 1) +
              " connections (rubberbands) remaining.";

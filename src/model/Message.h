@@ -33,6 +33,7 @@ enum class MessageId {
   TextNotGenerated,
   ResetSolderMaskQuestion,  // OK / Cancel
   SolderMaskReset,
+  LayoutNotSaved,  // args: full file name, reason
   Count,  // not a message: the number of messages; new ones go above
 };
 

@@ -18,13 +18,20 @@ std::string rightAligned(const std::string& s, size_t width) {
   return n >= width ? s : std::string(width - n, ' ') + s;
 }
 
+// The Russian list writes its own unit words; the English and French ones the Latin words.
+std::string unitWord(const DrillListStyle& style) {
+  const bool latin = style.language == 1 || style.language == 2;
+  if (style.mil) return latin ? " mil" : " мил";
+  return latin ? " mm" : " мм";
+}
+
 std::string diameterText(int32_t d, const DrillListStyle& style) {
-  if (style.mil) return std::to_string(roundInt(Real(d) / 2.54L)) + " мил";
+  if (style.mil) return std::to_string(roundInt(Real(d) / 2.54L)) + unitWord(style);
   std::string t = std::to_string(d / 100) + style.decimalSeparator;
   const int32_t cents = d % 100;
   t += static_cast<char>('0' + cents / 10);
   t += static_cast<char>('0' + cents % 10);
-  return t + " мм";
+  return t + unitWord(style);
 }
 
 const char* totalWord(int language) {

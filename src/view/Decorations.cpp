@@ -102,8 +102,11 @@ void DrawConnections(RenderContext& ctx, const TObjekt& e, float dx, float dy) {
     if (!at) continue;
     const TObjekt& other = (*ctx.elements)[*at];
     if (preview && other.Selected && !(self && *at < *self)) continue;
-    // Without a drag both ends draw the same line; one of them is enough.
-    if (!preview && dx == 0 && dy == 0 && self && *at < *self) continue;
+    // Without a drag a link both pads list draws the same line twice; one of them is enough.
+    // A link only one pad lists must be drawn by that pad.
+    if (!preview && dx == 0 && dy == 0 && self && *at < *self &&
+        std::find(other.Links.begin(), other.Links.end(), e.Id) != other.Links.end())
+      continue;
     ColorRef colour = ctx.scheme[SchemeSlot::Connections];
     if (preview)
       colour = kConnectionDrag;

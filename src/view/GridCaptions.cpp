@@ -8,10 +8,10 @@
 
 namespace trazello {
 
-namespace {
-const char* const kMm = " мм";
-const char* const kMil = " мил";
-}  // namespace
+UnitNames unitNamesFor(int language) {
+  if (language == 1 || language == 2) return {"mm", "mil"};
+  return {};
+}
 
 const std::array<FixedGridStep, 7>& fixedGridSteps() {
   static const std::array<FixedGridStep, 7> steps{{
@@ -26,8 +26,11 @@ const std::array<FixedGridStep, 7>& fixedGridSteps() {
   return steps;
 }
 
-std::string fixedGridCaption(const FixedGridStep& step, LengthUnit unit) {
-  return unit == LengthUnit::Mil ? step.milCaption : step.millimetreCaption;
+std::string fixedGridCaption(const FixedGridStep& step, LengthUnit unit, const UnitNames& names) {
+  std::string text = unit == LengthUnit::Mil ? step.milCaption : step.millimetreCaption;
+  const std::string stored = UnitNames{}.of(unit);
+  text.replace(text.find(stored), stored.size(), names.of(unit));
+  return text;
 }
 
 double fixedGridValue(int32_t tag) {
@@ -38,24 +41,25 @@ double userGridValue(int32_t tag) {
   return tag > 10000 ? tag / 1000.0 : tag;
 }
 
-std::string userGridCaption(int32_t n, LengthUnit unit) {
+std::string userGridCaption(int32_t n, LengthUnit unit, const UnitNames& names) {
   std::string text;
   int room;
   if (unit == LengthUnit::Mil) {
-    text = std::to_string(roundInt(Real(n) / 100 * 39.37L)) + kMil;
+    text = std::to_string(roundInt(Real(n) / 100 * 39.37L)) + " " + names.mil;
     room = 18;
   } else {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.2f", n / 100.0);
-    text = std::string(buf) + kMm;
+    text = std::string(buf) + " " + names.millimetre;
     room = 22;
   }
   const int blanks = room - 2 * characterCount(text);
   return blanks > 0 ? std::string(static_cast<size_t>(blanks), ' ') + text : text;
 }
 
-std::string gridButtonCaption(double step, LengthUnit unit) {
-  if (unit == LengthUnit::Millimetre) return padLeft(formatGeneral(step / 100, 8) + kMm, 9);
+std::string gridButtonCaption(double step, LengthUnit unit, const UnitNames& names) {
+  if (unit == LengthUnit::Millimetre)
+    return padLeft(formatGeneral(step / 100, 8) + " " + names.millimetre, 9);
   std::string value;
   switch (roundInt(Real(step) * 39.37L * 10)) {
     case 3125:
@@ -71,7 +75,7 @@ std::string gridButtonCaption(double step, LengthUnit unit) {
       value = std::to_string(roundInt(Real(step) * 39.37L / 100));
       break;
   }
-  return padLeft(value + kMil, 11);
+  return padLeft(value + " " + names.mil, 11);
 }
 
 }  // namespace trazello

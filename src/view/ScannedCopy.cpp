@@ -51,6 +51,14 @@ bool isTwoColour(const QImage& img) {
 }
 }  // namespace
 
+QList<QRgb> scanColourTable(const QList<QRgb>& palette, QRgb ink, QRgb paper) {
+  // Image readers may reorder a one-bit palette, so the index says nothing about which pixels
+  // are the drawing: the dark entry is ink, the light one paper. Two entries equally light
+  // fall back on the order of the file (0 ink, 1 paper).
+  if (palette.size() != 2 || qGray(palette[0]) == qGray(palette[1])) return {ink, paper};
+  return qGray(palette[0]) < qGray(palette[1]) ? QList<QRgb>{ink, paper} : QList<QRgb>{paper, ink};
+}
+
 void DrawScannedCopy(RenderContext& ctx, const BoardSettings& board, const ScannedCopies& scans) {
   const int side = scanSide(ctx.layers.activeLayer);
   if (ctx.options.photoView || side < 0 || !board.templateShown[static_cast<size_t>(side)]) return;
@@ -58,10 +66,9 @@ void DrawScannedCopy(RenderContext& ctx, const BoardSettings& board, const Scann
   QImage image = scans[i];
   if (image.isNull()) return;
   if (isTwoColour(image)) {
-    // Bit 0 takes the scan colour and bit 1 the background, whatever the file's palette says.
     const auto colour = static_cast<ColorRef>(board.templateColour[i]) & 0x00FFFFFFu;
-    image.setColorTable(
-        {toQColor(colour).rgb(), toQColor(ctx.scheme[SchemeSlot::Background]).rgb()});
+    image.setColorTable(scanColourTable(image.colorTable(), toQColor(colour).rgb(),
+                                        toQColor(ctx.scheme[SchemeSlot::Background]).rgb()));
   }
   const IRect r = scanRect(image.width(), image.height(), board.templateDpi[i],
                            board.templateOffsetX[i], board.templateOffsetY[i]);

@@ -38,6 +38,10 @@ IRect scanRect(int w, int h, int dpi, int32_t offsetX, int32_t offsetY);
 
 // Draws the scan of the active side stretched into its rectangle: a two-colour bitmap in the
 // side's colour on the scheme background, any other in its own colours.
+// The colours a two-colour scan is drawn with: its dark pixels in `ink`, its light ones in
+// `paper`, in the order of the image's own palette.
+QList<QRgb> scanColourTable(const QList<QRgb>& palette, QRgb ink, QRgb paper);
+
 void DrawScannedCopy(RenderContext& ctx, const BoardSettings& board, const ScannedCopies& scans);
 
 }  // namespace trazello

@@ -100,37 +100,66 @@ TEST_F(Window, WheelZoomAndZoomPrevious) {
   w->action("Zoomvorher1")->trigger();  // nothing left: nothing happens
   EXPECT_DOUBLE_EQ(w->document().working().zoom, remembered);
 
-  // Zooming out stops at the smallest zoom.
+  // Zooming out stops at the smallest zoom (the wheel turned over the board, now small).
   area->setZoom(0.011);
-  QApplication::sendEvent(area->viewport(), &out);
+  const QPoint onBoard(20, 20);
+  QWheelEvent outOnBoard(onBoard, area->viewport()->mapToGlobal(onBoard), {}, {0, -120},
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(area->viewport(), &outOnBoard);
   EXPECT_DOUBLE_EQ(w->document().working().zoom, 0.01);
-  QApplication::sendEvent(area->viewport(), &out);
+  QApplication::sendEvent(area->viewport(), &outOnBoard);
   EXPECT_DOUBLE_EQ(w->document().working().zoom, 0.01);
 }
 
-TEST_F(Window, GridAndUnitCaptions) {
-  auto w = open();
-  QToolButton* unit = nullptr;
-  QToolButton* grid = nullptr;
-  for (auto* b : w->statusBar()->findChildren<QToolButton*>()) {
-    if (b->menu())
-      grid = b;
-    else
-      unit = b;
+struct UnitCase {
+  int language;
+  const char* mm;
+  const char* mil;
+};
+
+TEST_F(Window, GridUnitAndCoordinateCaptionsInTheWindowsLanguage) {
+  // The Russian window writes its own unit words; the English and French ones the Latin words.
+  const UnitCase cases[] = {{0, "мм", "мил"}, {1, "mm", "mil"}, {2, "mm", "mil"}};
+  for (const UnitCase& c : cases) {
+    SCOPED_TRACE(c.language);
+    std::ofstream(paths_.languageFile()) << "[Sprache]\nSprache=" << c.language << "\n";
+    auto w = open();
+    const QString mm = QString::fromUtf8(c.mm), mil = QString::fromUtf8(c.mil);
+    QToolButton* unit = nullptr;
+    QToolButton* grid = nullptr;
+    for (auto* b : w->statusBar()->findChildren<QToolButton*>()) {
+      if (b->menu())
+        grid = b;
+      else
+        unit = b;
+    }
+    ASSERT_TRUE(unit && grid);
+    DrawingArea* area = w->drawingArea();
+    area->setZoom(0.5);
+    area->horizontalScrollBar()->setValue(0);
+    area->verticalScrollBar()->setValue(0);
+    QMouseEvent move(QEvent::MouseMove, QPointF(100, 50),
+                     area->viewport()->mapToGlobal(QPointF(100, 50)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(area->viewport(), &move);  // 2 mm right, 1 mm down
+    EXPECT_EQ(unit->text(), mm);
+    EXPECT_EQ(grid->text(), "  1.27 " + mm);
+    EXPECT_EQ(w->coordinateText(), QString("2 %1 1 %1").arg(mm));
+    unit->click();
+    EXPECT_EQ(unit->text(), mil);
+    EXPECT_EQ(grid->text(), "     50 " + mil);
+    EXPECT_EQ(w->coordinateText(), QString("79 %1 39 %1").arg(mil));  // without moving
+    grid->menu()->aboutToShow();
+    const auto entries = grid->menu()->actions();
+    ASSERT_GE(entries.size(), 7);
+    EXPECT_EQ(entries[0]->text(), "3.125 " + mil + " (1/320 \")");
+    entries[0]->trigger();  // 1/320 inch
+    EXPECT_EQ(grid->text(), "  3.125 " + mil);
+    // Back to millimetres: the coordinates on show follow at once.
+    unit->click();
+    EXPECT_EQ(w->coordinateText(), QString("2 %1 1 %1").arg(mm));
+    EXPECT_DOUBLE_EQ(w->document().working().grid, 7.9375);
   }
-  ASSERT_TRUE(unit && grid);
-  EXPECT_EQ(unit->text(), QString::fromUtf8("мм"));
-  EXPECT_EQ(grid->text(), QString::fromUtf8("  1.27 мм"));
-  unit->click();
-  EXPECT_EQ(unit->text(), QString::fromUtf8("мил"));
-  EXPECT_EQ(grid->text(), QString::fromUtf8("     50 мил"));
-  grid->menu()->aboutToShow();
-  const auto entries = grid->menu()->actions();
-  ASSERT_GE(entries.size(), 7);
-  entries[0]->trigger();  // 1/320 inch
-  EXPECT_EQ(grid->text(), QString::fromUtf8("  3.125 мил"));
-  unit->click();
-  EXPECT_DOUBLE_EQ(w->document().working().grid, 7.9375);
 }
 
 TEST_F(Window, HotkeysReachToolsOnlyFromTheDrawingArea) {
@@ -185,6 +214,8 @@ TEST_F(Window, RemovingConnectionsCanBeUndoneAndRedone) {
   list.append(t);
   EXPECT_FALSE(w->action("Undo")->isEnabled());
 
+  emit w->findChild<QMenu*>("Funktionen1")->aboutToShow();  // the menu opens
+  ASSERT_TRUE(w->action("Luftlinienentfernen1")->isEnabled());
   answerNextBox(QMessageBox::Ok);
   w->action("Luftlinienentfernen1")->trigger();
   EXPECT_EQ(lastBox_, "1 connections (rubberbands) removed.\n0 connections (rubberbands) remaining.");

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include "app/TUnitSpinEdit.h"
 #include "model/Document.h"
@@ -143,6 +144,26 @@ TEST_F(SizeBarTest, PlatingIsOfferedOnlyForCopperPads) {
   findAction(bar.shapeMenu(), "Quadrat1")->trigger();
   EXPECT_EQ(shape, padshape::Square);
   EXPECT_EQ(doc.elements()[0].PadShape, padshape::Square);
+}
+
+TEST_F(SizeBarTest, PadShapeButtonShowsTheShapeAndThePlating) {
+  SizeBar bar(doc, undo, settings, Language::English);
+  auto picture = [&] { return bar.shapeButton()->icon().pixmap(24, 24).toImage(); };
+  // Near the corner: outside a round pad, inside a square one.
+  const QPoint corner(3, 3), middle(12, 4);
+  const QColor copper(190, 110, 40), plated(18, 127, 150);
+  const bool platedAtStart = bar.sizes().current().plated;
+  ASSERT_FALSE(picture().isNull());
+  EXPECT_EQ(qAlpha(picture().pixel(corner)), 0);
+  EXPECT_EQ(picture().pixelColor(middle), platedAtStart ? plated : copper);
+  findAction(bar.shapeMenu(), "Quadrat1")->trigger();
+  EXPECT_EQ(picture().pixelColor(corner), platedAtStart ? plated : copper);
+  bar.platingAction()->trigger();
+  EXPECT_EQ(picture().pixelColor(corner), platedAtStart ? copper : plated);
+  // A horizontal rectangle is wider than high: nothing near the top.
+  findAction(bar.shapeMenu(), "Rechteckquer1")->trigger();
+  EXPECT_EQ(qAlpha(picture().pixel(middle)), 0);
+  EXPECT_EQ(picture().pixelColor(QPoint(3, 12)), platedAtStart ? copper : plated);
 }
 
 }  // namespace

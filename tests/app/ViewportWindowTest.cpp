@@ -215,17 +215,17 @@ TEST_F(Viewport, OriginSetAndResetChangeTheDisplayedCoordinates) {
   area->setFocus();
   const QPoint at(100, 50);  // world (200, -100): 2 mm right, 1 mm down
   pointAt(*w, at);
-  EXPECT_EQ(w->coordinateText(), QString::fromUtf8("2 мм 1 мм"));
+  EXPECT_EQ(w->coordinateText(), QString::fromUtf8("2 mm 1 mm"));
 
   // "0" sets the origin at the pointer, on the grid of 1.27 mm.
   QTest::keyClick(area, Qt::Key_0);
   EXPECT_EQ(w->document().working().originX, 254000);
   EXPECT_EQ(w->document().working().originY, -127000);
-  EXPECT_EQ(w->coordinateText(), QString::fromUtf8("-0.54 мм -0.27 мм"));
+  EXPECT_EQ(w->coordinateText(), QString::fromUtf8("-0.54 mm -0.27 mm"));
 
   w->action("RcksetzenObenLinks1")->trigger();
   pointAt(*w, at);
-  EXPECT_EQ(w->coordinateText(), QString::fromUtf8("2 мм 1 мм"));
+  EXPECT_EQ(w->coordinateText(), QString::fromUtf8("2 mm 1 mm"));
 
   // A right click on empty space opens the context menu, which remembers where it opened;
   // "Set to click-position" uses that point.
@@ -240,13 +240,13 @@ TEST_F(Viewport, OriginSetAndResetChangeTheDisplayedCoordinates) {
   EXPECT_EQ(w->document().working().originX, 635000);   // 600 rounded to 5 x 127
   EXPECT_EQ(w->document().working().originY, -254000);  // -300 rounded to -2 x 127
   pointAt(*w, QPoint(0, 0));
-  EXPECT_EQ(w->coordinateText(), QString::fromUtf8("-6.35 мм -2.54 мм"));
+  EXPECT_EQ(w->coordinateText(), QString::fromUtf8("-6.35 mm -2.54 mm"));
 
   // With Ctrl exactly at the pointer.
   pointAt(*w, at);
   QTest::keyClick(area, Qt::Key_0, Qt::ControlModifier);
   EXPECT_EQ(w->document().working().originX, 200000);
-  EXPECT_EQ(w->coordinateText(), QString::fromUtf8("0 мм 0 мм"));
+  EXPECT_EQ(w->coordinateText(), QString::fromUtf8("0 mm 0 mm"));
 }
 
 TEST_F(Viewport, DraggingTheOriginMarkerSnapsUnlessCtrlIsHeld) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "files/RecentFiles.h"
 #include "model/Layer.h"
 
@@ -80,6 +84,23 @@ TEST(RecentFilesList, NewestFirstWithoutBackupsOrRepeats) {
   EXPECT_EQ(r.entries().front(), "/a/5.trz");
   EXPECT_EQ(r.menuCaptions(),
             (std::vector<std::string>{"&1 5.trz", "&2 4.trz", "&3 3.trz", "&4 2.trz"}));
+}
+
+TEST(RecentFilesList, RelativeNamesAreStoredWithTheirFullPath) {
+  namespace fs = std::filesystem;
+  const fs::path before = fs::current_path();
+  const fs::path dir =
+      fs::temp_directory_path() / ("trazello-recent-" + std::to_string(::getpid()));
+  fs::create_directories(dir / "sub");
+  fs::current_path(dir / "sub");
+  RecentFiles r;
+  r.offer("board.trz");
+  r.offer("../other.trz");
+  fs::current_path(before);
+  fs::remove_all(dir);
+  const std::string full = fs::weakly_canonical(dir).string();
+  EXPECT_EQ(r.entries(), (std::vector<std::string>{full + "/other.trz", full + "/sub/board.trz"}));
+  EXPECT_EQ(r.menuCaptions().front(), "&1 other.trz");
 }
 
 }  // namespace

@@ -140,7 +140,12 @@ TEST_F(LayoutIo, AFailedSaveLeavesTheOldFileAndTheModifiedFlag) {
   ::setrlimit(RLIMIT_FSIZE, &old);
 
   ASSERT_TRUE(failed);
-  EXPECT_EQ(messageText(*failed), "The file \"" + path("keep.trz") + "\" can not be written.");
+  // An error, naming the file and why it could not be written.
+  EXPECT_EQ(failed->kind, MessageKind::Error);
+  ASSERT_EQ(failed->args.size(), 2u);
+  EXPECT_FALSE(failed->args[1].empty());
+  EXPECT_EQ(messageText(*failed),
+            "The file \"" + path("keep.trz") + "\" can not be written:\r" + failed->args[1] + ".");
   EXPECT_EQ(contents(path("keep.trz")), before);
   EXPECT_TRUE(big.modified());
   EXPECT_TRUE(big.fileName().empty());
@@ -153,7 +158,7 @@ TEST_F(LayoutIo, SavingIntoAVanishedFolderFails) {
   Document d = boardWithTrack();
   const auto failed = saveLayout(d, path("gone/x.trz"));
   ASSERT_TRUE(failed);
-  EXPECT_EQ(failed->kind, MessageKind::Information);
+  EXPECT_EQ(failed->kind, MessageKind::Error);
   EXPECT_TRUE(d.modified());
 }
 

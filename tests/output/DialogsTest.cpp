@@ -150,9 +150,9 @@ TEST(TBohrInfoDlg, RefillsOnEveryFilterClickAndCopiesTheMemo) {
       listOf({plated, testing::pad({200, -100}, layer::C1, padshape::Round, 80, 50)});
   TBohrInfoDlg dlg(list, {});
   EXPECT_EQ(dlg.memoText(),
-            "   1 x  0.80 мм\r\n   1 x  1.00 мм\r\n----------------\r\n   2 drilings");
+            "   1 x  0.80 mm\r\n   1 x  1.00 mm\r\n----------------\r\n   2 drilings");
   dlg.CB_ViasClick(false);
-  EXPECT_EQ(dlg.memoLines().front(), "   1 x  1.00 мм");
+  EXPECT_EQ(dlg.memoLines().front(), "   1 x  1.00 mm");
   dlg.CB_BohrungenClick(false);
   EXPECT_EQ(dlg.memoLines(), (std::vector<std::string>{"----------------", "   0 drilings"}));
   EXPECT_EQ(messageText(TBohrInfoDlg::clipboardMessage()), "The text is now in the clipboard");

@@ -148,11 +148,11 @@ TEST(DrillList, CountsEachDiameterAndTheTotal) {
   const ElementList list = listOf({hole({100, -100}, 40, true), hole({200, -100}, 40, false),
                                    hole({300, -100}, 50, false), hole({400, -100}, 63.5f, true)});
   EXPECT_EQ(drillListLines(list, {}, {}),
-            (Lines{"   2 x  0.80 мм", "   1 x  1.00 мм", "   1 x  1.27 мм", "----------------",
+            (Lines{"   2 x  0.80 mm", "   1 x  1.00 mm", "   1 x  1.27 mm", "----------------",
                    "   4 drilings"}));
   DrillListStyle mil{true, '.', 2};
   EXPECT_EQ(drillListLines(list, {false, true}, mil),
-            (Lines{"   1 x   31 мил", "   1 x   50 мил", "----------------", "   2 percages"}));
+            (Lines{"   1 x   31 mil", "   1 x   50 mil", "----------------", "   2 percages"}));
   DrillListStyle comma{false, ',', 0};
   EXPECT_EQ(drillListLines(listOf({}), {}, comma), (Lines{"----------------", "   0 отверстий"}));
   EXPECT_EQ(drillListLines(list, {true, false}, comma)[0], "   1 x  0,80 мм");

@@ -152,7 +152,7 @@ TEST_F(OutputCli, DrillFailuresAreReported) {
 TEST_F(OutputCli, DrillsPrintsTheList) {
   CliRun r = run("drills " + demo_);
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "   1 x  0.40 мм\n  15 x  0.80 мм\n----------------\n  16 drilings\n");
+  EXPECT_EQ(r.out, "   1 x  0.40 mm\n  15 x  0.80 mm\n----------------\n  16 drilings\n");
   r = run("drills " + demo_ + " --unplated --mil");
   EXPECT_EQ(r.out, "----------------\n   0 drilings\n");
 }

@@ -279,6 +279,19 @@ TEST(RenderPixels, ConnectionsJoinPadCentres) {
   EXPECT_EQ(pixel(s.render(), 200, -150), kBackground);
 }
 
+TEST(RenderPixels, ConnectionListedByOnlyOnePadIsDrawn) {
+  for (bool byFirst : {true, false}) {
+    RenderScene s;
+    TObjekt a = newSmdPad({100, -150}, layer::C1, 20, 20);
+    TObjekt b = newSmdPad({300, -150}, layer::C1, 20, 20);
+    (byFirst ? a : b).Links.push_back((byFirst ? b : a).Id);
+    s.elements.append(a);
+    s.elements.append(b);
+    EXPECT_EQ(pixel(s.render(), 200, -150), col(0, 255, 0))
+        << "listed by the first pad: " << byFirst;
+  }
+}
+
 TEST(RenderPixels, LayerPictureDrawsOneLayerInOneColour) {
   BoardSettings board;
   board.width = 1000;

@@ -16,9 +16,9 @@ void put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
   for (size_t i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
-// A 1-bit BMP of w x h pixels, every pixel index 0, whose palette says white for index 0 (the
-// drawing must go by the index, not by the palette).
-std::vector<uint8_t> monoBmp(int w, int h, uint32_t pixelsPerMetre) {
+// A 1-bit BMP of w x h pixels as scanners write it: black ink on white paper, the ink in the
+// left half. `inkIndex` is the palette index of black (scanners use 0; some programs 1).
+std::vector<uint8_t> monoBmp(int w, int h, uint32_t pixelsPerMetre, int inkIndex = 0) {
   const size_t stride = static_cast<size_t>((w + 31) / 32 * 4);
   const size_t offset = 14 + 40 + 8;
   std::vector<uint8_t> b(offset + stride * static_cast<size_t>(h), 0);
@@ -34,8 +34,16 @@ std::vector<uint8_t> monoBmp(int w, int h, uint32_t pixelsPerMetre) {
   put32(b, 38, pixelsPerMetre);
   put32(b, 42, pixelsPerMetre);
   put32(b, 46, 2);
-  put32(b, 54, 0x00FFFFFF);  // index 0: white
-  put32(b, 58, 0x00000000);  // index 1: black
+  put32(b, 54 + 4 * static_cast<size_t>(inkIndex), 0x00000000);
+  put32(b, 54 + 4 * static_cast<size_t>(1 - inkIndex), 0x00FFFFFF);
+  for (size_t row = 0; row < static_cast<size_t>(h); ++row) {
+    for (int x = 0; x < w; ++x) {
+      const bool ink = x < w / 2;
+      if (ink == (inkIndex == 1))
+        b[offset + row * stride + static_cast<size_t>(x / 8)] |=
+            static_cast<uint8_t>(0x80 >> (x % 8));
+    }
+  }
   return b;
 }
 
@@ -90,23 +98,30 @@ TEST_F(ScanFiles, MissingAndBrokenFilesAreReported) {
   EXPECT_FALSE(loadScannedCopy(write("text.bmp", {'h', 'e', 'l', 'l', 'o'})).ok());
 }
 
-TEST_F(ScanFiles, TwoColourScanIsDrawnInTheSideColourOnlyForItsSide) {
-  Result<LoadedScan> scan = loadScannedCopy(write("s.bmp", monoBmp(20, 20, 0)));
-  ASSERT_TRUE(scan.ok());
-  ScannedCopies scans{scan->image, QImage()};
-  testing::RenderScene s;
-  s.board.templateShown = {1, 1};
-  s.board.templateDpi = {254, 254};  // 20 pixels = 200 units
-  s.board.templateColour = {0x0000FF00, 0x0000FF00};
-  s.board.activeLayer = layer::C1;
-  auto draw = [&] { return renderBoard(s.board, s.elements, s.scheme, s.options, s.zoom, &scans); };
-  QImage img = draw();
-  EXPECT_EQ(testing::pixel(img, 100, -100), testing::col(0, 255, 0));
-  EXPECT_EQ(testing::pixel(img, 250, -100), testing::col(0, 0, 0));
-  for (uint8_t l : {layer::I1, layer::C2}) {
-    s.board.activeLayer = l;
-    img = draw();
-    EXPECT_EQ(testing::pixel(img, 100, -100), testing::col(0, 0, 0)) << int(l);
+TEST_F(ScanFiles, BlackInkTakesTheSideColourAndWhitePaperTheBackground) {
+  for (int inkIndex : {0, 1}) {
+    Result<LoadedScan> scan = loadScannedCopy(
+        write("s" + std::to_string(inkIndex) + ".bmp", monoBmp(20, 20, 0, inkIndex)));
+    ASSERT_TRUE(scan.ok());
+    ScannedCopies scans{scan->image, QImage()};
+    testing::RenderScene s;
+    s.scheme[SchemeSlot::Background] = rgb(10, 20, 30);
+    s.board.templateShown = {1, 1};
+    s.board.templateDpi = {254, 254};  // 20 pixels = 200 units
+    s.board.templateColour = {0x0000FF00, 0x0000FF00};
+    s.board.activeLayer = layer::C1;
+    auto draw = [&] {
+      return renderBoard(s.board, s.elements, s.scheme, s.options, s.zoom, &scans);
+    };
+    QImage img = draw();
+    EXPECT_EQ(testing::pixel(img, 50, -100), testing::col(0, 255, 0)) << "ink " << inkIndex;
+    EXPECT_EQ(testing::pixel(img, 150, -100), testing::col(10, 20, 30)) << "paper " << inkIndex;
+    EXPECT_EQ(testing::pixel(img, 250, -100), testing::col(10, 20, 30)) << "board " << inkIndex;
+    for (uint8_t l : {layer::I1, layer::C2}) {
+      s.board.activeLayer = l;
+      img = draw();
+      EXPECT_EQ(testing::pixel(img, 50, -100), testing::col(10, 20, 30)) << int(l);
+    }
   }
 }
 

@@ -85,6 +85,20 @@ TEST(GridCaptions, FixedStepsAndTags) {
   EXPECT_DOUBLE_EQ(userGridValue(12345), 12.345);
 }
 
+TEST(GridCaptions, EnglishAndFrenchWindowsWriteLatinUnits) {
+  const auto& steps = fixedGridSteps();
+  for (int language : {1, 2}) {
+    const UnitNames n = unitNamesFor(language);
+    EXPECT_EQ(fixedGridCaption(steps[2], LengthUnit::Mil, n), "  12.5 mil (1/80 \")");
+    EXPECT_EQ(fixedGridCaption(steps[4], LengthUnit::Millimetre, n), "        1.27 mm (1/2 RM)");
+    EXPECT_EQ(userGridCaption(50, LengthUnit::Millimetre, n), std::string(8, ' ') + "0.50 mm");
+    EXPECT_EQ(userGridCaption(254, LengthUnit::Mil, n), std::string(4, ' ') + "100 mil");
+    EXPECT_EQ(gridButtonCaption(127, LengthUnit::Millimetre, n), "  1.27 mm");
+    EXPECT_EQ(gridButtonCaption(31.75, LengthUnit::Mil, n), "   12.5 mil");
+  }
+  EXPECT_EQ(gridButtonCaption(127, LengthUnit::Millimetre, unitNamesFor(0)), "  1.27 мм");
+}
+
 TEST(NumberFormat, GeneralFormat) {
   struct Case {
     double v;
