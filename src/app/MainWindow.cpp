@@ -215,7 +215,7 @@ void MainWindow::buildEditBars() {
   connect(undoController_, &UndoController::restored, this, [this] {
     tools_->boardChanged();
     area_->invalidate();
-    refreshEditState();
+    refreshCommands();
   });
   sizeBar_ = new SizeBar(doc_, undo_, settings_, lang_, this);
   auto* sizes = addToolBar("Sizes");
@@ -224,7 +224,7 @@ void MainWindow::buildEditBars() {
   sizeBar_->setMil(settings_.mil);
   connect(sizeBar_, &SizeBar::elementsChanged, this, [this] {
     area_->invalidate();
-    refreshEditState();
+    refreshCommands();
   });
   buildTools();
   buildDrcPanel();

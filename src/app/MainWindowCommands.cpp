@@ -98,7 +98,7 @@ void MainWindow::connectCommands() {
   outputs_ = new OutputCommands({this, &doc_, &settings_, &ini_, paths_.settingsFile(), &schemes_,
                                  lang_, [this] { undoController_->recordStep(); },
                                  [this] {
-                                   refreshEditState();
+                                   refreshCommands();
                                    area_->invalidate();
                                  }},
                                 this);
@@ -295,7 +295,7 @@ void MainWindow::removeConnections() {
   if (!hasConnections(doc_.elements())) return;
   undoController_->recordStep();
   const RemovedConnections r = removeRealisedConnections(doc_);
-  refreshEditState();
+  refreshCommands();
   area_->invalidate();
   showMessage(this, r.message, lang_);
 }

@@ -62,6 +62,7 @@ void MainWindow::connectEditCommands() {
     for (const char* inner : {"SetzeaufLayer1.I1", "SetzeaufLayer1.I2"})
       actions_[inner]->setEnabled(doc_.working().multilayer != 0);
   });
+  actions_["SetzeaufLayer1"] = layers->menuAction();
   enabledRules_["SetzeaufLayer1"] = selected;
 }
 

@@ -6,7 +6,9 @@
 #include <cmath>
 
 #include "MainWindow.h"
+#include "DrcPanel.h"
 #include "MessageBoxes.h"
+#include "PhotoViewWindow.h"
 #include "SizeBar.h"
 #include "ToolBar.h"
 #include "UndoController.h"
@@ -20,7 +22,11 @@ namespace {
 constexpr double kToolZoomStep = 1.4;
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // Docked and floating windows hide while the window is taken apart; they must not call back.
+  if (drc_) drc_->disconnect(this);
+  if (photo_) photo_->disconnect(this);
+}
 
 void MainWindow::buildTools() {
   toolHost_ = std::make_unique<WindowToolHost>(doc_, undo_, *sizeBar_, *area_, settings_, int(lang_), this);
@@ -124,7 +130,7 @@ void MainWindow::applyOutcome(Outcome o) {
   // The photo-view tool shows its window, which switches the photo view on; every other tool
   // hides it.
   const bool photo = tools_->current().photoView;
-  if (photo_->isVisible() != photo) showPhotoView(photo);
+  if (photo_ && photo_->isVisible() != photo) showPhotoView(photo);
   area_->setOriginDragEnabled(tools_->current().code == ToolCode::Edit);
   toolBar_->showTool(tools_->current());
   area_->setPreview(std::move(o.preview));

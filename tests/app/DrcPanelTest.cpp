@@ -36,13 +36,20 @@ TEST_F(DrcWindow, CompleteCheckListsFindingsSelectsThemAndZoomsToOne) {
   panel->findChild<QPushButton*>("B_SelectAll")->click();
   EXPECT_EQ(list->selectedItems().size(), list->count());
 
-  const double before = w->drawingArea()->zoom();
-  int row = 0;
-  for (; row < list->count(); ++row) {
-    if (list->item(row)->text() == "Track too thin") break;
-  }
-  panel->zoomTo(row);
-  EXPECT_GT(w->drawingArea()->zoom(), before);
+  // Zoomed far in at the board's top left, a double click brings the finding into the middle.
+  DrawingArea* area = w->drawingArea();
+  area->setZoom(2.0);
+  area->centreOn({0, 0});
+  const IRect m = panel->findings().back().marker;
+  QListWidgetItem* last = list->item(list->count() - 1);
+  const QPoint at = list->visualItemRect(last).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);  // a double click is a click and then another
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+  const Point centre = area->viewCentre();
+  const int32_t w3 = 3 * (m.right - m.left) + 50, h3 = 3 * (m.bottom - m.top) + 50;
+  EXPECT_NEAR(centre.x, (m.left + m.right) / 2.0, w3);
+  EXPECT_NEAR(centre.y, (m.top + m.bottom) / 2.0, h3);
+  EXPECT_LT(area->zoom(), 2.0);
 
   // Fewer rules, fewer findings; the rules go to the settings file's DRC section.
   for (QCheckBox* box : panel->findChildren<QCheckBox*>()) box->setChecked(false);

@@ -78,9 +78,9 @@ TEST_F(ToolsWindow, DrawTrackAndPadMoveUndoSaveAndReopen) {
   drag(*w, {500, -500}, {4000, -3000});
   EXPECT_TRUE(doc.elements()[0].Selected && doc.elements()[1].Selected);
 
-  // Dragging the track moves both by whole grid steps.
+  // Dragging the track (away from its corner handles) moves both by whole grid steps.
   const size_t stepsBefore = doc.currentBoard().undoList.size();
-  drag(*w, {1500, -1000}, {2510, -2020});
+  drag(*w, {1300, -1000}, {2310, -2020});
   EXPECT_EQ(doc.currentBoard().undoList.size(), stepsBefore + 1);
   EXPECT_EQ(doc.elements()[0].Points[0], (Point{2000, -2000}));
   EXPECT_EQ(doc.elements()[1].X, 4000);

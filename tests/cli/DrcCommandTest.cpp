@@ -46,7 +46,7 @@ TEST_F(DrcCli, PrintsTheFindingsInListOrder) {
   EXPECT_EQ(r.out,
             "{\"count\":2,\"findings\":["
             "{\"kind\":4,\"text\":\"Track too thin\",\"layer\":1,\"marker\":[4995,-5025,6005,-4975]},"
-            "{\"kind\":0,\"text\":\"Distance\",\"layer\":1,\"marker\":[1070,-1015,1100,-985]}]}\n");
+            "{\"kind\":0,\"text\":\"Distance\",\"layer\":1,\"marker\":[1070,-1021,1100,-979]}]}\n");
 }
 
 TEST_F(DrcCli, RulesWindowAndExitCodes) {
