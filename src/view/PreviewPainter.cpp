@@ -85,7 +85,17 @@ void drawXorParts(QPainter& painter, const ViewMapping& mapping, const Preview& 
 void drawMeasureBox(QPainter& painter, const ViewMapping& mapping, QSize size, const Preview::Measure& m) {
   const QPointF from = mapping.toPixels(m.from);
   const QPointF to = mapping.toPixels(m.to);
-  const QSize box(100, 62);
+  QFont font = painter.font();
+  font.setPixelSize(11);
+  const QFontMetrics metrics(font);
+  const char* labels[4] = {"dX:", "dY:", "Distance:", "Angle:"};
+  // 100 x 62 pixels, wider when a label and its value need more.
+  int width = 100;
+  for (int i = 0; i < 4; ++i) {
+    width = std::max(width, metrics.horizontalAdvance(labels[i]) +
+                                metrics.horizontalAdvance(QString::fromStdString(m.values[size_t(i)])) + 12);
+  }
+  const QSize box(width, 62);
   // 20 pixels from the pointer, in the quadrant away from the start; flipped to stay visible.
   double x = to.x() >= from.x() ? to.x() + 20 : to.x() - 20 - box.width();
   double y = to.y() >= from.y() ? to.y() + 20 : to.y() - 20 - box.height();
@@ -98,10 +108,7 @@ void drawMeasureBox(QPainter& painter, const ViewMapping& mapping, QSize size, c
   painter.setPen(Qt::black);
   painter.setBrush(kTipYellow);
   painter.drawRect(r.adjusted(0, 0, -1, -1));
-  QFont font = painter.font();
-  font.setPixelSize(11);
   painter.setFont(font);
-  const char* labels[4] = {"dX:", "dY:", "Distance:", "Angle:"};
   const QColor colours[4] = {Qt::black, Qt::black, QColor(255, 0, 0), QColor(0, 0, 255)};
   for (int i = 0; i < 4; ++i) {
     const QRect line(r.left() + 2, r.top() + 2 + 14 * i, box.width() - 6, 14);

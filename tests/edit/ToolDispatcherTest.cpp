@@ -205,6 +205,7 @@ TEST(MeasureToolTest, BoxValuesInMillimetresAndMil) {
   const auto mil = MeasureTool::values({0, 0}, {254, 0}, false);
   EXPECT_EQ(mil, (std::array<std::string, 4>{"100 мил", "0 мил", "100 мил", "0 °"}));
   EXPECT_EQ(MeasureTool::values({0, 0}, {12346, 0}, true)[0], "123.5 мм");
+  EXPECT_EQ(MeasureTool::values({0, 0}, {254, 0}, false, 2)[0], "100 mil");
 }
 
 TEST(MeasureToolTest, StartIsClampedIntoTheBoard) {
@@ -215,7 +216,7 @@ TEST(MeasureToolTest, StartIsClampedIntoTheBoard) {
   const Outcome o = b.moveTo({100, -100}, {}, true);
   ASSERT_TRUE(o.preview.measure);
   EXPECT_EQ(o.preview.measure->from, (Point{0, 0}));
-  EXPECT_EQ(o.preview.measure->values[2], "1.41 мм");
+  EXPECT_EQ(o.preview.measure->values[2], "1.41 mm");  // an English window
 }
 
 TEST(SolderMaskToolTest, ClickTogglesTheMaskOfCopperOnly) {

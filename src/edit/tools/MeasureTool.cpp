@@ -27,9 +27,10 @@ std::string significant(double v, int digits) {
   return s == "-0" ? "0" : s;
 }
 
-std::string length(double units, bool millimetres) {
-  if (millimetres) return significant(roundInt(units) / 100.0, 4) + " мм";
-  return significant(roundInt(units / 2.54), 4) + " мил";
+std::string length(double units, bool millimetres, int language) {
+  const bool russian = language == 0;
+  if (millimetres) return significant(roundInt(units) / 100.0, 4) + (russian ? " мм" : " mm");
+  return significant(roundInt(units / 2.54), 4) + (russian ? " мил" : " mil");
 }
 
 Point clampedIntoBoard(Point p, const BoardSettings& s) {
@@ -38,14 +39,14 @@ Point clampedIntoBoard(Point p, const BoardSettings& s) {
 
 }  // namespace
 
-std::array<std::string, 4> MeasureTool::values(Point s, Point p, bool millimetres) {
+std::array<std::string, 4> MeasureTool::values(Point s, Point p, bool millimetres, int language) {
   const double dx = double(p.x) - s.x;
   const double dy = double(p.y) - s.y;
   const double angle = dx == 0 && dy == 0
                            ? 0
                            : std::atan2(std::abs(dy), std::abs(dx)) * 180 / 3.14159265358979323846;
-  return {length(dx, millimetres), length(-dy, millimetres),
-          length(std::hypot(dx, dy), millimetres), significant(angle, 3) + " °"};
+  return {length(dx, millimetres, language), length(-dy, millimetres, language),
+          length(std::hypot(dx, dy), millimetres, language), significant(angle, 3) + " °"};
 }
 
 void MeasureTool::press(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
@@ -53,8 +54,8 @@ void MeasureTool::press(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
   InteractionState& s = ctx.state();
   s.start = s.current = clampedIntoBoard(ctx.gridPoint(e), ctx.doc().working());
   s.drawing = true;
-  out.preview.measure =
-      Preview::Measure{s.start, s.current, values(s.start, s.current, ctx.options().millimetres)};
+  out.preview.measure = Preview::Measure{
+      s.start, s.current, values(s.start, s.current, ctx.options().millimetres, ctx.options().language)};
 }
 
 void MeasureTool::move(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
@@ -64,8 +65,8 @@ void MeasureTool::move(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
     out.preview.crosshair = s.current;
     return;
   }
-  out.preview.measure =
-      Preview::Measure{s.start, s.current, values(s.start, s.current, ctx.options().millimetres)};
+  out.preview.measure = Preview::Measure{
+      s.start, s.current, values(s.start, s.current, ctx.options().millimetres, ctx.options().language)};
 }
 
 void MeasureTool::release(ToolContext& ctx, const ToolEvent&, Outcome&) {

@@ -19,7 +19,8 @@ class MeasureTool : public Tool {
 
   // The box's values for the line from s to p: dX, dY (y growing downward), distance and the
   // angle to the horizontal (0 to 90), each with its unit.
-  static std::array<std::string, 4> values(Point s, Point p, bool millimetres);
+  // Russian windows (language 0) write the units in their own words, the others "mm" and "mil".
+  static std::array<std::string, 4> values(Point s, Point p, bool millimetres, int language = 0);
 };
 
 }  // namespace trazello
