@@ -102,9 +102,9 @@ Document demoDocument() {
 
   b.text(300, -500, "Trazello demo", 250);
   b.text(2100, -3500, "U1", 150);
-  b.text(4300, -1000, "R1", 120);
-  b.text(4300, -1950, "R2", 120);
-  b.text(4200, -3750, "C1", 120);
+  b.text(4300, -1000, "R1", 150);
+  b.text(4300, -1950, "R2", 150);
+  b.text(4200, -3750, "C1", 150);
   b.text(7350, -1450, "J1", 150, 90);
 
   doc.storeWorkingSettings();

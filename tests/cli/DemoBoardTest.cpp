@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "checks/CopperShapes.h"
+#include "checks/DesignRuleCheck.h"
 #include "checks/NetTrace.h"
 #include "checks/PolygonOps.h"
 #include "files/AtomicFile.h"
@@ -63,6 +64,15 @@ TEST(DemoBoard, EveryTrackEndLandsOnCopperOfItsLayer) {
     }
   }
   EXPECT_GE(ends, 8u);
+}
+
+TEST(DemoBoard, PassesTheDesignRuleCheckWithItsDefaultRules) {
+  const Board demo = committedDemo();
+  const BoardSettings& s = demo.settings;
+  const DrcResult r = runDesignRuleCheck(demo.elements, s, DrcSettings{}, IRect{0, -s.height, s.width, 0});
+  EXPECT_FALSE(r.aborted);
+  for (const Finding& f : r.findings)
+    ADD_FAILURE() << findingText(f.text, 1) << " at " << f.marker.left << ", " << f.marker.top;
 }
 
 }  // namespace
