@@ -19,6 +19,7 @@
 #include "LayerPanel.h"
 #include "RulerWidget.h"
 #include "SizeBar.h"
+#include "TUnitSpinEdit.h"
 #include "UndoController.h"
 #include "WindowToolHost.h"
 #include "checks/Connections.h"
@@ -48,6 +49,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
     doc_.newDocument();
   }
 
+  TUnitSpinEdit::setDefaultUnitNames(tr3("UnitMm"), tr3("UnitMil"));
   area_ = new DrawingArea(doc_, schemes_, options_, this);
   area_->setScans(&scans_);
   setCentralWidget(buildViewport());

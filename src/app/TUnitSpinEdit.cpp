@@ -124,6 +124,25 @@ void TUnitSpinEdit::setWithUnit(bool on) {
   layoutParts();
 }
 
+namespace {
+QString& defaultMmName() {
+  static QString name = QString::fromUtf8("мм");
+  return name;
+}
+QString& defaultMilName() {
+  static QString name = QString::fromUtf8("мил");
+  return name;
+}
+}  // namespace
+
+void TUnitSpinEdit::setDefaultUnitNames(const QString& mm, const QString& mil) {
+  defaultMmName() = mm;
+  defaultMilName() = mil;
+}
+
+QString TUnitSpinEdit::defaultMm() { return defaultMmName(); }
+QString TUnitSpinEdit::defaultMil() { return defaultMilName(); }
+
 void TUnitSpinEdit::setUnitNames(const QString& mm, const QString& mil) {
   mmName_ = mm;
   milName_ = mil;

@@ -37,6 +37,10 @@ class TUnitSpinEdit : public QWidget {
   bool withUnit() const { return withUnit_; }  // MitEinheit
   void setWithUnit(bool on);
   void setUnitNames(const QString& mm, const QString& mil);
+  // The unit words every spin edit made afterwards starts with: the window's language.
+  static void setDefaultUnitNames(const QString& mm, const QString& mil);
+  static QString defaultMm();
+  static QString defaultMil();
 
   QColor editTextColor() const { return textColour_; }
   void setEditTextColor(const QColor& c);
@@ -82,7 +86,7 @@ class TUnitSpinEdit : public QWidget {
   int mmDecimals_ = 1;
   bool mil_ = false;
   bool withUnit_ = false;
-  QString mmName_ = QString::fromUtf8("мм"), milName_ = QString::fromUtf8("мил");
+  QString mmName_ = defaultMm(), milName_ = defaultMil();
   QColor textColour_{255, 255, 0};
   QColor backColour_{0, 0, 0};
   bool entered_ = false;

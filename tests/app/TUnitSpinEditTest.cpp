@@ -161,6 +161,8 @@ TEST(TUnitSpinEdit, BackupFiresOnceOnTheFirstChangeAfterEntering) {
 }
 
 TEST(TUnitSpinEdit, DisabledColoursAndUnitLayout) {
+  // Spin edits start with the unit words of the window's language, here Russian.
+  TUnitSpinEdit::setDefaultUnitNames(QString::fromUtf8("мм"), QString::fromUtf8("мил"));
   TUnitSpinEdit spin;
   spin.setEnabled(false);
   EXPECT_EQ(spin.field()->palette().color(QPalette::Base), QColor(128, 128, 128));
@@ -177,6 +179,11 @@ TEST(TUnitSpinEdit, DisabledColoursAndUnitLayout) {
   EXPECT_EQ(spin.field()->width(), plain - spin.unitLabel()->sizeHint().width() - 8);
   EXPECT_EQ(spin.knobRect().left(), spin.field()->geometry().right() + 1 + 3 + 4);
   EXPECT_EQ(spin.unitLabel()->x(), spin.knobRect().right() + 1 + 6);
+
+  TUnitSpinEdit::setDefaultUnitNames("mm", "mil");
+  TUnitSpinEdit english;
+  english.setMil(true);
+  EXPECT_EQ(english.unitLabel()->text(), "mil");
 }
 
 }  // namespace

@@ -1,15 +1,18 @@
-// Pictures of the editor at work, for looking at by eye (not a test): `window_screenshots DIR`
-// writes the window while a track is drawn, the text window and the measure box.
+// Pictures of the editor at work, for looking at by eye (not a test):
+// `window_screenshots DIR LAYOUT [LANGUAGE]` writes the window while a track is drawn, the
+// measure box, the text window, the Gerber window and the photo view.
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <fstream>
 
 #include "app/DrawingArea.h"
 #include "app/MainWindow.h"
+#include "app/PhotoViewWindow.h"
 
 using namespace trazello;
 
@@ -39,7 +42,8 @@ int main(int argc, char** argv) {
   AppPaths paths;
   paths.programFolder = dir.path().toStdString() + "/";
   paths.dataFolder = paths.programFolder;
-  std::ofstream(paths.languageFile()) << "[Sprache]\nSprache=1\n";
+  const int language = argc > 3 ? std::atoi(argv[3]) : 1;
+  std::ofstream(paths.languageFile()) << "[Sprache]\nSprache=" << language << "\n";
   MainWindow w(paths);
   w.resize(1200, 800);
   w.show();
@@ -72,5 +76,20 @@ int main(int argc, char** argv) {
     }
   });
   QTest::keyClick(w.drawingArea(), Qt::Key_T);
+
+  // The Gerber window, grabbed while it is open, then closed.
+  QTimer::singleShot(200, [&] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      dialog->grab().save(out + "/gerber-window.png");
+      dialog->close();
+    }
+  });
+  w.action("GerberFormat1")->trigger();
+
+  // The photo view from side 1, the window with its photo-view window.
+  w.chooseTool(ToolChoice{ToolCode::Zoom, true});
+  QTest::qWait(50);
+  w.grab().save(out + "/photo-view.png");
+  if (QWidget* photo = w.photoViewWindow()) photo->grab().save(out + "/photo-window.png");
   return 0;
 }
