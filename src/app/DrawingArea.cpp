@@ -224,12 +224,7 @@ void DrawingArea::paintEvent(QPaintEvent*) {
     cache_.fill(Qt::darkGray);
     QPainter p(&cache_);
     const BoardSettings& s = doc_.working();
-    ViewMapping mapping;
-    mapping.zoom = s.zoom;
-    mapping.scrollX = s.scrollX;
-    mapping.scrollY = s.scrollY;
-    mapping.boardWidth = s.width;
-    mapping.mirrored = options_.photoView && options_.photoSide == 2;
+    const ViewMapping mapping = currentMapping();
     Canvas canvas(p, mapping, size);
     RenderContext ctx{canvas, schemes_.active(), options_, layerState(s), &doc_.elements()};
     PaintView(ctx, ViewScene{s, doc_.elements(), scans_});
@@ -240,11 +235,7 @@ void DrawingArea::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, cache_);
   if (!preview_.empty() || overlay_) {
     const BoardSettings& s = doc_.working();
-    ViewMapping mapping;
-    mapping.zoom = s.zoom;
-    mapping.scrollX = s.scrollX;
-    mapping.scrollY = s.scrollY;
-    mapping.boardWidth = s.width;
+    const ViewMapping mapping = currentMapping();
     if (overlay_) overlay_(painter, mapping);
     PaintPreview(painter, mapping, size,
                  PreviewScene{doc_.elements(), clipboard_, schemes_.active(), options_, layerState(s)}, preview_);
@@ -306,13 +297,18 @@ void DrawingArea::openContextMenu(QPoint viewportPixel) {
 }
 
 QPointF DrawingArea::pixelAt(Point world) const {
+  return currentMapping().toPixels(world);
+}
+
+ViewMapping DrawingArea::currentMapping() const {
   const BoardSettings& s = doc_.working();
   ViewMapping mapping;
   mapping.zoom = s.zoom;
   mapping.scrollX = s.scrollX;
   mapping.scrollY = s.scrollY;
   mapping.boardWidth = s.width;
-  return mapping.toPixels(world);
+  mapping.mirrored = options_.photoView && options_.photoSide == 2;
+  return mapping;
 }
 
 void DrawingArea::mouseDoubleClickEvent(QMouseEvent* e) {

@@ -79,6 +79,8 @@ class DrawingArea : public QAbstractScrollArea {
   void openContextMenu(QPoint viewportPixel);
   // The viewport pixel of a world point.
   QPointF pixelAt(Point world) const;
+  // How the board lands on the viewport now.
+  ViewMapping currentMapping() const;
 
   // What the current tool draws over the board; kept until replaced. Changing it repaints the
   // overlay only, never the board.

@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "DialogButtons.h"
+
 namespace trazello {
 
 namespace {
@@ -55,20 +57,8 @@ DrillDialog::DrillDialog(const TLochDlg& initial, Language language, QWidget* pa
   auto* info = new QLabel(text("L_Info"), this);
   info->setObjectName("L_Info");
   layout->addWidget(info);
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(text("OKBtn"), QDialogButtonBox::AcceptRole);
-  ok->setObjectName("OKBtn");
-  ok->setDefault(true);
-  QPushButton* cancel = buttons->addButton(text("CancelBtn"), QDialogButtonBox::RejectRole);
-  cancel->setObjectName("CancelBtn");
-  QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
-  help->setObjectName("HelpBtn");
-  help->setText(QString::fromStdString(caption("HelpBtn", language_)));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(buttons, &QDialogButtonBox::helpRequested, this,
-          [this] { emit helpRequested(TLochDlg::kHelpContext); });
-  layout->addWidget(buttons);
+  layout->addWidget(okCancelHelpButtons(this, text("OKBtn"), text("CancelBtn"), language_,
+                                       [this] { emit helpRequested(TLochDlg::kHelpContext); }));
   push();
 }
 

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "DialogButtons.h"
 #include "TUnitSpinEdit.h"
 
 namespace trazello {
@@ -59,19 +60,8 @@ GerberDialog::GerberDialog(Language language, QWidget* parent)
   auto* info = new QLabel(text("L_Info"), this);
   info->setObjectName("L_Info");
   layout->addWidget(info);
-  auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(text("OKBtn"), QDialogButtonBox::AcceptRole);
-  ok_->setObjectName("OKBtn");
-  QPushButton* close = buttons->addButton(text("CancelBtn"), QDialogButtonBox::RejectRole);
-  close->setObjectName("CancelBtn");
-  QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
-  help->setObjectName("HelpBtn");
-  help->setText(QString::fromStdString(caption("HelpBtn", language_)));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(buttons, &QDialogButtonBox::helpRequested, this,
-          [this] { emit helpRequested(TGerberDlg::kHelpContext); });
-  layout->addWidget(buttons);
+  layout->addWidget(okCancelHelpButtons(this, text("OKBtn"), text("CancelBtn"), language_,
+                                       [this] { emit helpRequested(TGerberDlg::kHelpContext); }, &ok_));
   push();
 }
 

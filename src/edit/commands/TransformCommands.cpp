@@ -96,34 +96,32 @@ Point selectionPivot(const IRect& box) {
   return Point{float(box.left + (box.right - box.left) / 2), float(box.bottom - (box.bottom - box.top) / 2)};
 }
 
-Change rotateSelection(Document& doc, const UndoHistory& undo, double degrees) {
+// Turns or mirrors every selected element about the pivot of the selection, as one step.
+template <class Transform>
+Change transformSelection(Document& doc, const UndoHistory& undo, Transform transform) {
   ElementList& list = doc.elements();
   const std::vector<size_t> selected = selectedIndices(list);
   if (selected.empty()) return {};
   const Point pivot = selectionPivot(selectionBox(list));
   Change change = touched(list, selected);
   StepRecorder step(doc, undo);
-  for (size_t i : selected) rotateElement(step.edit(i), pivot, degrees);
+  for (size_t i : selected) transform(step.edit(i), pivot);
   change.elements = true;
   return touched(list, selected, change);
 }
 
+Change rotateSelection(Document& doc, const UndoHistory& undo, double degrees) {
+  return transformSelection(doc, undo, [degrees](TObjekt& e, Point pivot) { rotateElement(e, pivot, degrees); });
+}
+
 Change mirrorSelection(Document& doc, const UndoHistory& undo, bool horizontally) {
-  ElementList& list = doc.elements();
-  const std::vector<size_t> selected = selectedIndices(list);
-  if (selected.empty()) return {};
-  const Point pivot = selectionPivot(selectionBox(list));
-  Change change = touched(list, selected);
-  StepRecorder step(doc, undo);
-  for (size_t i : selected) {
+  return transformSelection(doc, undo, [horizontally](TObjekt& e, Point pivot) {
     if (horizontally) {
-      mirrorHorizontally(step.edit(i), pivot.x);
+      mirrorHorizontally(e, pivot.x);
     } else {
-      mirrorVertically(step.edit(i), pivot.y);
+      mirrorVertically(e, pivot.y);
     }
-  }
-  change.elements = true;
-  return touched(list, selected, change);
+  });
 }
 
 Change buildGroup(Document& doc, const UndoHistory& undo) {
