@@ -31,16 +31,26 @@ void run(benchmark::State& state, const NeighbourSearchFactory& search) {
   const Board b = board(static_cast<size_t>(state.range(0)));
   size_t findings = 0;
   for (auto _ : state) {
-    findings = runDesignRuleCheck(b.list, b.settings, DrcSettings{}, b.window, {}, search).findings.size();
+    findings =
+        runDesignRuleCheck(b.list, b.settings, DrcSettings{}, b.window, {}, search).findings.size();
     benchmark::DoNotOptimize(findings);
   }
   state.counters["findings"] = double(findings);
 }
 
-void BM_DrcIndexed(benchmark::State& state) { run(state, {}); }
-void BM_DrcPairLoops(benchmark::State& state) { run(state, pairLoops()); }
+void BM_DrcIndexed(benchmark::State& state) {
+  run(state, {});
+}
+void BM_DrcPairLoops(benchmark::State& state) {
+  run(state, pairLoops());
+}
 
-BENCHMARK(BM_DrcIndexed)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_DrcIndexed)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK(BM_DrcPairLoops)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

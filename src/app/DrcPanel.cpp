@@ -29,7 +29,9 @@ struct Caption3 {
   const char* text[3];
 };
 
-QString tr3(const Caption3& c, int language) { return QString::fromUtf8(c.text[std::clamp(language, 0, 2)]); }
+QString tr3(const Caption3& c, int language) {
+  return QString::fromUtf8(c.text[std::clamp(language, 0, 2)]);
+}
 
 // The rules in the order of their settings keys; the first seven have a length.
 struct RuleDef {
@@ -43,19 +45,65 @@ struct RuleDef {
 
 const RuleDef kRules[] = {
     {"CB_KupferAbstand", "Kupfer", "SE_Kupfer", "WKupfer", 15, {{"Медь:", "Copper:", "Cuivre :"}}},
-    {"CB_BohrAbstand", "Bohrungen", "SE_Bohrungen", "WBohrungen", 50, {{"Отверстия:", "Drillings:", "Perçages :"}}},
-    {"CB_BohrMin", "BohrMin", "SE_BohrMin", "WBohrMin", 30, {{"Отверстие мин.:", "Drilling min:", "Perçage min :"}}},
-    {"CB_BohrMax", "BohrMax", "SE_BohrMax", "WBohrMax", 800, {{"Отверстие макс.:", "Drilling max:", "Perçage max :"}}},
-    {"CB_TrackMin", "TrackMin", "SE_TrackMin", "WTrackMin", 20, {{"Дорожка мин.:", "Track min:", "Piste min :"}}},
-    {"CB_RingMin", "RingMin", "SE_RingMin", "WRingMin", 20, {{"Поясок мин.:", "Annular ring min:", "Couronne min :"}}},
-    {"CB_BestMin", "BestMin", "SE_BestMin", "WBestMin", 15, {{"Шелкография мин.:", "Silkscreen min:", "Sérigraphie min :"}}},
-    {"CB_SilkOnPad", "SilkOnPad", nullptr, nullptr, 0,
+    {"CB_BohrAbstand",
+     "Bohrungen",
+     "SE_Bohrungen",
+     "WBohrungen",
+     50,
+     {{"Отверстия:", "Drillings:", "Perçages :"}}},
+    {"CB_BohrMin",
+     "BohrMin",
+     "SE_BohrMin",
+     "WBohrMin",
+     30,
+     {{"Отверстие мин.:", "Drilling min:", "Perçage min :"}}},
+    {"CB_BohrMax",
+     "BohrMax",
+     "SE_BohrMax",
+     "WBohrMax",
+     800,
+     {{"Отверстие макс.:", "Drilling max:", "Perçage max :"}}},
+    {"CB_TrackMin",
+     "TrackMin",
+     "SE_TrackMin",
+     "WTrackMin",
+     20,
+     {{"Дорожка мин.:", "Track min:", "Piste min :"}}},
+    {"CB_RingMin",
+     "RingMin",
+     "SE_RingMin",
+     "WRingMin",
+     20,
+     {{"Поясок мин.:", "Annular ring min:", "Couronne min :"}}},
+    {"CB_BestMin",
+     "BestMin",
+     "SE_BestMin",
+     "WBestMin",
+     15,
+     {{"Шелкография мин.:", "Silkscreen min:", "Sérigraphie min :"}}},
+    {"CB_SilkOnPad",
+     "SilkOnPad",
+     nullptr,
+     nullptr,
+     0,
      {{"Шелкография на КП", "Silkscreen over pads", "Sérigraphie sur pastilles"}}},
-    {"CB_HoleOnSMD", "HoleOnSMD", nullptr, nullptr, 0,
+    {"CB_HoleOnSMD",
+     "HoleOnSMD",
+     nullptr,
+     nullptr,
+     0,
      {{"Отверстия в SMD-КП", "Drilling on SMD pads", "Perçages sur pastilles CMS"}}},
-    {"CB_PadOhneLS", "PadOhneLS", nullptr, nullptr, 0,
+    {"CB_PadOhneLS",
+     "PadOhneLS",
+     nullptr,
+     nullptr,
+     0,
      {{"КП без паяльной маски", "Pads without soldermask", "Pastilles sans vernis"}}},
-    {"CB_LSFremd", "LSFremd", nullptr, nullptr, 0,
+    {"CB_LSFremd",
+     "LSFremd",
+     nullptr,
+     nullptr,
+     0,
      {{"Маска вне КП", "Soldermask out of pads", "Vernis hors pastilles"}}},
 };
 
@@ -74,8 +122,10 @@ constexpr int kLayerRole = Qt::UserRole + 1;
 // A list entry: the text at x = 16 and a square of the finding's layer colour at the left edge.
 class FindingDelegate : public QStyledItemDelegate {
  public:
-  FindingDelegate(const SchemeStore& schemes, QObject* parent) : QStyledItemDelegate(parent), schemes_(schemes) {}
-  void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+  FindingDelegate(const SchemeStore& schemes, QObject* parent)
+      : QStyledItemDelegate(parent), schemes_(schemes) {}
+  void paint(QPainter* p, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
     const bool selected = option.state & QStyle::State_Selected;
     p->fillRect(option.rect, selected ? option.palette.highlight() : option.palette.base());
     const QRect square(option.rect.left(), option.rect.top(), 13, 13);
@@ -87,7 +137,8 @@ class FindingDelegate : public QStyledItemDelegate {
     p->setBrush(toQColorOf(fill));
     p->drawRect(square.adjusted(2, 2, -2, -2));
     p->setPen(selected ? option.palette.highlightedText().color() : option.palette.text().color());
-    p->drawText(option.rect.adjusted(16, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, index.data().toString());
+    p->drawText(option.rect.adjusted(16, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                index.data().toString());
   }
 
  private:
@@ -96,14 +147,19 @@ class FindingDelegate : public QStyledItemDelegate {
 };
 
 IRect rectOf(Point a, Point b) {
-  return normalized(IRect{int32_t(std::lround(a.x)), int32_t(std::lround(a.y)), int32_t(std::lround(b.x)),
-                          int32_t(std::lround(b.y))});
+  return normalized(IRect{int32_t(std::lround(a.x)), int32_t(std::lround(a.y)),
+                          int32_t(std::lround(b.x)), int32_t(std::lround(b.y))});
 }
 
 }  // namespace
 
-DrcPanel::DrcPanel(Document& doc, DrawingArea& area, const SchemeStore& schemes, int language, QWidget* parent)
-    : QDockWidget(tr3(kTitle, language), parent), doc_(doc), area_(area), schemes_(schemes), language_(language) {
+DrcPanel::DrcPanel(Document& doc, DrawingArea& area, const SchemeStore& schemes, int language,
+                   QWidget* parent)
+    : QDockWidget(tr3(kTitle, language), parent),
+      doc_(doc),
+      area_(area),
+      schemes_(schemes),
+      language_(language) {
   setObjectName("TDRC_Dlg");
   auto* body = new QWidget(this);
   auto* layout = new QVBoxLayout(body);
@@ -136,14 +192,16 @@ DrcPanel::DrcPanel(Document& doc, DrawingArea& area, const SchemeStore& schemes,
   connect(window_, &QPushButton::clicked, this, &DrcPanel::checkWindow);
   connect(selectAll_, &QPushButton::clicked, list_, &QListWidget::selectAll);
   connect(list_, &QListWidget::itemSelectionChanged, this, [this] { area_.viewport()->update(); });
-  connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { zoomTo(list_->row(item)); });
+  connect(list_, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { zoomTo(list_->row(item)); });
 }
 
 QWidget* DrcPanel::buildRules(int language) {
   auto* rules = new QWidget(this);
   auto* v = new QVBoxLayout(rules);
   v->setContentsMargins(0, 0, 0, 0);
-  QGroupBox* groups[3] = {new QGroupBox(tr3(kDistance, language), rules), new QGroupBox(tr3(kMinMax, language), rules),
+  QGroupBox* groups[3] = {new QGroupBox(tr3(kDistance, language), rules),
+                          new QGroupBox(tr3(kMinMax, language), rules),
                           new QGroupBox(tr3(kMisc, language), rules)};
   QGridLayout* grids[3];
   for (int g = 0; g < 3; ++g) {
@@ -176,7 +234,9 @@ void DrcPanel::readSettings(const IniFile& ini) {
   for (size_t i = 0; i < std::size(kRules); ++i) {
     const RuleDef& r = kRules[i];
     checks_[i]->setChecked(ini.readBool("DRC", r.key, true));
-    if (r.lengthKey) lengths_[i]->setValue(std::clamp(ini.readInt("DRC", r.lengthKey, r.defaultLength), 0, 9999) / 100.0);
+    if (r.lengthKey)
+      lengths_[i]->setValue(std::clamp(ini.readInt("DRC", r.lengthKey, r.defaultLength), 0, 9999) /
+                            100.0);
   }
 }
 
@@ -256,7 +316,8 @@ void DrcPanel::run(const IRect& window) {
     if (++polls % 64 == 0) QApplication::processEvents();
     return abort_;
   };
-  DrcResult result = runDesignRuleCheck(doc_.elements(), doc_.working(), rules(), window, callbacks);
+  DrcResult result =
+      runDesignRuleCheck(doc_.elements(), doc_.working(), rules(), window, callbacks);
   qApp->removeEventFilter(this);
   QApplication::restoreOverrideCursor();
   findings_ = std::move(result.findings);
@@ -275,12 +336,14 @@ void DrcPanel::run(const IRect& window) {
 }
 
 bool DrcPanel::eventFilter(QObject* watched, QEvent* e) {
-  if (running_ && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+  if (running_ && e->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
     abort_ = true;
     return true;
   }
   // Nothing else may start while the check runs inside its own event.
-  if (running_ && (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress)) return true;
+  if (running_ && (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress))
+    return true;
   return QDockWidget::eventFilter(watched, e);
 }
 
@@ -302,9 +365,10 @@ void DrcPanel::paintMarkers(QPainter& painter, const ViewMapping& mapping) const
     if (!list_->item(row)->isSelected()) continue;
     const Finding& f = findings_[size_t(row)];
     if (f.outline.empty()) {
-      painter.drawRect(QRectF(mapping.toPixels(Point{float(f.marker.left), float(f.marker.top)}),
-                              mapping.toPixels(Point{float(f.marker.right), float(f.marker.bottom)}))
-                           .normalized());
+      painter.drawRect(
+          QRectF(mapping.toPixels(Point{float(f.marker.left), float(f.marker.top)}),
+                 mapping.toPixels(Point{float(f.marker.right), float(f.marker.bottom)}))
+              .normalized());
       continue;
     }
     for (const std::vector<Point>& ring : f.outline) {
@@ -326,7 +390,8 @@ void DrcPanel::zoomTo(int row) {
   const int32_t h = m.bottom - m.top;
   const BoardSettings& s = doc_.working();
   IRect r{m.left - 2 * w, m.top - 2 * h, m.right + 2 * w, m.bottom + 2 * h};
-  r = IRect{std::max(r.left, 0), std::max(r.top, -s.height), std::min(r.right, s.width), std::min(r.bottom, 0)};
+  r = IRect{std::max(r.left, 0), std::max(r.top, -s.height), std::min(r.right, s.width),
+            std::min(r.bottom, 0)};
   if (r.right - r.left < 50 || r.bottom - r.top < 50) return;
   area_.zoomToBox(r);
   area_.invalidate();

@@ -29,7 +29,8 @@ class DrcPanel : public QDockWidget {
   Q_OBJECT
 
  public:
-  DrcPanel(Document& doc, DrawingArea& area, const SchemeStore& schemes, int language, QWidget* parent = nullptr);
+  DrcPanel(Document& doc, DrawingArea& area, const SchemeStore& schemes, int language,
+           QWidget* parent = nullptr);
 
   // Rules from and to the settings file's section DRC (lengths as hundredths of a millimetre).
   void readSettings(const IniFile& ini);

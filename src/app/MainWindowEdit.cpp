@@ -20,23 +20,37 @@ constexpr const char* kLayerCaptions[] = {"", "C1", "S1", "C2", "S2", "I1", "I2"
 void MainWindow::connectEditCommands() {
   auto available = [this] { return commandAvailability(doc_); };
   auto selected = [available] { return available().anySelected; };
-  auto run = [this](auto command) {
-    return [this, command] { applyCommand(command()); };
-  };
+  auto run = [this](auto command) { return [this, command] { applyCommand(command()); }; };
   bind("Allesmarkieren1", run([this] { return selectAll(doc_); }),
        [available] { return available().hasElements; });
-  bind("Kopieren1", [this] { copySelection(doc_); refreshCommands(); }, selected);
+  bind(
+      "Kopieren1",
+      [this] {
+        copySelection(doc_);
+        refreshCommands();
+      },
+      selected);
   bind("Ausschneiden1", run([this] { return cutSelection(doc_, undo_); }), selected);
-  bind("Einfgen1", [this] { chooseTool(ToolChoice{ToolCode::PastePlacement, false}); },
-       [available] { return available().canPaste; });
-  bind("Duplizieren1", [this] {
-    if (copySelection(doc_) > 0) chooseTool(ToolChoice{ToolCode::PastePlacement, false});
-  }, selected);
+  bind(
+      "Einfgen1",
+      [this] {
+        chooseTool(ToolChoice{ToolCode::PastePlacement, false});
+      },
+      [available] { return available().canPaste; });
+  bind(
+      "Duplizieren1",
+      [this] {
+        if (copySelection(doc_) > 0) chooseTool(ToolChoice{ToolCode::PastePlacement, false});
+      },
+      selected);
   bind("Lschen1", run([this] { return deleteSelection(doc_, undo_); }), selected);
-  bind("Rotieren1", run([this] { return rotateSelection(doc_, undo_, settings_.rotationStep / 10.0); }), selected);
+  bind("Rotieren1",
+       run([this] { return rotateSelection(doc_, undo_, settings_.rotationStep / 10.0); }),
+       selected);
   bind("Horizontalspiegeln2", run([this] { return mirrorSelection(doc_, undo_, true); }), selected);
   bind("Vertikalspiegeln2", run([this] { return mirrorSelection(doc_, undo_, false); }), selected);
-  bind("Gruppieren1", run([this] { return buildGroup(doc_, undo_); }), [available] { return available().canGroup; });
+  bind("Gruppieren1", run([this] { return buildGroup(doc_, undo_); }),
+       [available] { return available().canGroup; });
   bind("Gruppierungaufheben1", run([this] { return splitGroup(doc_, undo_); }),
        [available] { return available().canSplitGroup; });
   bind("Layerwechseln1", run([this] { return changeBoardSide(doc_, undo_); }), selected);
@@ -55,7 +69,8 @@ void MainWindow::connectEditCommands() {
     QAction* a = layers->addAction(kLayerCaptions[l]);
     a->setObjectName(QString("SetzeaufLayer1.") + kLayerCaptions[l]);
     actions_[a->objectName()] = a;
-    connect(a, &QAction::triggered, this, [this, l] { applyCommand(setSelectionLayer(doc_, undo_, l)); });
+    connect(a, &QAction::triggered, this,
+            [this, l] { applyCommand(setSelectionLayer(doc_, undo_, l)); });
   }
   // The inner layers only while the board uses them.
   connect(layers, &QMenu::aboutToShow, this, [this] {

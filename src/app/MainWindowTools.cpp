@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <cmath>
 
-#include "MainWindow.h"
 #include "DrcPanel.h"
+#include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "PhotoViewWindow.h"
 #include "SizeBar.h"
@@ -29,7 +29,8 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildTools() {
-  toolHost_ = std::make_unique<WindowToolHost>(doc_, undo_, *sizeBar_, *area_, settings_, int(lang_), this);
+  toolHost_ =
+      std::make_unique<WindowToolHost>(doc_, undo_, *sizeBar_, *area_, settings_, int(lang_), this);
   tools_ = std::make_unique<ToolDispatcher>(*toolHost_);
   undoController_->setPolylineInProgress([this] { return tools_->polylineInProgress(); });
   toolBar_ = new ToolBar(settings_.hotkeys, int(lang_), this);
@@ -37,7 +38,8 @@ void MainWindow::buildTools() {
   toolBar_->setTooltipsShown(settings_.hints);
   addToolBar(Qt::LeftToolBarArea, toolBar_);
   connect(toolBar_, &ToolBar::toolChosen, this, &MainWindow::chooseTool);
-  connect(toolBar_, &ToolBar::keepOutToggled, this, [this](bool down) { toolHost_->setKeepOut(down); });
+  connect(toolBar_, &ToolBar::keepOutToggled, this,
+          [this](bool down) { toolHost_->setKeepOut(down); });
   area_->setClipboard(&doc_.clipboard());
   connect(area_, &DrawingArea::toolEvent, this, &MainWindow::handleToolEvent);
 
@@ -54,15 +56,20 @@ void MainWindow::buildTools() {
     QAction* a = nodeMenu_->addAction(tr3(name));
     a->setObjectName(name);
     actions_[name] = a;
-    connect(a, &QAction::triggered, this,
-            [this, c = command] { applyOutcome(tools_->nodeCommand(c, nodeElement_, nodeIndex_)); });
+    connect(a, &QAction::triggered, this, [this, c = command] {
+      applyOutcome(tools_->nodeCommand(c, nodeElement_, nodeIndex_));
+    });
   }
   applyOutcome(tools_->selectTool(ToolChoice{}));
 }
 
-ToolChoice MainWindow::currentTool() const { return tools_ ? tools_->current() : ToolChoice{}; }
+ToolChoice MainWindow::currentTool() const {
+  return tools_ ? tools_->current() : ToolChoice{};
+}
 
-void MainWindow::chooseTool(ToolChoice tool) { applyOutcome(tools_->selectTool(tool)); }
+void MainWindow::chooseTool(ToolChoice tool) {
+  applyOutcome(tools_->selectTool(tool));
+}
 
 void MainWindow::handleToolEvent(const ToolEvent& e) {
   applyOutcome(tools_->handle(e));
@@ -75,21 +82,36 @@ void MainWindow::handleToolEvent(const ToolEvent& e) {
 bool MainWindow::toolKey(QKeyEvent* e, bool pressed) {
   ToolKey key = ToolKey::None;
   switch (e->key()) {
-    case Qt::Key_Space: key = ToolKey::Space; break;
-    case Qt::Key_Delete: key = ToolKey::Delete; break;
-    case Qt::Key_Left: key = ToolKey::Left; break;
-    case Qt::Key_Up: key = ToolKey::Up; break;
-    case Qt::Key_Right: key = ToolKey::Right; break;
-    case Qt::Key_Down: key = ToolKey::Down; break;
-    default: return false;
+    case Qt::Key_Space:
+      key = ToolKey::Space;
+      break;
+    case Qt::Key_Delete:
+      key = ToolKey::Delete;
+      break;
+    case Qt::Key_Left:
+      key = ToolKey::Left;
+      break;
+    case Qt::Key_Up:
+      key = ToolKey::Up;
+      break;
+    case Qt::Key_Right:
+      key = ToolKey::Right;
+      break;
+    case Qt::Key_Down:
+      key = ToolKey::Down;
+      break;
+    default:
+      return false;
   }
   if (e->isAutoRepeat() && key == ToolKey::Space) return true;  // Space is held, not repeated
   Point at{};
   if (auto p = area_->pointerPosition()) at = area_->worldAt(*p);
-  const Modifiers mods{bool(e->modifiers() & Qt::ShiftModifier), bool(e->modifiers() & Qt::ControlModifier),
+  const Modifiers mods{bool(e->modifiers() & Qt::ShiftModifier),
+                       bool(e->modifiers() & Qt::ControlModifier),
                        bool(e->modifiers() & Qt::AltModifier)};
   const uint8_t held = uint8_t(QApplication::mouseButtons() & Qt::LeftButton ? 1 : 0);
-  ToolEvent t = pressed ? ToolEvent::keyPress(key, at, mods, held) : ToolEvent::keyRelease(key, at, mods);
+  ToolEvent t =
+      pressed ? ToolEvent::keyPress(key, at, mods, held) : ToolEvent::keyRelease(key, at, mods);
   t.autoRepeat = e->isAutoRepeat();
   Outcome o = tools_->handle(t);
   const bool handled = o.handled;
@@ -152,12 +174,18 @@ void MainWindow::applyOutcome(Outcome o) {
   if (c.message) showMessage(this, *c.message, lang_);
 
   switch (o.zoom) {
-    case Outcome::Zoom::None: break;
-    case Outcome::Zoom::In: area_->zoomBy(kToolZoomStep, o.at); break;
-    case Outcome::Zoom::Out: area_->zoomBy(1 / kToolZoomStep); break;
+    case Outcome::Zoom::None:
+      break;
+    case Outcome::Zoom::In:
+      area_->zoomBy(kToolZoomStep, o.at);
+      break;
+    case Outcome::Zoom::Out:
+      area_->zoomBy(1 / kToolZoomStep);
+      break;
     case Outcome::Zoom::Frame:
-      area_->zoomToBox(IRect{int32_t(std::min(o.at.x, o.frameTo.x)), int32_t(std::max(o.at.y, o.frameTo.y)),
-                             int32_t(std::max(o.at.x, o.frameTo.x)), int32_t(std::min(o.at.y, o.frameTo.y))});
+      area_->zoomToBox(
+          IRect{int32_t(std::min(o.at.x, o.frameTo.x)), int32_t(std::max(o.at.y, o.frameTo.y)),
+                int32_t(std::max(o.at.x, o.frameTo.x)), int32_t(std::min(o.at.y, o.frameTo.y))});
       break;
   }
   const QPoint menuAt = area_->pixelAt(o.at).toPoint();

@@ -58,8 +58,12 @@ QString caption(const char* name, int language) {
   return QString::fromUtf8(name);
 }
 
-QString shown(const std::string& cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
-std::string stored(const QString& s) { return utf8ToCp1252(s.toStdString()); }
+QString shown(const std::string& cp1252) {
+  return QString::fromStdString(cp1252ToUtf8(cp1252));
+}
+std::string stored(const QString& s) {
+  return utf8ToCp1252(s.toStdString());
+}
 
 QRadioButton* radio(const char* name, int language, QWidget* parent) {
   auto* r = new QRadioButton(caption(name, language), parent);
@@ -91,7 +95,7 @@ TextDialog::TextDialog(int language, QWidget* parent) : QDialog(parent) {
   connect(height_, &TUnitSpinEdit::editExit, this, &TextDialog::limitHeight);
   grid->addWidget(heightBox, 0, 0);
 
-  auto group = [&](const char* title, QRadioButton* (&buttons)[3], const char* names[3]) {
+  auto group = [&](const char* title, QRadioButton*(&buttons)[3], const char* names[3]) {
     auto* box = new QGroupBox(caption(title, language), this);
     auto* v = new QVBoxLayout(box);
     for (int i = 0; i < 3; ++i) v->addWidget(buttons[i] = radio(names[i], language, box));
@@ -101,7 +105,8 @@ TextDialog::TextDialog(int language, QWidget* parent) : QDialog(parent) {
   const char* styleNames[3] = {"RB_Stil_Eng", "RB_Stil_Normal", "RB_Stil_Weit"};
   grid->addWidget(group("Width", thickness_, thicknessNames), 0, 1);
   grid->addWidget(group("Style", style_, styleNames), 0, 2);
-  for (QRadioButton* r : thickness_) connect(r, &QRadioButton::toggled, this, &TextDialog::limitHeight);
+  for (QRadioButton* r : thickness_)
+    connect(r, &QRadioButton::toggled, this, &TextDialog::limitHeight);
 
   auto* mirrorBox = new QGroupBox(caption("Mirror", language), this);
   auto* mv = new QVBoxLayout(mirrorBox);
@@ -147,7 +152,8 @@ TextDialog::TextDialog(int language, QWidget* parent) : QDialog(parent) {
       QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { emit helpRequested(kTextHelpContext); });
+  connect(buttons, &QDialogButtonBox::helpRequested, this,
+          [this] { emit helpRequested(kTextHelpContext); });
   layout->addWidget(buttons);
 }
 

@@ -6,7 +6,9 @@
 
 // The pictures are compiled into this static library; a static library's resources must be
 // registered by name, outside any namespace.
-static void registerToolPictures() { Q_INIT_RESOURCE(tools); }
+static void registerToolPictures() {
+  Q_INIT_RESOURCE(tools);
+}
 
 namespace trazello {
 
@@ -37,7 +39,9 @@ constexpr ToolButtonDef kButtons[] = {
     {"SB_AutoRoute", {ToolCode::Autoroute, false}, "tool-autoroute", false},
 };
 
-QIcon iconNamed(const char* name) { return QIcon(QString(":/tools/%1.svg").arg(name)); }
+QIcon iconNamed(const char* name) {
+  return QIcon(QString(":/tools/%1.svg").arg(name));
+}
 
 // The long part of a hint (after "|"), its first line.
 QString tooltipOf(std::string_view hint) {
@@ -49,9 +53,12 @@ QString tooltipOf(std::string_view hint) {
 
 const char* keepOutTip(int language) {
   switch (language) {
-    case kRussian: return "Запретная зона: новые зоны вырезаются из полигона земли";
-    case kFrench: return "Zone interdite : les nouvelles zones sont découpées du plan de masse";
-    default: return "Keep-out: new zones are cut out of the ground plane";
+    case kRussian:
+      return "Запретная зона: новые зоны вырезаются из полигона земли";
+    case kFrench:
+      return "Zone interdite : les nouvelles zones sont découpées du plan de masse";
+    default:
+      return "Keep-out: new zones are cut out of the ground plane";
   }
 }
 
@@ -134,13 +141,28 @@ QCursor toolCursor(PointerShape shape) {
   const char* name = nullptr;
   QPoint hot(8, 8);
   switch (shape) {
-    case PointerShape::Arrow: return QCursor(Qt::ArrowCursor);
-    case PointerShape::Lupe: name = "cursor-lupe"; hot = QPoint(12, 12); break;
-    case PointerShape::Ring: name = "cursor-ring"; break;
-    case PointerShape::Test: name = "cursor-test"; hot = QPoint(2, 2); break;
-    case PointerShape::Connect: name = "cursor-connect"; break;
-    case PointerShape::Autoroute: name = "cursor-autoroute"; break;
-    case PointerShape::Changer: name = "cursor-changer"; break;
+    case PointerShape::Arrow:
+      return QCursor(Qt::ArrowCursor);
+    case PointerShape::Lupe:
+      name = "cursor-lupe";
+      hot = QPoint(12, 12);
+      break;
+    case PointerShape::Ring:
+      name = "cursor-ring";
+      break;
+    case PointerShape::Test:
+      name = "cursor-test";
+      hot = QPoint(2, 2);
+      break;
+    case PointerShape::Connect:
+      name = "cursor-connect";
+      break;
+    case PointerShape::Autoroute:
+      name = "cursor-autoroute";
+      break;
+    case PointerShape::Changer:
+      name = "cursor-changer";
+      break;
   }
   const QPixmap picture = iconNamed(name).pixmap(QSize(32, 32));
   if (picture.isNull()) return QCursor(Qt::CrossCursor);  // the picture plugin is missing

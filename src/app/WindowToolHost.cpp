@@ -14,16 +14,26 @@
 
 namespace trazello {
 
-WindowToolHost::WindowToolHost(Document& doc, UndoHistory& undo, SizeBar& sizes, const DrawingArea& area,
-                               const AppSettings& settings, int language, QWidget* dialogParent)
-    : doc_(doc), undo_(undo), sizes_(sizes), area_(area), settings_(settings), language_(language),
+WindowToolHost::WindowToolHost(Document& doc, UndoHistory& undo, SizeBar& sizes,
+                               const DrawingArea& area, const AppSettings& settings, int language,
+                               QWidget* dialogParent)
+    : doc_(doc),
+      undo_(undo),
+      sizes_(sizes),
+      area_(area),
+      settings_(settings),
+      language_(language),
       parent_(dialogParent) {}
 
 WindowToolHost::~WindowToolHost() = default;
 
-SizeFields& WindowToolHost::sizeFields() { return sizes_.sizes(); }
+SizeFields& WindowToolHost::sizeFields() {
+  return sizes_.sizes();
+}
 
-double WindowToolHost::zoom() const { return area_.zoom(); }
+double WindowToolHost::zoom() const {
+  return area_.zoom();
+}
 
 ToolOptions WindowToolHost::options() const {
   ToolOptions o;

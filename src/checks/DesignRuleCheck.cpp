@@ -20,10 +20,18 @@ namespace {
 
 constexpr int32_t kMarkerMinimum = 50;
 
-bool isThtPad(const TObjekt& e) { return e.is(ElementKind::Pad); }
-bool isPureHole(const TObjekt& e) { return isThtPad(e) && e.SizeA <= e.SizeB; }
-bool onCopper(const TObjekt& e) { return isCopperLayer(e.Layer); }
-int32_t rounded(double v) { return roundInt(static_cast<Real>(v)); }
+bool isThtPad(const TObjekt& e) {
+  return e.is(ElementKind::Pad);
+}
+bool isPureHole(const TObjekt& e) {
+  return isThtPad(e) && e.SizeA <= e.SizeB;
+}
+bool onCopper(const TObjekt& e) {
+  return isCopperLayer(e.Layer);
+}
+int32_t rounded(double v) {
+  return roundInt(static_cast<Real>(v));
+}
 
 // Widens a rectangle narrower (lower) than `minimum` on both sides to reach it.
 IRect withMinimum(IRect r, int32_t minimum) {
@@ -82,16 +90,22 @@ class IndexSearch : public NeighbourSearch {
 
 class Checker {
  public:
-  Checker(const ElementList& list, const BoardSettings& board, const DrcSettings& rules, const IRect& window,
-          const DrcCallbacks& callbacks, const NeighbourSearchFactory& search)
-      : list_(list), board_(board), rules_(rules), window_(window), callbacks_(callbacks),
+  Checker(const ElementList& list, const BoardSettings& board, const DrcSettings& rules,
+          const IRect& window, const DrcCallbacks& callbacks, const NeighbourSearchFactory& search)
+      : list_(list),
+        board_(board),
+        rules_(rules),
+        window_(window),
+        callbacks_(callbacks),
         state_(layerState(board)) {
     boxes_.reserve(list.size());
     for (const TObjekt& e : list) {
       boxes_.push_back(boundingBox(e));
       extent_ = unite(extent_, boxes_.back());
     }
-    newSearch_ = search ? search : [](const IRect& extent, size_t count) -> std::unique_ptr<NeighbourSearch> {
+    newSearch_ = search
+                     ? search
+                     : [](const IRect& extent, size_t count) -> std::unique_ptr<NeighbourSearch> {
       return std::make_unique<IndexSearch>(SpatialIndex::cellFor(extent, count));
     };
   }
@@ -131,7 +145,8 @@ class Checker {
   template <class Keep>
   static std::vector<size_t> near(const NeighbourSearch& index, const IRect& box, Keep keep) {
     std::vector<size_t> out = index.overlapping(box);
-    out.erase(std::remove_if(out.begin(), out.end(), [&](size_t j) { return !keep(j); }), out.end());
+    out.erase(std::remove_if(out.begin(), out.end(), [&](size_t j) { return !keep(j); }),
+              out.end());
     return out;
   }
 
@@ -200,8 +215,8 @@ void Checker::drillSizes() {
     const Point c{e.X, e.Y};
     if (rules_.drillMin && diameter < rules_.drillMinimum) {
       const double grow = e.SizeB < 50 ? (50 - double(e.SizeB)) / 2 : 0;
-      add(widened(squareAround(c, e.SizeB), int32_t(grow)), FindingKind::DrillTooSmall, FindingText::DrillTooSmall,
-          e.Layer);
+      add(widened(squareAround(c, e.SizeB), int32_t(grow)), FindingKind::DrillTooSmall,
+          FindingText::DrillTooSmall, e.Layer);
     }
     if (rules_.drillMax && diameter > rules_.drillMaximum)
       add(squareAround(c, e.SizeB), FindingKind::DrillTooBig, FindingText::DrillTooBig, e.Layer);
@@ -228,7 +243,8 @@ void Checker::lineWidths(bool copper) {
       continue;
     }
     if (width >= (copper ? rules_.trackMinimum : rules_.silkMinimum)) continue;
-    add(withMinimum(boxes_[i], kMarkerMinimum), copper ? FindingKind::TrackTooThin : FindingKind::SilkTooThin,
+    add(withMinimum(boxes_[i], kMarkerMinimum),
+        copper ? FindingKind::TrackTooThin : FindingKind::SilkTooThin,
         copper ? FindingText::TrackTooThin : FindingText::SilkTooThin, e.Layer,
         e.is(ElementKind::Track) ? trackOutline(e) : std::vector<std::vector<Point>>{});
   }
@@ -270,7 +286,9 @@ void Checker::copperDistance() {
     const IRect ri = widened(boxes_[i], a);
     if (!meets(ri)) continue;
     const TObjekt& ei = list_[i];
-    auto partner = [&](size_t j) { return j > i && shareLayer(ei, list_[j]) && overlaps(ri, widened(boxes_[j], a)); };
+    auto partner = [&](size_t j) {
+      return j > i && shareLayer(ei, list_[j]) && overlaps(ri, widened(boxes_[j], a));
+    };
     for (size_t j : near(*index, ri, partner)) {
       if (!nets) nets.emplace(list_, board_);
       if (nets->netOf()[i] == nets->netOf()[j]) continue;
@@ -310,8 +328,8 @@ void Checker::silkOnPads() {
     for (size_t s : near(*silk, boxes_[p], facing)) {
       const Paths common = intersect(region(p), region(s));
       if (area(common) <= 0) continue;
-      add(withMinimum(unitsBoxAround(common), kMarkerMinimum), FindingKind::SilkOnPad, FindingText::SilkOnPad,
-          list_[s].Layer);
+      add(withMinimum(unitsBoxAround(common), kMarkerMinimum), FindingKind::SilkOnPad,
+          FindingText::SilkOnPad, list_[s].Layer);
     }
   }
 }
@@ -326,12 +344,13 @@ void Checker::drillsInSmdPads() {
     if (!step(s)) return;
     const TObjekt& smd = list_[s];
     if (!smd.is(ElementKind::SmdPad) || !onCopper(smd) || !meets(boxes_[s])) continue;
-    for (size_t d : near(*drills, boxes_[s], [&](size_t d) { return overlaps(boxes_[s], boxes_[d]); })) {
+    for (size_t d :
+         near(*drills, boxes_[s], [&](size_t d) { return overlaps(boxes_[s], boxes_[d]); })) {
       const Paths hole{disc({list_[d].X, list_[d].Y}, list_[d].SizeB)};
       const Paths common = intersect(region(s), hole);
       if (area(common) <= 0) continue;
-      add(withMinimum(unitsBoxAround(common), kMarkerMinimum), FindingKind::DrillOnSmd, FindingText::DrillOnSmd,
-          smd.Layer);
+      add(withMinimum(unitsBoxAround(common), kMarkerMinimum), FindingKind::DrillOnSmd,
+          FindingText::DrillOnSmd, smd.Layer);
     }
   }
 }
@@ -345,7 +364,8 @@ void Checker::solderMask() {
     if (e.isPadLike()) {
       if (rules_.padWithoutMask && !isPureHole(e) && !e.SolderMask)
         add(marker, FindingKind::SolderMask, FindingText::PadWithoutMask, e.Layer);
-    } else if (rules_.maskOutsidePads && e.SolderMask && (e.Layer == layer::C1 || e.Layer == layer::C2)) {
+    } else if (rules_.maskOutsidePads && e.SolderMask &&
+               (e.Layer == layer::C1 || e.Layer == layer::C2)) {
       add(marker, FindingKind::SolderMask, FindingText::NonPadWithMask, e.Layer,
           e.is(ElementKind::Track) ? trackOutline(e) : std::vector<std::vector<Point>>{});
     }
@@ -354,9 +374,9 @@ void Checker::solderMask() {
 
 }  // namespace
 
-DrcResult runDesignRuleCheck(const ElementList& list, const BoardSettings& board, const DrcSettings& rules,
-                             const IRect& window, const DrcCallbacks& callbacks,
-                             const NeighbourSearchFactory& search) {
+DrcResult runDesignRuleCheck(const ElementList& list, const BoardSettings& board,
+                             const DrcSettings& rules, const IRect& window,
+                             const DrcCallbacks& callbacks, const NeighbourSearchFactory& search) {
   return Checker(list, board, rules, normalized(window), callbacks, search).run();
 }
 

@@ -95,12 +95,14 @@ class NeighbourSearch {
   virtual std::vector<size_t> overlapping(const IRect& box) const = 0;
 };
 // Makes one search for a board of `count` elements spread over `extent`.
-using NeighbourSearchFactory = std::function<std::unique_ptr<NeighbourSearch>(const IRect& extent, size_t count)>;
+using NeighbourSearchFactory =
+    std::function<std::unique_ptr<NeighbourSearch>(const IRect& extent, size_t count)>;
 
 // Checks `list` (a board with `board`'s size, layers and ground planes) against `rules`; only
 // findings whose marker overlaps `window` are reported.
-DrcResult runDesignRuleCheck(const ElementList& list, const BoardSettings& board, const DrcSettings& rules,
-                             const IRect& window, const DrcCallbacks& callbacks = {},
+DrcResult runDesignRuleCheck(const ElementList& list, const BoardSettings& board,
+                             const DrcSettings& rules, const IRect& window,
+                             const DrcCallbacks& callbacks = {},
                              const NeighbourSearchFactory& search = {});
 
 // The text of a finding in a language (0 Russian, 1 English, 2 French), UTF-8.

@@ -31,8 +31,8 @@ std::optional<IRect> windowOf(ArgReader& in, const std::string& option) {
   std::istringstream parts(*text);
   int32_t v[4];
   char comma[3];
-  if (!(parts >> v[0] >> comma[0] >> v[1] >> comma[1] >> v[2] >> comma[2] >> v[3]) || comma[0] != ',' ||
-      comma[1] != ',' || comma[2] != ',' || !parts.eof()) {
+  if (!(parts >> v[0] >> comma[0] >> v[1] >> comma[1] >> v[2] >> comma[2] >> v[3]) ||
+      comma[0] != ',' || comma[1] != ',' || comma[2] != ',' || !parts.eof()) {
     in.fail(option + " takes L,T,R,B in units, not \"" + *text + "\"");
     return std::nullopt;
   }
@@ -44,11 +44,16 @@ std::optional<DrcArgs> parse(const Args& args) {
   DrcArgs out;
   DrcSettings& r = out.rules;
   const std::pair<const char*, bool DrcSettings::*> switches[] = {
-      {"--no-kupfer", &DrcSettings::copper},       {"--no-bohrungen", &DrcSettings::drillDistance},
-      {"--no-bohrmin", &DrcSettings::drillMin},    {"--no-bohrmax", &DrcSettings::drillMax},
-      {"--no-trackmin", &DrcSettings::trackMin},   {"--no-ringmin", &DrcSettings::ringMin},
-      {"--no-bestmin", &DrcSettings::silkMin},     {"--no-silkonpad", &DrcSettings::silkOnPad},
-      {"--no-holeonsmd", &DrcSettings::holeOnSmd}, {"--no-padohnels", &DrcSettings::padWithoutMask},
+      {"--no-kupfer", &DrcSettings::copper},
+      {"--no-bohrungen", &DrcSettings::drillDistance},
+      {"--no-bohrmin", &DrcSettings::drillMin},
+      {"--no-bohrmax", &DrcSettings::drillMax},
+      {"--no-trackmin", &DrcSettings::trackMin},
+      {"--no-ringmin", &DrcSettings::ringMin},
+      {"--no-bestmin", &DrcSettings::silkMin},
+      {"--no-silkonpad", &DrcSettings::silkOnPad},
+      {"--no-holeonsmd", &DrcSettings::holeOnSmd},
+      {"--no-padohnels", &DrcSettings::padWithoutMask},
       {"--no-lsfremd", &DrcSettings::maskOutsidePads}};
   while (!in.atEnd()) {
     const std::string& a = in.next();
@@ -132,7 +137,8 @@ const Command kDrcCommand{
     "{\"count\": N, \"findings\": [{\"kind\", \"text\", \"layer\", \"marker\": [L, T, R, B]}]}\n"
     "(units of 0.01 mm). RULE is one of kupfer, bohrungen, bohrmin, bohrmax, trackmin,\n"
     "ringmin, bestmin, silkonpad, holeonsmd, padohnels, lsfremd. Exit status 0, or 5 with\n"
-    "--exit-code-violations when there are findings; 1 when the file cannot be read, 2 for\na wrong argument.\n",
+    "--exit-code-violations when there are findings; 1 when the file cannot be read, 2 for\na "
+    "wrong argument.\n",
     runDrc};
 
 }  // namespace trazello::cli

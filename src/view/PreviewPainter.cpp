@@ -26,7 +26,8 @@ void drawShapes(RenderContext& ctx, const PreviewScene& scene, const Preview& p)
     if (withConnections) DrawConnections(ctx, source, dx, dy);
   };
   switch (p.shapeSource) {
-    case Preview::ShapeSource::None: break;
+    case Preview::ShapeSource::None:
+      break;
     case Preview::ShapeSource::Own:
       for (const TObjekt& e : p.ownShapes) drawMoved(e, false);
       break;
@@ -71,7 +72,8 @@ void drawXorParts(QPainter& painter, const ViewMapping& mapping, const Preview& 
   painter.setPen(QPen(Qt::white, 1));
   painter.setBrush(Qt::NoBrush);
   if (p.frame) {
-    painter.drawRect(QRectF(mapping.toPixels(p.frame->from), mapping.toPixels(p.frame->to)).normalized());
+    painter.drawRect(
+        QRectF(mapping.toPixels(p.frame->from), mapping.toPixels(p.frame->to)).normalized());
   }
   // Half-size 100 units, or 5 pixels when 1 mm is less than 5 pixels.
   const double half = mapping.scale() * 100 < 5 ? 5 : mapping.scale() * 100;
@@ -82,7 +84,8 @@ void drawXorParts(QPainter& painter, const ViewMapping& mapping, const Preview& 
   painter.restore();
 }
 
-void drawMeasureBox(QPainter& painter, const ViewMapping& mapping, QSize size, const Preview::Measure& m) {
+void drawMeasureBox(QPainter& painter, const ViewMapping& mapping, QSize size,
+                    const Preview::Measure& m) {
   const QPointF from = mapping.toPixels(m.from);
   const QPointF to = mapping.toPixels(m.to);
   QFont font = painter.font();
@@ -92,8 +95,9 @@ void drawMeasureBox(QPainter& painter, const ViewMapping& mapping, QSize size, c
   // 100 x 62 pixels, wider when a label and its value need more.
   int width = 100;
   for (int i = 0; i < 4; ++i) {
-    width = std::max(width, metrics.horizontalAdvance(labels[i]) +
-                                metrics.horizontalAdvance(QString::fromStdString(m.values[size_t(i)])) + 12);
+    width = std::max(
+        width, metrics.horizontalAdvance(labels[i]) +
+                   metrics.horizontalAdvance(QString::fromStdString(m.values[size_t(i)])) + 12);
   }
   const QSize box(width, 62);
   // 20 pixels from the pointer, in the quadrant away from the start; flipped to stay visible.
@@ -114,7 +118,8 @@ void drawMeasureBox(QPainter& painter, const ViewMapping& mapping, QSize size, c
     const QRect line(r.left() + 2, r.top() + 2 + 14 * i, box.width() - 6, 14);
     painter.setPen(colours[i]);
     painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, labels[i]);
-    painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(m.values[size_t(i)]));
+    painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter,
+                     QString::fromStdString(m.values[size_t(i)]));
   }
   painter.restore();
 }
@@ -134,8 +139,8 @@ void drawNameTip(QPainter& painter, const ViewMapping& mapping, const Preview& p
 
 }  // namespace
 
-void PaintPreview(QPainter& painter, const ViewMapping& mapping, QSize size, const PreviewScene& scene,
-                  const Preview& preview) {
+void PaintPreview(QPainter& painter, const ViewMapping& mapping, QSize size,
+                  const PreviewScene& scene, const Preview& preview) {
   if (preview.empty()) return;
   painter.save();
   {

@@ -25,7 +25,7 @@ struct PreviewScene {
 // by `mapping`). Rubber lines and shapes invert what lies below (not-xor with a black pen), so
 // they show on every background; the frame and snap markers are xor white; the measure box and
 // the name tip are opaque boxes in pixel space.
-void PaintPreview(QPainter& painter, const ViewMapping& mapping, QSize size, const PreviewScene& scene,
-                  const Preview& preview);
+void PaintPreview(QPainter& painter, const ViewMapping& mapping, QSize size,
+                  const PreviewScene& scene, const Preview& preview);
 
 }  // namespace trazello

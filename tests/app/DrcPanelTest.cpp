@@ -43,7 +43,8 @@ TEST_F(DrcWindow, CompleteCheckListsFindingsSelectsThemAndZoomsToOne) {
   const IRect m = panel->findings().back().marker;
   QListWidgetItem* last = list->item(list->count() - 1);
   const QPoint at = list->visualItemRect(last).center();
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);  // a double click is a click and then another
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    at);  // a double click is a click and then another
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
   const Point centre = area->viewCentre();
   const int32_t w3 = 3 * (m.right - m.left) + 50, h3 = 3 * (m.bottom - m.top) + 50;

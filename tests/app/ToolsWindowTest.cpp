@@ -18,8 +18,8 @@ class ToolsWindow : public WindowFixture {
  protected:
   QPoint pixel(MainWindow& w, Point world) { return w.drawingArea()->pixelAt(world).toPoint(); }
 
-  void send(MainWindow& w, QEvent::Type type, Point world, Qt::MouseButton button, Qt::MouseButtons held,
-            Qt::KeyboardModifiers mods = {}) {
+  void send(MainWindow& w, QEvent::Type type, Point world, Qt::MouseButton button,
+            Qt::MouseButtons held, Qt::KeyboardModifiers mods = {}) {
     QWidget* vp = w.drawingArea()->viewport();
     const QPointF at = pixel(w, world);
     QMouseEvent e(type, at, vp->mapToGlobal(at), button, held, mods);

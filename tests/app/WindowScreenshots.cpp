@@ -18,7 +18,8 @@ using namespace trazello;
 
 namespace {
 
-void send(MainWindow& w, QEvent::Type type, Point world, Qt::MouseButton button, Qt::MouseButtons held) {
+void send(MainWindow& w, QEvent::Type type, Point world, Qt::MouseButton button,
+          Qt::MouseButtons held) {
   QWidget* vp = w.drawingArea()->viewport();
   const QPointF at = w.drawingArea()->pixelAt(world);
   QMouseEvent e(type, at, vp->mapToGlobal(at), button, held, {});

@@ -21,9 +21,10 @@ class DesignRules : public ::testing::Test {
   static DrcSettings only(std::initializer_list<bool DrcSettings::*> on) {
     DrcSettings s;
     for (bool DrcSettings::*flag :
-         {&DrcSettings::copper, &DrcSettings::drillDistance, &DrcSettings::drillMin, &DrcSettings::drillMax,
-          &DrcSettings::trackMin, &DrcSettings::ringMin, &DrcSettings::silkMin, &DrcSettings::silkOnPad,
-          &DrcSettings::holeOnSmd, &DrcSettings::padWithoutMask, &DrcSettings::maskOutsidePads})
+         {&DrcSettings::copper, &DrcSettings::drillDistance, &DrcSettings::drillMin,
+          &DrcSettings::drillMax, &DrcSettings::trackMin, &DrcSettings::ringMin,
+          &DrcSettings::silkMin, &DrcSettings::silkOnPad, &DrcSettings::holeOnSmd,
+          &DrcSettings::padWithoutMask, &DrcSettings::maskOutsidePads})
       s.*flag = false;
     for (bool DrcSettings::*flag : on) s.*flag = true;
     return s;
@@ -46,7 +47,8 @@ class DesignRules : public ::testing::Test {
     return list_.size() - 1;
   }
   static size_t count(const DrcResult& r, FindingText t) {
-    return size_t(std::count_if(r.findings.begin(), r.findings.end(), [&](const Finding& f) { return f.text == t; }));
+    return size_t(std::count_if(r.findings.begin(), r.findings.end(),
+                                [&](const Finding& f) { return f.text == t; }));
   }
 
   ElementList list_;
@@ -80,7 +82,8 @@ TEST_F(DesignRules, PureHolesAreNoCopper) {
   const size_t hole = pad({1000, -1000}, layer::C1, 40, 40);
   list_.edit(hole).SolderMask = 0;
   pad({1090, -1000}, layer::C1);
-  DrcSettings rules = only({&DrcSettings::copper, &DrcSettings::ringMin, &DrcSettings::padWithoutMask});
+  DrcSettings rules =
+      only({&DrcSettings::copper, &DrcSettings::ringMin, &DrcSettings::padWithoutMask});
   EXPECT_TRUE(check(rules).findings.empty());
 }
 
@@ -92,7 +95,8 @@ TEST_F(DesignRules, DrillLimitsAreExclusive) {
   for (const Case c : {Case{15, 0}, Case{14.5f, 1}}) {  // diameters 30 (the minimum) and 29
     list_ = ElementList();
     pad({1000, -1000}, layer::C1, 80, c.drillRadius);
-    EXPECT_EQ(count(check(only({&DrcSettings::drillMin})), FindingText::DrillTooSmall), c.tooSmall) << c.drillRadius;
+    EXPECT_EQ(count(check(only({&DrcSettings::drillMin})), FindingText::DrillTooSmall), c.tooSmall)
+        << c.drillRadius;
   }
 }
 
@@ -128,7 +132,8 @@ TEST_F(DesignRules, FindingsFollowTheOrderOfTheChecksAndAbortStopsTheRest) {
 
   DrcCallbacks escape;
   escape.abort = [] { return true; };
-  const DrcResult aborted = runDesignRuleCheck(list_, board_, DrcSettings{}, {0, -10000, 10000, 0}, escape);
+  const DrcResult aborted =
+      runDesignRuleCheck(list_, board_, DrcSettings{}, {0, -10000, 10000, 0}, escape);
   EXPECT_TRUE(aborted.aborted);
   EXPECT_TRUE(aborted.findings.empty());
 }
@@ -179,8 +184,12 @@ ElementList randomBoard(std::mt19937& rng) {
         e.Plated = pick(rng) < 2;
         break;
       }
-      case 2: e = newSmdPad(c, l, float(2 * small(rng)), float(3 * small(rng))); break;
-      case 3: e = newCircle(c, l, float(small(rng) + 30), float(small(rng))); break;
+      case 2:
+        e = newSmdPad(c, l, float(2 * small(rng)), float(3 * small(rng)));
+        break;
+      case 3:
+        e = newCircle(c, l, float(small(rng) + 30), float(small(rng)));
+        break;
       default:
         e = newTrack(small(rng) / 2, l);
         e.Points = {c, {c.x + at(rng) / 8, c.y - at(rng) / 8}, {c.x + at(rng) / 6, c.y}};
@@ -214,7 +223,8 @@ TEST(DesignRuleSearch, IndexedCheckFindsExactlyWhatThePairLoopsFind) {
     const DrcResult slow = runDesignRuleCheck(list, s, rules, window, {}, pairLoops());
     ASSERT_EQ(fast.findings.size(), slow.findings.size()) << "board " << board;
     for (size_t i = 0; i < fast.findings.size(); ++i)
-      ASSERT_TRUE(sameFinding(fast.findings[i], slow.findings[i])) << "board " << board << " finding " << i;
+      ASSERT_TRUE(sameFinding(fast.findings[i], slow.findings[i]))
+          << "board " << board << " finding " << i;
     total += fast.findings.size();
   }
   EXPECT_GT(total, 1000u);  // the boards are crowded enough to exercise every rule

@@ -43,10 +43,11 @@ class DrcCli : public ::testing::Test {
 TEST_F(DrcCli, PrintsTheFindingsInListOrder) {
   const testing::CliRun r = run(file_);
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out,
-            "{\"count\":2,\"findings\":["
-            "{\"kind\":4,\"text\":\"Track too thin\",\"layer\":1,\"marker\":[4995,-5025,6005,-4975]},"
-            "{\"kind\":0,\"text\":\"Distance\",\"layer\":1,\"marker\":[1070,-1021,1100,-979]}]}\n");
+  EXPECT_EQ(
+      r.out,
+      "{\"count\":2,\"findings\":["
+      "{\"kind\":4,\"text\":\"Track too thin\",\"layer\":1,\"marker\":[4995,-5025,6005,-4975]},"
+      "{\"kind\":0,\"text\":\"Distance\",\"layer\":1,\"marker\":[1070,-1021,1100,-979]}]}\n");
 }
 
 TEST_F(DrcCli, RulesWindowAndExitCodes) {

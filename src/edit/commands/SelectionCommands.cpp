@@ -70,11 +70,20 @@ Change changeBoardSide(Document& doc, const UndoHistory& undo) {
     if (!e.Selected) continue;
     uint8_t to = e.Layer;
     switch (e.Layer) {
-      case layer::C1: to = layer::C2; break;
-      case layer::C2: to = layer::C1; break;
-      case layer::S1: to = layer::S2; break;
-      case layer::S2: to = layer::S1; break;
-      default: continue;
+      case layer::C1:
+        to = layer::C2;
+        break;
+      case layer::C2:
+        to = layer::C1;
+        break;
+      case layer::S1:
+        to = layer::S2;
+        break;
+      case layer::S2:
+        to = layer::S1;
+        break;
+      default:
+        continue;
     }
     if (!recorded) undo.recordStep(doc);
     recorded = true;

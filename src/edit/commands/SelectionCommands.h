@@ -33,8 +33,9 @@ Change resetSolderMask(Document& doc);
 
 // Which selection commands are enabled on the current board.
 struct CommandAvailability {
-  bool anySelected = false;    // copy, cut, delete, duplicate, rotate, mirror, grid, side, layer, name
-  bool canGroup = false;       // build group and align: several selected, not one group yet
+  bool anySelected =
+      false;              // copy, cut, delete, duplicate, rotate, mirror, grid, side, layer, name
+  bool canGroup = false;  // build group and align: several selected, not one group yet
   bool canSplitGroup = false;  // a selected element has a group
   bool canPaste = false;       // the clipboard holds elements
   bool hasLinks = false;       // remove connections: a pad or SMD pad has links

@@ -67,7 +67,8 @@ Change touched(const ElementList& list, const std::vector<size_t>& indices, Chan
 
 // The point of an element that the grid command puts on the grid.
 Point gridReference(const TObjekt& e) {
-  if ((e.is(ElementKind::Track) || e.is(ElementKind::Zone)) && !e.Points.empty()) return e.Points.front();
+  if ((e.is(ElementKind::Track) || e.is(ElementKind::Zone)) && !e.Points.empty())
+    return e.Points.front();
   return Point{e.X, e.Y};
 }
 
@@ -93,7 +94,8 @@ IRect selectionBox(const ElementList& list) {
 Point selectionPivot(const IRect& box) {
   // x = left + width / 2, y = top - height / 2, in whole units (y grows upwards; box.bottom is
   // the largest y).
-  return Point{float(box.left + (box.right - box.left) / 2), float(box.bottom - (box.bottom - box.top) / 2)};
+  return Point{float(box.left + (box.right - box.left) / 2),
+               float(box.bottom - (box.bottom - box.top) / 2)};
 }
 
 // Turns or mirrors every selected element about the pivot of the selection, as one step.
@@ -111,7 +113,8 @@ Change transformSelection(Document& doc, const UndoHistory& undo, Transform tran
 }
 
 Change rotateSelection(Document& doc, const UndoHistory& undo, double degrees) {
-  return transformSelection(doc, undo, [degrees](TObjekt& e, Point pivot) { rotateElement(e, pivot, degrees); });
+  return transformSelection(
+      doc, undo, [degrees](TObjekt& e, Point pivot) { rotateElement(e, pivot, degrees); });
 }
 
 Change mirrorSelection(Document& doc, const UndoHistory& undo, bool horizontally) {
@@ -157,7 +160,8 @@ Change adjustSelectionToGrid(Document& doc, const UndoHistory& undo) {
     Point from;
     if (unit.size() > 1 || !list[unit.front()].Groups.empty()) {
       // A group moves as a whole, by the offset of its first pad (or its first member).
-      const auto pad = std::find_if(unit.begin(), unit.end(), [&](size_t i) { return list[i].isPadLike(); });
+      const auto pad =
+          std::find_if(unit.begin(), unit.end(), [&](size_t i) { return list[i].isPadLike(); });
       from = gridReference(list[pad != unit.end() ? *pad : unit.front()]);
     } else {
       const TObjekt& e = list[unit.front()];
@@ -182,14 +186,23 @@ Change alignSelection(Document& doc, const UndoHistory& undo, Alignment how) {
   StepRecorder step(doc, undo);
   for (const std::vector<size_t>& unit : selectedUnits(list)) {
     IRect u{};
-    for (size_t k = 0; k < unit.size(); ++k) u = k == 0 ? copperBox(list[unit[k]]) : unite(u, copperBox(list[unit[k]]));
+    for (size_t k = 0; k < unit.size(); ++k)
+      u = k == 0 ? copperBox(list[unit[k]]) : unite(u, copperBox(list[unit[k]]));
     float dx = 0;
     float dy = 0;
     switch (how) {
-      case Alignment::Top: dy = float(r.bottom - u.bottom); break;  // bottom holds the largest y
-      case Alignment::Bottom: dy = float(r.top - u.top); break;
-      case Alignment::Left: dx = float(r.left - u.left); break;
-      case Alignment::Right: dx = float(r.right - u.right); break;
+      case Alignment::Top:
+        dy = float(r.bottom - u.bottom);
+        break;  // bottom holds the largest y
+      case Alignment::Bottom:
+        dy = float(r.top - u.top);
+        break;
+      case Alignment::Left:
+        dx = float(r.left - u.left);
+        break;
+      case Alignment::Right:
+        dx = float(r.right - u.right);
+        break;
       case Alignment::CentreHorizontally:
         dx = float(std::nearbyint((r.left + r.right) / 2.0 - (u.left + u.right) / 2.0));
         break;

@@ -25,7 +25,14 @@ Change splitGroup(Document& doc, const UndoHistory& undo);
 Change adjustSelectionToGrid(Document& doc, const UndoHistory& undo);
 
 // The six alignments of the align menu, by their tags.
-enum class Alignment : uint8_t { Top = 1, Bottom, Left, Right, CentreHorizontally, CentreVertically };
+enum class Alignment : uint8_t {
+  Top = 1,
+  Bottom,
+  Left,
+  Right,
+  CentreHorizontally,
+  CentreVertically
+};
 Change alignSelection(Document& doc, const UndoHistory& undo, Alignment how);
 
 }  // namespace trazello
