@@ -34,8 +34,8 @@ constexpr ToolButtonDef kButtons[] = {
     {"SB_Zoom", {ToolCode::Zoom, false}, "tool-zoom", true},
     {"SB_RealAnsicht", {ToolCode::Zoom, true}, "tool-photo", true},
     {"SB_Loetstopp", {ToolCode::SolderMask, false}, "tool-soldermask", true},
-    {"SB_Connect", {ToolCode::Connection, false}, "tool-connect", false},
-    {"SB_Test", {ToolCode::ConnectionTest, false}, "tool-test", false},
+    {"SB_Connect", {ToolCode::Connection, false}, "tool-connect", true},
+    {"SB_Test", {ToolCode::ConnectionTest, false}, "tool-test", true},
     {"SB_AutoRoute", {ToolCode::Autoroute, false}, "tool-autoroute", false},
 };
 

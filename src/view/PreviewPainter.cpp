@@ -71,6 +71,12 @@ void drawXorParts(QPainter& painter, const ViewMapping& mapping, const Preview& 
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
   painter.setPen(QPen(Qt::white, 1));
   painter.setBrush(Qt::NoBrush);
+  if (p.connectionRubber) {
+    painter.setPen(QPen(QColor(0, 0, 255), 1, Qt::DotLine));
+    painter.drawLine(mapping.toPixels(p.connectionRubber->from),
+                     mapping.toPixels(p.connectionRubber->to));
+    painter.setPen(QPen(Qt::white, 1));
+  }
   if (p.frame) {
     painter.drawRect(
         QRectF(mapping.toPixels(p.frame->from), mapping.toPixels(p.frame->to)).normalized());

@@ -106,6 +106,33 @@ TEST_F(ToolsWindow, DrawTrackAndPadMoveUndoSaveAndReopen) {
   EXPECT_TRUE(doc.elements()[1].Plated);
 }
 
+TEST_F(ToolsWindow, ConnectTwoPadsByTheirHotkeyToolAndTestTheNet) {
+  auto w = open();
+  Document& doc = w->document();
+  doc.working().grid = 100;
+  key(*w, Qt::Key_P);
+  click(*w, {1000, -1000});
+  click(*w, {3000, -1000});
+  ASSERT_EQ(doc.elements().size(), 2u);
+  EXPECT_FALSE(w->action("Luftlinienentfernen1")->isEnabled());
+
+  key(*w, Qt::Key_C);
+  EXPECT_EQ(w->currentTool().code, ToolCode::Connection);
+  click(*w, {1000, -1000});
+  send(*w, QEvent::MouseMove, {2000, -1500}, Qt::NoButton, Qt::NoButton);
+  EXPECT_TRUE(w->drawingArea()->preview().connectionRubber);
+  click(*w, {3000, -1000});
+  EXPECT_EQ(doc.elements()[0].Links, std::vector<ElementId>{doc.elements()[1].Id});
+  EXPECT_TRUE(w->action("Luftlinienentfernen1")->isEnabled());  // the command follows the board
+
+  // The connection test shows only the pad clicked: a rubberband is no copper.
+  key(*w, Qt::Key_X);
+  EXPECT_EQ(w->currentTool().code, ToolCode::ConnectionTest);
+  click(*w, {1000, -1000});
+  EXPECT_TRUE(doc.elements()[0].Selected);
+  EXPECT_FALSE(doc.elements()[1].Selected);
+}
+
 TEST_F(ToolsWindow, PointerMovesWhileDrawingDoNotRenderTheBoard) {
   auto w = open();
   key(*w, Qt::Key_L);

@@ -55,6 +55,8 @@ struct InteractionState {
   bool spaceHeld = false;
   std::optional<ToolChoice> spaceReturn;
 
+  // The connect tool: the pad a connection is drawn from (drawing is set meanwhile).
+  ElementId firstPad;
   // Paste placement: the clipboard's snapped centre was taken.
   bool pasteStarted = false;
 

@@ -49,6 +49,13 @@ struct Preview {
   };
   std::optional<Frame> frame;
 
+  // The connect tool's dotted blue line from the first pad's centre to the pointer.
+  struct RubberLine {
+    Point from{};
+    Point to{};
+  };
+  std::optional<RubberLine> connectionRubber;
+
   // The circle tool's radius line from the centre to the pointer.
   struct RadiusLine {
     Point centre{};
@@ -83,7 +90,8 @@ struct Preview {
 
   bool empty() const {
     return lines.empty() && !dot && shapeSource == ShapeSource::None && !frame && !radius &&
-           !measure && snapMarkers.empty() && !highlighted && nameTip.empty() && !crosshair;
+           !connectionRubber && !measure && snapMarkers.empty() && !highlighted &&
+           nameTip.empty() && !crosshair;
   }
 };
 

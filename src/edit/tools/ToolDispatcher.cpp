@@ -4,6 +4,7 @@
 #include "EditTool.h"
 #include "MeasureTool.h"
 #include "PadTool.h"
+#include "ConnectionTool.h"
 #include "PassiveTool.h"
 #include "PasteTool.h"
 #include "PolylineTool.h"
@@ -46,9 +47,9 @@ ToolDispatcher::ToolDispatcher(ToolHost& host) : host_(host) {
   put(std::make_unique<MeasureTool>());
   put(std::make_unique<SolderMaskTool>());
   put(std::make_unique<PasteTool>());
-  for (ToolCode c : {ToolCode::ConnectionTest, ToolCode::Connection, ToolCode::SpecialShape,
-                     ToolCode::Autoroute})
-    put(std::make_unique<PassiveTool>(c));
+  put(std::make_unique<ConnectionTool>());
+  put(std::make_unique<ConnectionTestTool>());
+  for (ToolCode c : {ToolCode::SpecialShape, ToolCode::Autoroute}) put(std::make_unique<PassiveTool>(c));
 }
 
 ToolDispatcher::~ToolDispatcher() = default;
