@@ -20,6 +20,7 @@
 #include "RulerWidget.h"
 #include "SizeBar.h"
 #include "TUnitSpinEdit.h"
+#include "ToolBar.h"
 #include "UndoController.h"
 #include "WindowToolHost.h"
 #include "checks/Connections.h"
@@ -413,7 +414,9 @@ bool MainWindow::handleKey(QKeyEvent* e) {
   }
   if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_1 && key <= Qt::Key_9)) {
     if (auto tool = toolOfHotkeyRow(settings_.toolForKey(static_cast<char>(key)))) {
-      chooseTool(*tool);
+      // A tool still to come has a disabled button, and its key does nothing either.
+      const QAction* button = toolBar_->button(*tool);
+      if (!button || button->isEnabled()) chooseTool(*tool);
       return true;
     }
   }

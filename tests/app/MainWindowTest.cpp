@@ -183,6 +183,18 @@ TEST_F(Window, HotkeysReachToolsOnlyFromTheDrawingArea) {
   EXPECT_EQ(w->document().working().visible[layer::S1], 0);
 }
 
+TEST_F(Window, DigitHotkeysChooseToolsAndKeysOfToolsToComeDoNothing) {
+  // The measure tool on "7" instead of "M".
+  std::ofstream(paths_.settingsFile()) << "[Optionen]\nHotkeys=ZLPSRFNTCAX7VO\n";
+  auto w = open();
+  w->drawingArea()->setFocus();
+  QTest::keyClick(w->drawingArea(), Qt::Key_7);
+  EXPECT_EQ(w->currentTool().code, ToolCode::Measure);
+  QTest::keyClick(w->drawingArea(), Qt::Key_Escape);
+  QTest::keyClick(w->drawingArea(), Qt::Key_A);  // the autorouter is still to come
+  EXPECT_EQ(w->currentTool().code, ToolCode::Edit);
+}
+
 TEST_F(Window, ClosingAsksOnlyWhenSomethingWouldBeLost) {
   {
     auto w = open();
