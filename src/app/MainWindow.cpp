@@ -299,7 +299,15 @@ void MainWindow::refreshLayerControls() {
   refreshScanButtons();
   actions_["M_AutoMasse"]->setChecked(s.groundPlane[groundPlaneMenuLayer(s.activeLayer)] != 0);
   const int a = s.activeLayer;
-  if (sizeBar_) sizeBar_->showClearance(a >= 1 && a <= 7 && s.groundPlane[static_cast<size_t>(a)]);
+  const bool planeOn = a >= 1 && a <= 7 && s.groundPlane[static_cast<size_t>(a)];
+  if (sizeBar_) sizeBar_->showClearance(planeOn);
+  if (toolBar_) {
+    // The switch of the active copper layer; the cutout button only while its plane is on.
+    toolBar_->groundPlaneButton()->setEnabled(isCopperLayer(a));
+    toolBar_->groundPlaneButton()->setChecked(planeOn);
+    toolBar_->keepOutButton()->setVisible(planeOn);
+    if (!planeOn) toolBar_->keepOutButton()->setChecked(false);
+  }
 }
 
 void MainWindow::refreshGridCaption() {

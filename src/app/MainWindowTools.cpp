@@ -14,6 +14,7 @@
 #include "UndoController.h"
 #include "WindowToolHost.h"
 #include "edit/commands/NodeCommands.h"
+#include "model/Layer.h"
 #include "view/NumberFormat.h"
 
 namespace trazello {
@@ -38,8 +39,21 @@ void MainWindow::buildTools() {
   toolBar_->setTooltipsShown(settings_.hints);
   addToolBar(Qt::LeftToolBarArea, toolBar_);
   connect(toolBar_, &ToolBar::toolChosen, this, &MainWindow::chooseTool);
-  connect(toolBar_, &ToolBar::keepOutToggled, this,
-          [this](bool down) { toolHost_->setKeepOut(down); });
+  connect(toolBar_, &ToolBar::keepOutToggled, this, [this](bool down) {
+    toolHost_->setKeepOut(down);
+    // The cutout button draws zones: it chooses the zone tool and stays down with it.
+    if (down && tools_->current().code != ToolCode::Zone)
+      chooseTool(ToolChoice{ToolCode::Zone, false});
+  });
+  connect(toolBar_, &ToolBar::groundPlaneToggled, this, [this](bool on) {
+    BoardSettings& s = doc_.working();
+    if (!isCopperLayer(s.activeLayer)) return;
+    s.groundPlane[s.activeLayer] = on ? 1 : 0;
+    doc_.setModified();
+    toolBar_->keepOutButton()->setChecked(false);
+    refreshLayerControls();
+    area_->invalidate();
+  });
   area_->setClipboard(&doc_.clipboard());
   connect(area_, &DrawingArea::toolEvent, this, &MainWindow::handleToolEvent);
 
@@ -154,6 +168,8 @@ void MainWindow::applyOutcome(Outcome o) {
   const bool photo = tools_->current().photoView;
   if (photo_ && photo_->isVisible() != photo) showPhotoView(photo);
   area_->setOriginDragEnabled(tools_->current().code == ToolCode::Edit);
+  // Any other tool releases the cutout button.
+  if (tools_->current().code != ToolCode::Zone) toolBar_->keepOutButton()->setChecked(false);
   toolBar_->showTool(tools_->current());
   area_->setPreview(std::move(o.preview));
   if (o.hint) {

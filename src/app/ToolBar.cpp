@@ -54,11 +54,22 @@ QString tooltipOf(std::string_view hint) {
 const char* keepOutTip(int language) {
   switch (language) {
     case kRussian:
-      return "Запретная зона: новые зоны вырезаются из полигона земли";
+      return "Вырез: новые зоны вырезаются из полигона земли";
     case kFrench:
-      return "Zone interdite : les nouvelles zones sont découpées du plan de masse";
+      return "Découpe : les nouvelles zones sont découpées du plan de masse";
     default:
-      return "Keep-out: new zones are cut out of the ground plane";
+      return "Cutout: generate cutout-areas in the ground plane";
+  }
+}
+
+const char* groundPlaneTip(int language) {
+  switch (language) {
+    case kRussian:
+      return "Полигон земли на активном слое меди";
+    case kFrench:
+      return "Plan de masse sur la couche de cuivre active";
+    default:
+      return "Ground plane on the active copper layer";
   }
 }
 
@@ -87,6 +98,11 @@ ToolBar::ToolBar(const std::string& hotkeys, int language, QWidget* parent)
       connect(keepOut_, &QAction::toggled, this, &ToolBar::keepOutToggled);
     }
   }
+  addSeparator();
+  groundPlane_ = addAction(iconNamed("tool-groundplane"), {});
+  groundPlane_->setObjectName("SB_AutoMasse");
+  groundPlane_->setCheckable(true);
+  connect(groundPlane_, &QAction::triggered, this, &ToolBar::groundPlaneToggled);
   refreshTooltips();
   showTool({});
 }
@@ -134,6 +150,9 @@ void ToolBar::refreshTooltips() {
   const QString tip = QString::fromUtf8(keepOutTip(language_));
   keepOut_->setStatusTip(tip);
   keepOut_->setToolTip(tooltips_ ? tip : QString());
+  const QString plane = QString::fromUtf8(groundPlaneTip(language_));
+  groundPlane_->setStatusTip(plane);
+  groundPlane_->setToolTip(tooltips_ ? plane : QString());
 }
 
 QCursor toolCursor(PointerShape shape) {

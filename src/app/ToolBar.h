@@ -26,6 +26,8 @@ class ToolBar : public QToolBar {
   // The button of a tool (object names as the components: "SB_Line", ...).
   QAction* button(ToolChoice tool) const;
   QAction* keepOutButton() const { return keepOut_; }
+  // The ground-plane switch of the active copper layer (`SB_AutoMasse`).
+  QAction* groundPlaneButton() const { return groundPlane_; }
   // Applies a changed hotkey string to the tooltips.
   void setHotkeys(const std::string& hotkeys);
   // Tooltips on or off (the hints setting).
@@ -34,6 +36,7 @@ class ToolBar : public QToolBar {
  signals:
   void toolChosen(ToolChoice tool);
   void keepOutToggled(bool down);
+  void groundPlaneToggled(bool on);
 
  private:
   void refreshTooltips();
@@ -43,6 +46,7 @@ class ToolBar : public QToolBar {
   bool tooltips_ = true;
   QActionGroup* group_ = nullptr;
   QAction* keepOut_ = nullptr;
+  QAction* groundPlane_ = nullptr;
 };
 
 // The pointer of a tool shape, drawn from our own pictures.

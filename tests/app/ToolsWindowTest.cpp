@@ -133,6 +133,42 @@ TEST_F(ToolsWindow, ConnectTwoPadsByTheirHotkeyToolAndTestTheNet) {
   EXPECT_FALSE(doc.elements()[1].Selected);
 }
 
+TEST_F(ToolsWindow, GroundPlaneButtonAndCutoutButton) {
+  auto w = open();
+  BoardSettings& s = w->document().working();
+  key(*w, Qt::Key_F1);  // C1 active
+  QAction* plane = w->toolBar()->groundPlaneButton();
+  QAction* cutout = w->toolBar()->keepOutButton();
+  ASSERT_TRUE(plane->isEnabled());
+  EXPECT_FALSE(cutout->isVisible());
+  plane->trigger();
+  EXPECT_EQ(s.groundPlane[layer::C1], 1);
+  EXPECT_TRUE(w->document().modified());
+  EXPECT_TRUE(cutout->isVisible());
+
+  // The cutout button draws zones, and zones drawn with it are cutouts on copper.
+  cutout->trigger();
+  EXPECT_EQ(w->currentTool().code, ToolCode::Zone);
+  EXPECT_TRUE(cutout->isChecked());
+  s.grid = 100;
+  click(*w, {1000, -1000});
+  click(*w, {2000, -1000});
+  click(*w, {2000, -2000});
+  click(*w, {2000, -2000}, Qt::RightButton);
+  ASSERT_EQ(w->document().elements().size(), 1u);
+  EXPECT_TRUE(w->document().elements()[0].KeepOut);
+  key(*w, Qt::Key_L);  // another tool releases it
+  EXPECT_FALSE(cutout->isChecked());
+
+  key(*w, Qt::Key_F2);  // S1: no plane of its own
+  EXPECT_FALSE(plane->isEnabled());
+  key(*w, Qt::Key_F1);
+  EXPECT_TRUE(plane->isChecked());
+  plane->trigger();
+  EXPECT_EQ(s.groundPlane[layer::C1], 0);
+  EXPECT_FALSE(cutout->isVisible());
+}
+
 TEST_F(ToolsWindow, PointerMovesWhileDrawingDoNotRenderTheBoard) {
   auto w = open();
   key(*w, Qt::Key_L);
