@@ -133,6 +133,35 @@ TEST_F(ToolsWindow, ConnectTwoPadsByTheirHotkeyToolAndTestTheNet) {
   EXPECT_FALSE(doc.elements()[1].Selected);
 }
 
+TEST_F(ToolsWindow, ConnectRouteByHandRemoveRealisedAndUndo) {
+  auto w = open();
+  Document& doc = w->document();
+  doc.working().grid = 100;
+  key(*w, Qt::Key_F3);  // C2, where the pads' copper is
+  key(*w, Qt::Key_P);
+  click(*w, {1000, -1000});
+  click(*w, {3000, -1000});
+  key(*w, Qt::Key_C);
+  click(*w, {1000, -1000});
+  click(*w, {3000, -1000});
+  ASSERT_EQ(doc.elements()[0].Links.size(), 1u);
+
+  key(*w, Qt::Key_L);
+  click(*w, {1000, -1000});
+  click(*w, {3000, -1000});
+  click(*w, {3000, -1000}, Qt::RightButton);
+  ASSERT_EQ(doc.elements().size(), 3u);
+
+  answerNextBox(QMessageBox::Ok);
+  w->action("Luftlinienentfernen1")->trigger();
+  EXPECT_EQ(lastBox_, "1 connections (rubberbands) removed.\n0 connections (rubberbands) remaining.");
+  EXPECT_TRUE(doc.elements()[0].Links.empty());
+  EXPECT_FALSE(w->action("Luftlinienentfernen1")->isEnabled());
+  w->action("Undo")->trigger();
+  EXPECT_EQ(doc.elements()[0].Links, std::vector<ElementId>{doc.elements()[1].Id});
+  EXPECT_TRUE(w->action("Luftlinienentfernen1")->isEnabled());
+}
+
 TEST_F(ToolsWindow, GroundPlaneButtonAndCutoutButton) {
   auto w = open();
   BoardSettings& s = w->document().working();

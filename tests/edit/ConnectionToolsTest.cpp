@@ -94,5 +94,27 @@ TEST_F(ConnectionTools, TestShowsTheNetUnderThePointerUntilTheNextClickOrTool) {
   EXPECT_EQ(host().undoSteps(), 0u);
 }
 
+TEST_F(ConnectionTools, TestThroughTheGroundPlaneAndOnACutout) {
+  host().doc.working().groundPlane[layer::C1] = 1;
+  const size_t a = pad({1000, -1000});
+  const size_t c = pad({5000, -5000});
+  const size_t isolated = pad({9000, -1000});
+  host().list().edit(a).Clearance = 0;
+  host().list().edit(c).Clearance = 0;
+  host().list().edit(isolated).Clearance = 40;  // no thermal: apart from the plane
+  TObjekt cut = newZone(10, layer::C1, true);
+  cut.Points = {{12000, -2000}, {14000, -2000}, {14000, -4000}, {12000, -4000}};
+  cut.Closed = 1;
+  host().list().append(cut);
+  b.tools.selectTool(ToolCode::ConnectionTest);
+  b.click({1000, -1000});
+  EXPECT_TRUE(at(a).Selected && at(c).Selected);
+  EXPECT_FALSE(at(isolated).Selected);
+  b.click({13000, -3000});  // the cutout carries nothing: the selection goes
+  EXPECT_FALSE(at(a).Selected || at(c).Selected);
+  b.tools.handle(ToolEvent::press({4000, -4000}, MouseButton::Right));
+  EXPECT_EQ(b.tools.current().code, ToolCode::Edit);
+}
+
 }  // namespace
 }  // namespace trazello::testing
