@@ -1,6 +1,6 @@
 // Pictures of the editor at work, for looking at by eye (not a test):
-// `window_screenshots DIR LAYOUT [LANGUAGE]` writes the window while a track is drawn, the
-// measure box, the text window, the Gerber window and the photo view.
+// `window_screenshots DIR LAYOUT [LANGUAGE]` writes the window, the window while a track is drawn,
+// the measure box, the text window, the Gerber window and the photo view.
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
@@ -51,6 +51,8 @@ int main(int argc, char** argv) {
   w.openFile(argv[2], false);
   w.drawingArea()->zoomBoard();
   QTest::qWait(50);
+
+  w.grab().save(out + "/window.png");
 
   // A track half drawn: two points placed, the rubber band to the pointer.
   w.drawingArea()->setFocus();
