@@ -300,6 +300,24 @@ TEST(PasteToolTest, PlacesSelectedCopiesWithFreshGroupsAtTheGridOffset) {
   EXPECT_EQ(b.host.undoSteps(), 1u);
 }
 
+TEST(PasteToolTest, TwoUngroupedPadsArriveAsOneGroup) {
+  ToolBench b;
+  b.host.doc.working().grid = 100;
+  b.host.doc.clipboard().append(newPad({1000, -1000}, layer::C1, padshape::Round, 60, 20));
+  b.host.doc.clipboard().append(newPad({1200, -1000}, layer::C1, padshape::Round, 60, 20));
+  b.tools.selectTool(ToolCode::PastePlacement);
+  b.moveTo({1100, -1000});
+  b.click({2100, -1000});
+  ASSERT_EQ(b.host.list().size(), 2u);
+  EXPECT_EQ(b.host.list()[0].Groups, std::vector<int32_t>{1});
+  EXPECT_EQ(b.host.list()[1].Groups, std::vector<int32_t>{1});
+  // Clicking either selects both.
+  b.tools.selectTool(ToolCode::Edit);
+  b.click({3000, -3000});
+  b.click({2000, -1000});
+  EXPECT_TRUE(b.host.list()[0].Selected && b.host.list()[1].Selected);
+}
+
 TEST(BoardIndexFollowsTheList, HitsAfterUndoRedoAndForeignEdits) {
   ToolBench b;
   b.host.doc.working().grid = 100;

@@ -68,6 +68,8 @@ void PasteTool::press(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
     out.change.addArea(boundingBox(t));
   }
   renumberGroups(l, first, nextId);
+  // A pasted selection of several elements arrives as one group (nothing when it already is one).
+  groupSelected(l);
   out.change.elements = out.change.selection = true;
   out.showSelectionSizes = true;
 }
