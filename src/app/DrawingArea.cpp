@@ -68,8 +68,11 @@ void DrawingArea::invalidate() {
 
 Point DrawingArea::worldAt(QPointF p, bool snap) const {
   const BoardSettings& s = doc_.working();
-  return ScreenToWorld(QPointF(p.x() + s.scrollX, p.y() + s.scrollY), s.zoom, snap, s.grid,
-                       {s.originX, s.originY});
+  Point world = ScreenToWorld(QPointF(p.x() + s.scrollX, p.y() + s.scrollY), s.zoom, false, s.grid,
+                              {s.originX, s.originY});
+  // Seen from side 2 the picture is mirrored about the board's middle.
+  if (currentMapping().mirrored) world.x = float(s.width) - world.x;
+  return snap ? SnapToGrid(world, s.grid, {s.originX, s.originY}) : world;
 }
 
 void DrawingArea::setPaintingSuspended(bool on) {

@@ -63,6 +63,11 @@ TEST_F(PhotoView, ShowsTheSideChosenMirroredForSideTwoAndEndsWithTheWindow) {
   EXPECT_EQ(at(*w, kRight, kRow), kBoard);
   click(photo->xrayBox());
   EXPECT_EQ(at(*w, kRight, kRow), QColor(0, 100, 0));  // C1 through the board
+  // The pointer reads the mirrored picture: the pixel of a point is that point again.
+  const Point p{2000, -2000};
+  const Point back = w->drawingArea()->worldAt(w->drawingArea()->pixelAt(p));
+  EXPECT_NEAR(back.x, p.x, 30);
+  EXPECT_NEAR(back.y, p.y, 30);
 
   QTest::keyClick(photo, Qt::Key_Escape);
   EXPECT_FALSE(photo->isVisible());
