@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "AutoSaveTimer.h"
 #include "BoardMapWidget.h"
 #include "CommandTable.h"
 #include "GridMenu.h"
@@ -54,6 +55,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   buildStatusLine();
   applySettings();
   buildEditBars();
+  buildSettingsWindows();
 
   connect(tabs_, &QTabBar::currentChanged, this, [this](int i) {
     if (syncingTabs_ || i < 0) return;
@@ -179,6 +181,12 @@ void MainWindow::buildStatusLine() {
 
 void MainWindow::applySettings() {
   if (!settings_.windowMax) setGeometry(settings_.windowX, settings_.windowY, settings_.windowW, settings_.windowH);
+  applyDrawingOptions();
+  unitButton_->setText(settings_.mil ? QString::fromUtf8("мил") : QString::fromUtf8("мм"));
+  refreshHistoryMenu();
+}
+
+void MainWindow::applyDrawingOptions() {
   options_.showGrid = settings_.gridVisible;
   options_.gridMarks = settings_.gridMarks;
   options_.transparent = settings_.transparent;
@@ -187,8 +195,6 @@ void MainWindow::applySettings() {
   options_.showVirtualNodes = settings_.virtualNodes;
   area_->setCrosshairEnabled(settings_.crosshair);
   mapPanel_->setVisible(settings_.boardMap);
-  unitButton_->setText(settings_.mil ? QString::fromUtf8("мил") : QString::fromUtf8("мм"));
-  refreshHistoryMenu();
 }
 
 void MainWindow::buildEditBars() {
@@ -239,6 +245,8 @@ void MainWindow::storeSettings() {
   settings_.windowH = g.height();
   settings_.history = recent_.entries();
   settings_.colourScheme = schemes_.selected();
+  settings_.autoSave = autoSave_->enabled();
+  settings_.autoSaveTime = autoSave_->intervalMs();
   settings_.writeTo(ini_);
   ini_.save(paths_.settingsFile());  // a settings file that cannot be written is no reason to stop
 }
@@ -316,6 +324,10 @@ void MainWindow::showCoordinates(Point world) {
 
 void MainWindow::toggleUnit() {
   settings_.mil = !settings_.mil;
+  applyUnit();
+}
+
+void MainWindow::applyUnit() {
   if (sizeBar_) sizeBar_->setMil(settings_.mil);
   unitButton_->setText(settings_.mil ? QString::fromUtf8("мил") : QString::fromUtf8("мм"));
   refreshGridCaption();

@@ -25,7 +25,9 @@ class QPushButton;
 
 namespace trazello {
 
+class AutoSaveTimer;
 class BoardMapWidget;
+class TOptionsDlg;
 class SizeBar;
 class UndoController;
 class GridMenu;
@@ -41,6 +43,7 @@ class MainWindow : public QMainWindow {
 
   Document& document() { return doc_; }
   const AppSettings& settings() const { return settings_; }
+  const SchemeStore& schemes() const { return schemes_; }
   DrawingArea* drawingArea() { return area_; }
   Language language() const { return lang_; }
   QAction* action(const QString& component) const { return actions_.value(component); }
@@ -54,6 +57,8 @@ class MainWindow : public QMainWindow {
   QPushButton* hideScanButton() const { return hideScanButton_; }
   QPushButton* scanOnlyButton() const { return scanOnlyButton_; }
   ScannedCopies& scans() { return scans_; }
+  TOptionsDlg* optionsDialog() const { return optionsDlg_; }
+  AutoSaveTimer* autoSaveTimer() const { return autoSave_; }
   // The displayed coordinates of the last pointer position, as the status line shows them.
   QString coordinateText() const;
 
@@ -91,6 +96,12 @@ class MainWindow : public QMainWindow {
   void showScannedCopy();
   void applyGridOptions();
   void applySettings();
+  void applyDrawingOptions();
+  void applyUnit();
+  // The general settings window and the autosave timer, made once at start.
+  void buildSettingsWindows();
+  void optionsApplied();
+  void showAutoSave();
   void buildEditBars();
   // After any command: the undo buttons and the size fields follow the board.
   void refreshEditState();
@@ -156,6 +167,8 @@ class MainWindow : public QMainWindow {
   std::string lastScan_;                  // the last scanned-copy file that loaded
   std::array<std::string, 2> scanFiles_;  // the files the images in scans_ came from
   std::optional<std::array<uint8_t, 2>> hiddenScans_;  // the show flags while "hide" is held
+  TOptionsDlg* optionsDlg_ = nullptr;
+  AutoSaveTimer* autoSave_ = nullptr;
   int tool_ = -1;
   bool syncingTabs_ = false;
 };

@@ -15,6 +15,7 @@
 #include "ContextHelp.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "TOptionsDlg.h"
 #include "UndoController.h"
 #include "checks/Connections.h"
 #include "files/LayoutIo.h"
@@ -77,6 +78,9 @@ void MainWindow::connectCommands() {
   on("Vorlage1", [this] { showScannedCopy(); });
   on("Projektinfo1", [this] { projectInfo(); });
   on("Index1", [this] { openHelp(); });
+  on("Grundeinstellungen1", [this] { optionsDlg_->showOn(TOptionsDlg::General); });
+  on("Arbeitsverzeichnisse1", [this] { optionsDlg_->showOn(TOptionsDlg::Folders); });
+  on("Autospeichern1", [this] { showAutoSave(); });
 }
 
 bool MainWindow::maySafelyDiscard() {

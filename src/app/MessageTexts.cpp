@@ -56,6 +56,8 @@ const std::map<MessageId, Variants>& table() {
        {"Невозможно записать файл сверловки \"%1\":\r%2.",
         "Le fichier de perçage \"%1\" ne peut pas être écrit :\r%2."}},
       {MessageId::TextInClipboard, {"Текст скопирован в буфер обмена", "Le texte est dans le presse-papiers"}},
+      {MessageId::HotkeyInUse,
+       {"Клавиша \"%1\" уже занята.", "Le raccourci \"%1\" est déjà utilisé."}},
   };
   return t;
 }

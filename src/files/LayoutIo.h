@@ -37,6 +37,10 @@ Result<OpenOutcome> openLayout(Document& doc, const std::string& path, bool impo
 // being current while its texts are converted, and reports "Text-elements converted.".
 Message convertLegacyTextsOfDocument(Document& doc, LegacyTextConversion settings);
 
+// The bytes a save writes. Unless `backup`, elements outside the current board are deleted and
+// the board is cleaned first; a backup leaves the elements as the user sees them.
+std::vector<uint8_t> layoutBytesToSave(Document& doc, bool backup);
+
 // Save, Save As and backups. Unless `backup`, elements outside the current board are deleted
 // and the board is cleaned first. The document takes the name and loses its modified flag only
 // when the file was written.

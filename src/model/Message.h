@@ -30,6 +30,7 @@ enum class MessageId {
   GerberFileNotCreated,  // args: full file name, reason; caption "Gerber file (RS274X format)"
   DrillFileNotWritten,   // args: full file name, reason
   TextInClipboard,
+  HotkeyInUse,  // args: the letter
   Count,  // not a message: the number of messages; new ones go above
 };
 

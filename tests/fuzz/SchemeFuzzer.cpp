@@ -1,0 +1,45 @@
+// libFuzzer target: a user colour-scheme file ("C_USER<n>.DAT") holding any bytes. A file of the
+// wrong size gives the default scheme; a record of the right size gives colours without the
+// flag byte, and the store always has an active scheme it can draw with.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+#include "files/AtomicFile.h"
+#include "view/SchemeStore.h"
+
+namespace {
+
+void check(bool ok) {
+  if (!ok) __builtin_trap();
+}
+
+const std::string& folder() {
+  static const std::string f = [] {
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("trazello-scheme-fuzz-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    return dir.string();
+  }();
+  return f;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace trazello;
+  SchemeStore store(folder());
+  if (writeFileAtomically(store.userSchemeFile(2), std::span<const uint8_t>(data, size))) return 0;
+  const int selected = size > 0 ? static_cast<int8_t>(data[0]) : 0;
+  store.load(selected);
+  check(store.selected() == (selected >= 0 && selected < SchemeStore::kCount ? selected : 0));
+  check(store.active() == store.scheme(store.selected()));
+  check(store.scheme(0) == defaultScheme());
+  if (size != kSchemeBytes) check(store.scheme(2) == defaultScheme());
+  for (ColorRef c : store.scheme(2).colours) check((c & 0xFF000000u) == 0);
+  return 0;
+}
