@@ -24,6 +24,11 @@ void writeList(IniFile& ini, const char* section, const char* prefix, int first,
     ini.writeInt(section, prefix + std::to_string(first + static_cast<int>(i)), list[i]);
 }
 
+// Keys are compared with virtual-key codes, which only capital letters and digits match.
+bool isHotkey(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
 }  // namespace
 
 AppSettings AppSettings::defaultsFor(const std::string& programFolder) {
@@ -121,6 +126,10 @@ void AppSettings::dropDamagedValues() {
   auto badPair = [](int v) { return v <= 0 || v / 10000 > 9998 || v % 10000 > 9998; };
   std::erase_if(padSizes, badPair);
   std::erase_if(smdSizes, badPair);
+  // Any other character is a position without a key, kept as "_" like one.
+  std::string keys;
+  for (char k : toolKeys()) keys += k ? k : '_';
+  hotkeys = keys;
 }
 
 void AppSettings::writeTo(IniFile& ini) const {
@@ -186,7 +195,7 @@ void AppSettings::writeTo(IniFile& ini) const {
 std::array<char, 14> AppSettings::toolKeys() const {
   std::array<char, 14> keys{};
   for (size_t i = 0; i < keys.size() && i < hotkeys.size(); ++i)
-    keys[i] = hotkeys[i] == '_' ? 0 : hotkeys[i];
+    keys[i] = isHotkey(hotkeys[i]) ? hotkeys[i] : 0;
   return keys;
 }
 

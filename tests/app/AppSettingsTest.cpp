@@ -111,6 +111,21 @@ TEST(AppSettings, Hotkeys) {
   EXPECT_EQ(s.toolKeys()[13], 0);
 }
 
+TEST(AppSettings, OnlyCapitalsAndDigitsAreHotkeys) {
+  // A blank at the end would be lost by the next read of the file and move the keys around.
+  AppSettings s;
+  s.readFrom(IniFile::parse("[Optionen]\nHotkeys= Lp9RFNTCAXMV OQ\n"), "/p/");
+  EXPECT_EQ(s.hotkeys, "_L_9RFNTCAXMV_");
+  EXPECT_EQ(s.toolForKey(' '), -1);
+  EXPECT_EQ(s.toolForKey('p'), -1);
+  EXPECT_EQ(s.toolForKey('9'), 3);
+  IniFile written;
+  s.writeTo(written);
+  AppSettings again;
+  again.readFrom(IniFile::parse(written.text()), "/p/");
+  EXPECT_EQ(again.hotkeys, s.hotkeys);
+}
+
 TEST(IniFileFormat, BadNumbersFallBackAndOrderIsKept) {
   IniFile ini = IniFile::parse("[Optionen]\nUndo=abc\nMIL= 1\n\n; note\n[Window]\nWindowX=7\n");
   EXPECT_EQ(ini.readInt("Optionen", "Undo", 50), 50);
