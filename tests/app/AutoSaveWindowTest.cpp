@@ -122,6 +122,20 @@ TEST_F(AutoSaveWindow, TheTimerBacksUpAChangedDocumentBesideIt) {
   timer->configure(false, 40);
 }
 
+TEST_F(AutoSaveWindow, AFailedBackupIsReportedAndTheTimerGoesOn) {
+  auto w = open();
+  openSavedBoard(*w, "board.trz");
+  w->autoSaveTimer()->configure(true, 60000);
+  w->document().setFileName(path("gone/board.trz"));  // its folder was removed meanwhile
+  addTrack(*w);
+  answerNextBox(QMessageBox::Ok);
+  EXPECT_EQ(w->autoSaveTimer()->tick().result, BackupResult::Failed);
+  EXPECT_EQ(lastBox_.toStdString(),
+            "The file \"" + path("gone/board.bak") + "\" can not be written.");
+  EXPECT_TRUE(w->autoSaveTimer()->enabled());
+  EXPECT_TRUE(w->document().modified());
+}
+
 TEST_F(AutoSaveWindow, ABackupOpenedAsADocumentIsNeverOverwritten) {
   auto w = open();
   openSavedBoard(*w, "board.bak");
