@@ -1,12 +1,13 @@
-// libFuzzer target: a user colour-scheme file ("C_USER<n>.DAT") holding any bytes. A file of the
-// wrong size gives the default scheme; a record of the right size gives colours without the
-// flag byte, and the store always has an active scheme it can draw with.
+// libFuzzer target: a user colour-scheme file ("C_USER<n>.DAT") holding any bytes. A file too
+// short for a record gives the default scheme; otherwise its first record gives colours without
+// the flag byte, and the store always has an active scheme it can draw with.
 #include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <string>
 
 #include "view/SchemeStore.h"
@@ -43,7 +44,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   check(store.selected() == (selected >= 0 && selected < SchemeStore::kCount ? selected : 0));
   check(store.active() == store.scheme(store.selected()));
   check(store.scheme(0) == defaultScheme());
-  if (size != kSchemeBytes) check(store.scheme(2) == defaultScheme());
+  // The record is the first 48 bytes; a shorter file is no record at all.
+  if (size < kSchemeBytes)
+    check(store.scheme(2) == defaultScheme());
+  else
+    check(store.scheme(2) ==
+          parseSchemeBytes(std::span<const uint8_t, kSchemeBytes>(data, kSchemeBytes)));
   for (ColorRef c : store.scheme(2).colours) check((c & 0xFF000000u) == 0);
   return 0;
 }
