@@ -1,5 +1,8 @@
 #include "AppSettings.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace trazello {
 
 namespace {
@@ -19,6 +22,11 @@ void writeList(IniFile& ini, const char* section, const char* prefix, int first,
   ini.eraseSection(section);
   for (size_t i = 0; i < list.size(); ++i)
     ini.writeInt(section, prefix + std::to_string(first + static_cast<int>(i)), list[i]);
+}
+
+// Keys are compared with virtual-key codes, which only capital letters and digits match.
+bool isHotkey(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
 }  // namespace
@@ -90,6 +98,38 @@ void AppSettings::readFrom(const IniFile& ini, const std::string& programFolder)
   readList(ini, "R_POPUP", "T", 8, false, gridSteps);
   readList(ini, "LA_POPUP", "S", 0, true, padSizes);
   readList(ini, "SMD_POPUP", "S", 0, true, smdSizes);
+  dropDamagedValues();
+}
+
+void AppSettings::dropDamagedValues() {
+  const AppSettings d;
+  auto keep = [](int& v, int low, int high, int fallback) {
+    if (v < low || v > high) v = fallback;
+  };
+  // A backup every few milliseconds would leave no time for editing.
+  keep(autoSaveTime, 1000, std::numeric_limits<int>::max(), d.autoSaveTime);
+  keep(colourScheme, 0, 3, d.colourScheme);
+  keep(undo, 0, 50, d.undo);
+  keep(imaxCu, 1, 299, d.imaxCu);
+  keep(imaxDt, 1, 299, d.imaxDt);
+  if (gridMarks != 0 && gridMarks != 2 && gridMarks != 4 && gridMarks != 5 && gridMarks != 10)
+    gridMarks = d.gridMarks;
+  keep(track, 0, 9998, d.track);
+  keep(padOuter, 0, 9998, d.padOuter);
+  keep(padDrill, 0, padOuter, std::min(d.padDrill, padOuter));
+  keep(smdX, 0, 9998, d.smdX);
+  keep(smdY, 0, 9998, d.smdY);
+  // A grid step must be positive (a zero step would never end a grid line), list sizes not
+  // negative; packed sizes hold two values of at most 9998 each.
+  std::erase_if(trackWidths, [](int v) { return v < 0 || v > 9998; });
+  std::erase_if(gridSteps, [](int v) { return v <= 0; });
+  auto badPair = [](int v) { return v <= 0 || v / 10000 > 9998 || v % 10000 > 9998; };
+  std::erase_if(padSizes, badPair);
+  std::erase_if(smdSizes, badPair);
+  // Any other character is a position without a key, kept as "_" like one.
+  std::string keys;
+  for (char k : toolKeys()) keys += k ? k : '_';
+  hotkeys = keys;
 }
 
 void AppSettings::writeTo(IniFile& ini) const {
@@ -155,7 +195,7 @@ void AppSettings::writeTo(IniFile& ini) const {
 std::array<char, 14> AppSettings::toolKeys() const {
   std::array<char, 14> keys{};
   for (size_t i = 0; i < keys.size() && i < hotkeys.size(); ++i)
-    keys[i] = hotkeys[i] == '_' ? 0 : hotkeys[i];
+    keys[i] = isHotkey(hotkeys[i]) ? hotkeys[i] : 0;
   return keys;
 }
 

@@ -61,8 +61,11 @@ struct AppSettings {
   // Defaults that depend on where the program lives.
   static AppSettings defaultsFor(const std::string& programFolder);
 
+  // Values a damaged file holds outside what the program can work with get their defaults;
+  // damaged entries of the user lists are left out.
   void readFrom(const IniFile& ini, const std::string& programFolder);
   void writeTo(IniFile& ini) const;
+  void dropDamagedValues();
 
   // The key of each of the 14 tools (zoom, track, pad, SMD pad, circle, polygon, special shape,
   // text, connection, autorouter, test, measure, photo view, solder mask); 0 for none.

@@ -12,6 +12,7 @@ inline constexpr int kHelpGrid = 3200;
 inline constexpr int kHelpScannedCopy = 3400;
 inline constexpr int kHelpLayerInfo = 5500;
 inline constexpr int kHelpPhotoView = 19300;
+inline constexpr int kHelpAutoSave = 25000;
 
 // The local help page at a context number: help/index.html#<number> in the program folder.
 QUrl contextHelpUrl(const AppPaths& paths, int context);

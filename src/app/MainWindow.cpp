@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "AutoSaveTimer.h"
 #include "BoardMapWidget.h"
 #include "DrcPanel.h"
 #include "CommandTable.h"
@@ -61,6 +62,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   buildStatusLine();
   applySettings();
   buildEditBars();
+  buildSettingsWindows();
 
   connect(tabs_, &QTabBar::currentChanged, this, [this](int i) {
     if (syncingTabs_ || i < 0) return;
@@ -187,6 +189,12 @@ void MainWindow::buildStatusLine() {
 
 void MainWindow::applySettings() {
   if (!settings_.windowMax) setGeometry(settings_.windowX, settings_.windowY, settings_.windowW, settings_.windowH);
+  applyDrawingOptions();
+  unitButton_->setText(settings_.mil ? QString::fromUtf8("мил") : QString::fromUtf8("мм"));
+  refreshHistoryMenu();
+}
+
+void MainWindow::applyDrawingOptions() {
   options_.showGrid = settings_.gridVisible;
   options_.gridMarks = settings_.gridMarks;
   options_.transparent = settings_.transparent;
@@ -195,7 +203,7 @@ void MainWindow::applySettings() {
   options_.showVirtualNodes = settings_.virtualNodes;
   area_->setCrosshairEnabled(settings_.crosshair);
   // Without hints no tooltip shows anywhere; the status line still names what is under the pointer.
-  if (!settings_.hints) qApp->installEventFilter(this);
+  qApp->installEventFilter(this);  // the hints setting may change while the program runs
   mapPanel_->setVisible(settings_.boardMap);
   unitButton_->setText(tr3(settings_.mil ? "UnitMil" : "UnitMm"));
   refreshHistoryMenu();
@@ -266,6 +274,8 @@ void MainWindow::storeSettings() {
   settings_.windowH = g.height();
   settings_.history = recent_.entries();
   settings_.colourScheme = schemes_.selected();
+  settings_.autoSave = autoSave_->enabled();
+  settings_.autoSaveTime = autoSave_->intervalMs();
   settings_.writeTo(ini_);
   if (drc_) drc_->writeSettings(ini_);
   ini_.save(paths_.settingsFile());  // a settings file that cannot be written is no reason to stop
@@ -351,6 +361,10 @@ void MainWindow::showCoordinates(Point world) {
 
 void MainWindow::toggleUnit() {
   settings_.mil = !settings_.mil;
+  applyUnit();
+}
+
+void MainWindow::applyUnit() {
   if (sizeBar_) sizeBar_->setMil(settings_.mil);
   if (drc_) drc_->setMil(settings_.mil);
   unitButton_->setText(tr3(settings_.mil ? "UnitMil" : "UnitMm"));

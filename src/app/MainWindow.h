@@ -29,8 +29,10 @@ class QToolBar;
 
 namespace trazello {
 
+class AutoSaveTimer;
 class BoardMapWidget;
 class DrcPanel;
+class TOptionsDlg;
 class SizeBar;
 class UndoController;
 class GridMenu;
@@ -56,6 +58,7 @@ class MainWindow : public QMainWindow {
 
   Document& document() { return doc_; }
   const AppSettings& settings() const { return settings_; }
+  const SchemeStore& schemes() const { return schemes_; }
   DrawingArea* drawingArea() { return area_; }
   Language language() const { return lang_; }
   QAction* action(const QString& component) const { return actions_.value(component); }
@@ -83,6 +86,8 @@ class MainWindow : public QMainWindow {
   // The photo-view window; the photo view is on exactly while it is shown.
   PhotoViewWindow* photoViewWindow() const { return photo_; }
   void showPhotoView(bool on);
+  TOptionsDlg* optionsDialog() const { return optionsDlg_; }
+  AutoSaveTimer* autoSaveTimer() const { return autoSave_; }
   // The displayed coordinates of the last pointer position, as the status line shows them.
   QString coordinateText() const;
 
@@ -129,6 +134,12 @@ class MainWindow : public QMainWindow {
   void showScannedCopy();
   void applyGridOptions();
   void applySettings();
+  void applyDrawingOptions();
+  void applyUnit();
+  // The general settings window and the autosave timer, made once at start.
+  void buildSettingsWindows();
+  void optionsApplied();
+  void showAutoSave();
   void buildEditBars();
   void buildTools();
   void buildDrcPanel();
@@ -221,6 +232,8 @@ class MainWindow : public QMainWindow {
   QMenu* nodeMenu_ = nullptr;
   ElementId nodeElement_;  // what the open node menu acts on
   int nodeIndex_ = -1;
+  TOptionsDlg* optionsDlg_ = nullptr;
+  AutoSaveTimer* autoSave_ = nullptr;
   bool syncingTabs_ = false;
   std::optional<Point> lastPointer_;  // the world point the coordinates show
   PhotoViewWindow* photo_ = nullptr;

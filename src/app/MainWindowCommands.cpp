@@ -18,6 +18,7 @@
 #include "MessageBoxes.h"
 #include "SizeBar.h"
 #include "OutputCommands.h"
+#include "TOptionsDlg.h"
 #include "UndoController.h"
 #include "checks/Connections.h"
 #include "checks/CopperShapes.h"
@@ -107,6 +108,9 @@ void MainWindow::connectCommands() {
   on("GerberFormat1", [this] { outputs_->exportGerber(); });
   on("BohrDatenExcellon1", [this] { outputs_->exportDrills(); });
   on("BohrungenAuflisten1", [this] { outputs_->listDrillings(); });
+  on("Grundeinstellungen1", [this] { optionsDlg_->showOn(TOptionsDlg::General); });
+  on("Arbeitsverzeichnisse1", [this] { optionsDlg_->showOn(TOptionsDlg::Folders); });
+  on("Autospeichern1", [this] { showAutoSave(); });
 }
 
 bool MainWindow::maySafelyDiscard() {

@@ -63,6 +63,8 @@ const std::map<MessageId, Variants>& table() {
       {MessageId::SolderMaskReset, {"Паяльная маска сброшена.", "Le vernis épargne a été réinitialisé."}},
       {MessageId::LayoutNotSaved,
        {"Невозможно записать файл \"%1\":\r%2.", "Le fichier \"%1\" ne peut pas être écrit :\r%2."}},
+      {MessageId::HotkeyInUse,
+       {"Клавиша \"%1\" уже занята.", "Le raccourci \"%1\" est déjà utilisé."}},
   };
   return t;
 }

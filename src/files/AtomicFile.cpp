@@ -37,6 +37,12 @@ std::string lastError() { return std::strerror(errno); }
 
 std::optional<std::string> writeFileAtomically(const std::string& path,
                                                std::span<const uint8_t> data) {
+  return writeFileAtomically(path, data, {});
+}
+
+std::optional<std::string> writeFileAtomically(
+    const std::string& path, std::span<const uint8_t> data,
+    const std::function<void(const std::string& tempPath)>& beforeReplace) {
   std::string temp = folderOf(path) + "/." + baseName(path) + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return lastError();
@@ -59,6 +65,7 @@ std::optional<std::string> writeFileAtomically(const std::string& path,
     ::unlink(temp.c_str());
     return why;
   }
+  if (beforeReplace) beforeReplace(temp);
   if (::rename(temp.c_str(), path.c_str()) != 0) {
     const std::string why = lastError();
     ::unlink(temp.c_str());

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,6 +15,12 @@ namespace trazello {
 // when it fails.
 std::optional<std::string> writeFileAtomically(const std::string& path,
                                                std::span<const uint8_t> data);
+
+// The same, calling `beforeReplace` with the name of the complete, flushed temporary file just
+// before it replaces `path`: the one moment a crash leaves both files behind.
+std::optional<std::string> writeFileAtomically(
+    const std::string& path, std::span<const uint8_t> data,
+    const std::function<void(const std::string& tempPath)>& beforeReplace);
 
 // The whole file (or its first `atMost` bytes), or nothing with the reason in `why`.
 std::optional<std::vector<uint8_t>> readWholeFile(const std::string& path, std::string* why,

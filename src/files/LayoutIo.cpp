@@ -77,16 +77,19 @@ Message convertLegacyTextsOfDocument(Document& doc, int32_t clearance,
   return {MessageKind::Information, MessageId::TextsConverted, {}};
 }
 
-std::optional<Message> saveLayout(Document& doc, const std::string& path, bool backup,
-                                  RecentFiles* recent) {
+std::vector<uint8_t> layoutBytesToSave(Document& doc, bool backup) {
   doc.storeWorkingSettings();
   if (!backup) {
     removeElementsOutsideBoard(doc.elements(), doc.working());
     cleanBoard(doc.elements());
   }
   compactGroupIds(doc.elements());
-  const std::vector<uint8_t> bytes =
-      serializeLayout(doc.boards(), doc.currentIndex(), doc.projectInfo());
+  return serializeLayout(doc.boards(), doc.currentIndex(), doc.projectInfo());
+}
+
+std::optional<Message> saveLayout(Document& doc, const std::string& path, bool backup,
+                                  RecentFiles* recent) {
+  const std::vector<uint8_t> bytes = layoutBytesToSave(doc, backup);
   if (auto why = writeFileAtomically(path, bytes)) {
     return Message{MessageKind::Error, MessageId::LayoutNotSaved, {path, *why}};
   }

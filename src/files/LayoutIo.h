@@ -40,6 +40,10 @@ Result<OpenOutcome> openLayout(Document& doc, const std::string& path, bool impo
 Message convertLegacyTextsOfDocument(Document& doc, int32_t clearance,
                                      LegacyTextConversion settings = {});
 
+// The bytes a save writes. Unless `backup`, elements outside the current board are deleted and
+// the board is cleaned first; a backup leaves the elements as the user sees them.
+std::vector<uint8_t> layoutBytesToSave(Document& doc, bool backup);
+
 // Save, Save As and backups. Unless `backup`, elements outside the current board are deleted
 // and the board is cleaned first. The document takes the name and loses its modified flag only
 // when the file was written.

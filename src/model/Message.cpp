@@ -48,6 +48,7 @@ std::string messageText(const Message& m) {
              " connections (rubberbands) remaining.";
     case MessageId::SaveColourChanges: return "You have changed the colors.\rSave changes?";
     case MessageId::ScannedCopyNotLoaded: return "Error loading scanned-copy-bitmap: " + arg(m, 0);
+    case MessageId::HotkeyInUse: return "The hotkey \"" + arg(m, 0) + "\" is already in use.";
     case MessageId::Count: break;
   }
   return {};

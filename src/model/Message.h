@@ -34,6 +34,7 @@ enum class MessageId {
   ResetSolderMaskQuestion,  // OK / Cancel
   SolderMaskReset,
   LayoutNotSaved,  // args: full file name, reason
+  HotkeyInUse,  // args: the letter
   Count,  // not a message: the number of messages; new ones go above
 };
 

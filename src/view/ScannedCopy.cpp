@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "files/AtomicFile.h"
 #include "model/Geometry.h"
@@ -19,15 +20,21 @@ int bmpResolution(std::span<const uint8_t> b) {
   return roundInt(Real(ppm) * 2.54L / 100);
 }
 
-Result<LoadedScan> loadScannedCopy(const std::string& path) {
-  const Message failure{MessageKind::Error, MessageId::ScannedCopyNotLoaded, {path}};
-  std::string why;
-  auto head = readWholeFile(path, &why, 64);
-  if (!head) return failure;
+Result<LoadedScan> decodeScannedCopy(std::span<const uint8_t> bytes, const std::string& path) {
   LoadedScan scan;
-  if (!scan.image.load(QString::fromStdString(path), "BMP") || scan.image.isNull()) return failure;
-  scan.dpi = bmpResolution(*head);
+  if (bytes.size() > static_cast<size_t>(std::numeric_limits<int>::max()) ||
+      !scan.image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "BMP") ||
+      scan.image.isNull())
+    return Message{MessageKind::Error, MessageId::ScannedCopyNotLoaded, {path}};
+  scan.dpi = bmpResolution(bytes);
   return scan;
+}
+
+Result<LoadedScan> loadScannedCopy(const std::string& path) {
+  std::string why;
+  const auto bytes = readWholeFile(path, &why);
+  if (!bytes) return Message{MessageKind::Error, MessageId::ScannedCopyNotLoaded, {path}};
+  return decodeScannedCopy(*bytes, path);
 }
 
 int scanSide(int activeLayer) {
@@ -40,7 +47,9 @@ IRect scanRect(int w, int h, int dpi, int32_t offsetX, int32_t offsetY) {
   const Real d = std::clamp(dpi, kMinScanDpi, kMaxScanDpi);
   const int32_t right = roundInt(w / d * 25.4L * 100);
   const int32_t down = roundInt(h / d * 25.4L * 100);
-  const int32_t dx = offsetX * 10, dy = -offsetY * 10;
+  // Offsets come from layout files, which may hold anything; the window allows -3000 to 3000.
+  const int32_t dx = std::clamp(offsetX, kMinScanOffset, kMaxScanOffset) * 10;
+  const int32_t dy = -std::clamp(offsetY, kMinScanOffset, kMaxScanOffset) * 10;
   return {dx, -down + dy, right + dx, dy};
 }
 

@@ -22,9 +22,13 @@ struct LoadedScan {
 
 inline constexpr int kMinScanDpi = 20;
 inline constexpr int kMaxScanDpi = 2400;
+inline constexpr int32_t kMinScanOffset = -3000;  // tenths of a millimetre
+inline constexpr int32_t kMaxScanOffset = 3000;
 
 // Loads a BMP file; the message names the file when it is missing or not a readable bitmap.
 Result<LoadedScan> loadScannedCopy(const std::string& path);
+// The same for the bytes of a file named `path`.
+Result<LoadedScan> decodeScannedCopy(std::span<const uint8_t> bytes, const std::string& path);
 
 // The horizontal resolution in dots per inch stored in a BMP header, 0 when there is none.
 int bmpResolution(std::span<const uint8_t> fileStart);
@@ -33,7 +37,8 @@ int bmpResolution(std::span<const uint8_t> fileStart);
 int scanSide(int activeLayer);
 
 // The world rectangle a scan of w x h pixels at `dpi` covers, moved by the offsets in tenths of
-// a millimetre (a positive y offset moves it down). The resolution is kept within 20 to 2400.
+// a millimetre (a positive y offset moves it down). The resolution is kept within 20 to 2400 and
+// the offsets within -3000 to 3000.
 IRect scanRect(int w, int h, int dpi, int32_t offsetX, int32_t offsetY);
 
 // Draws the scan of the active side stretched into its rectangle: a two-colour bitmap in the

@@ -111,12 +111,59 @@ TEST(AppSettings, Hotkeys) {
   EXPECT_EQ(s.toolKeys()[13], 0);
 }
 
+TEST(AppSettings, OnlyCapitalsAndDigitsAreHotkeys) {
+  // A blank at the end would be lost by the next read of the file and move the keys around.
+  AppSettings s;
+  s.readFrom(IniFile::parse("[Optionen]\nHotkeys= Lp9RFNTCAXMV OQ\n"), "/p/");
+  EXPECT_EQ(s.hotkeys, "_L_9RFNTCAXMV_");
+  EXPECT_EQ(s.toolForKey(' '), -1);
+  EXPECT_EQ(s.toolForKey('p'), -1);
+  EXPECT_EQ(s.toolForKey('9'), 3);
+  IniFile written;
+  s.writeTo(written);
+  AppSettings again;
+  again.readFrom(IniFile::parse(written.text()), "/p/");
+  EXPECT_EQ(again.hotkeys, s.hotkeys);
+}
+
 TEST(IniFileFormat, BadNumbersFallBackAndOrderIsKept) {
   IniFile ini = IniFile::parse("[Optionen]\nUndo=abc\nMIL= 1\n\n; note\n[Window]\nWindowX=7\n");
   EXPECT_EQ(ini.readInt("Optionen", "Undo", 50), 50);
   EXPECT_EQ(ini.readBool("optionen", "mil", false), true);
   ini.writeInt("Window", "WindowY", 8);
   EXPECT_EQ(ini.text(), "[Optionen]\r\nUndo=abc\r\nMIL= 1\r\n\r\n[Window]\r\nWindowX=7\r\nWindowY=8\r\n\r\n");
+}
+
+TEST(AppSettings, DamagedValuesGetTheirDefaults) {
+  // Each would break something later: a backup every millisecond, an undo depth that overflows,
+  // a grid step of zero whose lines never end, a drill wider than its pad.
+  AppSettings s;
+  s.readFrom(IniFile::parse("[Optionen]\nAutoSaveTime=0\nUndo=2147483647\nImax_CU=-4\n"
+                            "Imax_DT=300\nFarbschema=9\nRasterMarkierung=3\n"
+                            "[Settings]\nTrack=-1\nCircle1=50\nCircle2=60\nSMDX=99999\n"
+                            "[R_POPUP]\nT8=0\nT9=-5\nT10=127\n"
+                            "[L_POPUP]\nT0=-7\nT1=30\n"
+                            "[LA_POPUP]\nS0=-1800060\nS1=99990060\nS2=1800060\n"),
+             "/p/");
+  EXPECT_EQ(s.autoSaveTime, 300000);
+  EXPECT_EQ(s.undo, 50);
+  EXPECT_EQ(s.imaxCu, 35);
+  EXPECT_EQ(s.imaxDt, 20);
+  EXPECT_EQ(s.colourScheme, 0);
+  EXPECT_EQ(s.gridMarks, 4);
+  EXPECT_EQ(s.track, 80);
+  EXPECT_EQ(s.padOuter, 50);
+  EXPECT_EQ(s.padDrill, 50);
+  EXPECT_EQ(s.smdX, 90);
+  EXPECT_EQ(s.gridSteps, std::vector<int>{127});
+  EXPECT_EQ(s.trackWidths, std::vector<int>{30});
+  EXPECT_EQ(s.padSizes, std::vector<int>{1800060});
+
+  // The limits themselves are kept.
+  s.readFrom(IniFile::parse("[Optionen]\nAutoSaveTime=1000\nUndo=0\nImax_CU=299\n"), "/p/");
+  EXPECT_EQ(s.autoSaveTime, 1000);
+  EXPECT_EQ(s.undo, 0);
+  EXPECT_EQ(s.imaxCu, 299);
 }
 
 }  // namespace

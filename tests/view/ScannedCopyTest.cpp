@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "RenderScene.h"
 #include "files/AtomicFile.h"
@@ -67,6 +68,15 @@ TEST(ScannedCopy, PlacementRectangle) {
   EXPECT_EQ(scanRect(1200, 600, 600, 25, 0), (IRect{250, -2540, 5330, 0}));
   EXPECT_EQ(scanRect(1200, 600, 600, 0, 10), (IRect{0, -2640, 5080, -100}));
   EXPECT_EQ(scanRect(20, 20, 0, 0, 0), (IRect{0, -2540, 2540, 0}));  // 0 dpi counts as 20
+}
+
+TEST(ScannedCopy, OffsetsOfADamagedFileStayWithinTheirRange) {
+  constexpr int32_t most = std::numeric_limits<int32_t>::max();
+  constexpr int32_t least = std::numeric_limits<int32_t>::min();
+  const IRect farthest{30000, 27460, 35080, 30000};
+  EXPECT_EQ(scanRect(1200, 600, 600, 3000, -3000), farthest);
+  EXPECT_EQ(scanRect(1200, 600, 600, most, least), farthest);
+  EXPECT_EQ(scanRect(1200, 600, 600, least, most), (IRect{-30000, -32540, -24920, -30000}));
 }
 
 TEST(ScannedCopy, SideOfTheActiveLayer) {
