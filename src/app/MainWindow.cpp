@@ -189,8 +189,11 @@ void MainWindow::buildStatusLine() {
 
 void MainWindow::applySettings() {
   if (!settings_.windowMax) setGeometry(settings_.windowX, settings_.windowY, settings_.windowW, settings_.windowH);
+  // Without hints no tooltip shows anywhere; the status line still names what is under the
+  // pointer. The filter stays, since the setting may change while the program runs.
+  qApp->installEventFilter(this);
   applyDrawingOptions();
-  unitButton_->setText(settings_.mil ? QString::fromUtf8("мил") : QString::fromUtf8("мм"));
+  unitButton_->setText(tr3(settings_.mil ? "UnitMil" : "UnitMm"));
   refreshHistoryMenu();
 }
 
@@ -202,11 +205,7 @@ void MainWindow::applyDrawingOptions() {
   options_.darkerGroundPlane = settings_.darkGroundPlane;
   options_.showVirtualNodes = settings_.virtualNodes;
   area_->setCrosshairEnabled(settings_.crosshair);
-  // Without hints no tooltip shows anywhere; the status line still names what is under the pointer.
-  qApp->installEventFilter(this);  // the hints setting may change while the program runs
   mapPanel_->setVisible(settings_.boardMap);
-  unitButton_->setText(tr3(settings_.mil ? "UnitMil" : "UnitMm"));
-  refreshHistoryMenu();
 }
 
 void MainWindow::buildEditBars() {

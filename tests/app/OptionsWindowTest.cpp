@@ -19,6 +19,7 @@
 #include "app/BoardMapWidget.h"
 #include "app/OptionsHotkeyPage.h"
 #include "app/TOptionsDlg.h"
+#include "app/ToolBar.h"
 #include "model/Layer.h"
 
 namespace trazello {
@@ -56,6 +57,7 @@ class OptionsWindow : public testing::WindowFixture {
     list.edit(list.size() - 2).Links = {b};
     list.edit(list.size() - 1).Links = {a};
     answerNextBox(QMessageBox::Ok);
+    emit w.findChild<QMenu*>("Funktionen1")->aboutToShow();  // as opening the menu refreshes it
     w.action("Luftlinienentfernen1")->trigger();
   }
 };
@@ -105,7 +107,7 @@ TEST_F(OptionsWindow, OkAppliesTheSettingsAndWritesTheFile) {
   // The window follows at once: the unit of the status line, the board map.
   int milButtons = 0;
   for (QToolButton* b : w->statusBar()->findChildren<QToolButton*>())
-    milButtons += b->text() == QString::fromUtf8("мил");
+    milButtons += b->text() == "mil";
   EXPECT_EQ(milButtons, 1);
   EXPECT_FALSE(w->boardMap()->isVisibleTo(w.get()));
 
@@ -241,7 +243,8 @@ TEST_F(OptionsWindow, AHotkeyInUseIsRefused) {
 
   w->drawingArea()->setFocus();
   QTest::keyClick(w->drawingArea(), Qt::Key_Q);
-  EXPECT_EQ(w->currentTool(), 1);
+  EXPECT_EQ(w->currentTool().code, ToolCode::Track);
+  EXPECT_TRUE(w->toolBar()->button(w->currentTool())->toolTip().endsWith("(Q)"));  // the tool bar follows
 }
 
 TEST_F(OptionsWindow, HotkeyRowsWithoutAKeyKeepTheirPlace) {
