@@ -3,6 +3,7 @@
 
 #include "SyntheticBoard.h"
 #include "checks/GroundPlane.h"
+#include "checks/NetCache.h"
 #include "checks/NetTrace.h"
 #include "checks/PolygonOps.h"
 #include "model/Layer.h"
@@ -40,6 +41,31 @@ void BM_AllNets(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_AllNets)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The same with every pair compared through polygons, the way the fast trace is checked.
+void BM_AllNetsThroughPolygons(benchmark::State& state) {
+  const PlaneBoard board = planeBoard(static_cast<size_t>(state.range(0)));
+  for (auto _ : state) {
+    const NetTrace trace(board.list, board.settings, NetTrace::Method::Polygons);
+    benchmark::DoNotOptimize(trace.netCount());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_AllNetsThroughPolygons)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A click of the connection test on a board unchanged since the last click: the nets of the
+// first click are found again and the clicked element's net is listed.
+void BM_TestClickOnUnchangedBoard(benchmark::State& state) {
+  const PlaneBoard board = planeBoard(static_cast<size_t>(state.range(0)));
+  benchmark::DoNotOptimize(netsOf(board.list, board.settings));
+  size_t members = 0;
+  for (auto _ : state) {
+    members = netsOf(board.list, board.settings)->membersOf(board.list.size() / 2).size();
+    benchmark::DoNotOptimize(members);
+  }
+  state.counters["members"] = static_cast<double>(members);
+}
+BENCHMARK(BM_TestClickOnUnchangedBoard)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_FloodOfC1(benchmark::State& state) {
   const PlaneBoard board = planeBoard(static_cast<size_t>(state.range(0)));

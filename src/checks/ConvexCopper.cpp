@@ -182,6 +182,20 @@ void addTrack(const TObjekt& e, std::vector<RoundedConvex>& out) {
   for (size_t i = 0; i + 1 < e.Points.size(); ++i) out.push_back(rounded(e.Points[i], e.Points[i + 1], r));
 }
 
+// A zone's outline strokes, less when it is filled and has no outline width, and its filling.
+bool addZone(const TObjekt& e, std::vector<RoundedConvex>& out) {
+  const bool filled = e.Points.size() >= 3;
+  if (!(filled && e.Width <= 0)) {
+    addTrack(e, out);
+    if (filled) out.push_back(rounded(e.Points.back(), e.Points.front(), halfWidth(e.Width)));
+  }
+  if (!filled) return true;
+  std::optional<std::vector<DPoint>> ring = convexRing(e.Points);
+  if (!ring) return false;
+  out.push_back({std::move(*ring), 0, 0});
+  return true;
+}
+
 bool saneCore(const RoundedConvex& p) {
   if (!sane(p.radius)) return false;
   return std::all_of(p.core.begin(), p.core.end(), [](DPoint q) { return sane(q.x) && sane(q.y); });
@@ -196,6 +210,7 @@ std::optional<std::vector<RoundedConvex>> convexPieces(const TObjekt& e, const L
     case ElementKind::Pad: known = addPad(e, out); break;
     case ElementKind::SmdPad: known = addSmdPad(e, out); break;
     case ElementKind::Track: addTrack(e, out); break;
+    case ElementKind::Zone: known = addZone(e, out); break;
     case ElementKind::LegacyLine:
       out.push_back(rounded({e.X, e.Y}, {e.SizeA, e.SizeB}, halfWidth(e.Width)));
       break;

@@ -17,7 +17,7 @@ struct DPoint {
 };
 
 // A convex core (one point, a segment, or a counter-clockwise convex polygon) grown by
-// `radius`: a disc, a track segment with round ends, a pad outline, an SMD pad.
+// `radius`: a disc, a track segment with round ends, a pad outline, an SMD pad, a convex zone.
 struct RoundedConvex {
   std::vector<DPoint> core;
   double radius = 0;
@@ -26,8 +26,8 @@ struct RoundedConvex {
 };
 
 // The element's copper (as elementRegion() builds it) as a union of rounded convex pieces;
-// nullopt for elements whose copper is of another kind (zones, rings and arcs, texts) or whose
-// numbers are too damaged to trust.
+// nullopt for elements whose copper is of another kind (rings and arcs, texts, zones that are
+// not convex) or whose numbers are too damaged to trust.
 std::optional<std::vector<RoundedConvex>> convexPieces(const TObjekt& e, const LayerState* state);
 
 enum class CopperContact {
