@@ -135,16 +135,16 @@ std::optional<std::vector<DPoint>> shrunk(const std::vector<DPoint>& ring, doubl
 // The piece less a band of `d` along its edge, so that every point of the result has a disc
 // of radius `d` of copper about it.
 std::optional<RoundedConvex> eroded(const RoundedConvex& p, double d) {
-  if (p.radius >= d) return RoundedConvex{p.core, p.radius - d, 0};
+  if (p.radius >= d) return RoundedConvex{p.core, p.radius - d, 0, false};
   if (p.radius > 0 || p.core.size() < 3) return std::nullopt;
   std::optional<std::vector<DPoint>> inner = shrunk(p.core, d);
   if (!inner) return std::nullopt;
-  return RoundedConvex{std::move(*inner), 0, 0};
+  return RoundedConvex{std::move(*inner), 0, 0, false};
 }
 
 RoundedConvex rounded(Point a, Point b, double radius) {
   radius = std::max(radius, 0.0);
-  RoundedConvex p{{toD(a)}, radius, flatteningExcess(radius)};
+  RoundedConvex p{{toD(a)}, radius, flatteningExcess(radius), false};
   if (a.x != b.x || a.y != b.y) p.core.push_back(toD(b));
   return p;
 }
@@ -159,7 +159,7 @@ bool addPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
     case PadForm::Polygon: {
       std::optional<std::vector<DPoint>> ring = convexRing(g.points);
       if (!ring) return false;
-      out.push_back({std::move(*ring), 0, 0});
+      out.push_back({std::move(*ring), 0, 0, false});
       return true;
     }
     case PadForm::None: return true;
@@ -172,7 +172,7 @@ bool addSmdPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
   if (corners.empty()) return true;
   std::optional<std::vector<DPoint>> ring = convexRing(corners);
   if (!ring) return false;
-  out.push_back({std::move(*ring), 0, 0});
+  out.push_back({std::move(*ring), 0, 0, false});
   return true;
 }
 
@@ -192,8 +192,29 @@ bool addZone(const TObjekt& e, std::vector<RoundedConvex>& out) {
   if (!filled) return true;
   std::optional<std::vector<DPoint>> ring = convexRing(e.Points);
   if (!ring) return false;
-  out.push_back({std::move(*ring), 0, 0});
+  out.push_back({std::move(*ring), 0, 0, false});
   return true;
+}
+
+void addText(const TObjekt& e, std::vector<RoundedConvex>& out) {
+  for (const TObjekt& stroke : e.Strokes) {
+    const double r = halfWidth(stroke.Width);
+    if (stroke.Points.size() == 1) out.push_back(rounded(stroke.Points[0], stroke.Points[0], r));
+    for (size_t i = 0; i + 1 < stroke.Points.size(); ++i)
+      out.push_back(rounded(stroke.Points[i], stroke.Points[i + 1], r));
+  }
+}
+
+// A ring or arc lies within its outer circle and the round ends of an arc on its middle
+// circle; for sane radii those ends reach just the outer circle.
+void addCircleBound(const TObjekt& e, std::vector<RoundedConvex>& out) {
+  const double mid = (double(e.SizeA) + e.SizeB) / 2;
+  const double cap = (double(e.SizeA) - e.SizeB) / 2;
+  const double outer = std::max({double(e.SizeA), std::fabs(mid) + std::max(cap, 0.0), 0.0});
+  RoundedConvex bound = rounded({e.X, e.Y}, {e.X, e.Y}, outer);
+  bound.excess = std::max(bound.excess, flatteningExcess(cap));
+  bound.boundOnly = true;
+  out.push_back(bound);
 }
 
 bool saneCore(const RoundedConvex& p) {
@@ -211,6 +232,16 @@ std::optional<std::vector<RoundedConvex>> convexPieces(const TObjekt& e, const L
     case ElementKind::SmdPad: known = addSmdPad(e, out); break;
     case ElementKind::Track: addTrack(e, out); break;
     case ElementKind::Zone: known = addZone(e, out); break;
+    case ElementKind::Text: addText(e, out); break;
+    case ElementKind::Circle: addCircleBound(e, out); break;
+    case ElementKind::LegacyText: {
+      const float l = std::min(e.X, e.SizeA), r = std::max(e.X, e.SizeA);
+      const float b = std::min(e.Y, e.SizeB), t = std::max(e.Y, e.SizeB);
+      std::optional<std::vector<DPoint>> ring = convexRing({{l, b}, {r, b}, {r, t}, {l, t}});
+      if (!ring) return std::nullopt;
+      out.push_back({std::move(*ring), 0, 0, false});
+      break;
+    }
     case ElementKind::LegacyLine:
       out.push_back(rounded({e.X, e.Y}, {e.SizeA, e.SizeB}, halfWidth(e.Width)));
       break;
@@ -229,6 +260,7 @@ CopperContact contact(const RoundedConvex& a, const RoundedConvex& b) {
   if (coreDistance(a.core, b.core) > reach) return CopperContact::Apart;
   // A common point of the eroded pieces has a disc of copper about it in both polygons, one
   // larger than any rounding of their corners: a common area.
+  if (a.boundOnly || b.boundOnly) return CopperContact::Unsure;
   const std::optional<RoundedConvex> ea = eroded(a, kMargin), eb = eroded(b, kMargin);
   if (ea && eb && coreDistance(ea->core, eb->core) <= ea->radius + eb->radius)
     return CopperContact::Overlap;

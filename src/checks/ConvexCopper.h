@@ -23,11 +23,13 @@ struct RoundedConvex {
   double radius = 0;
   // How far the element's flattened polygon can reach beyond this true shape.
   double excess = 0;
+  // Only a shape the copper lies within (for rings and arcs): it can show that elements are
+  // apart, never that they overlap.
+  bool boundOnly = false;
 };
 
 // The element's copper (as elementRegion() builds it) as a union of rounded convex pieces;
-// nullopt for elements whose copper is of another kind (rings and arcs, texts, zones that are
-// not convex) or whose numbers are too damaged to trust.
+// nullopt for zones that are not convex and for numbers too damaged to trust.
 std::optional<std::vector<RoundedConvex>> convexPieces(const TObjekt& e, const LayerState* state);
 
 enum class CopperContact {

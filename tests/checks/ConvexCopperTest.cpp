@@ -61,19 +61,23 @@ TEST(ConvexCopper, ClearPairsAreDecidedAndTouchingIsLeftToThePolygons) {
        track({{30, 30}, {30, 200}}, layer::C1, 10), CopperContact::Overlap},
       {"turned SMD pad beside a track", turnedAbout(newSmdPad({0, 0}, layer::C1, 100, 20), {0, 0}, 45),
        track({{50, -50}, {50, -200}}, layer::C1, 10), CopperContact::Apart},
+      {"ring far from a track", newCircle({0, 0}, layer::C1, 50, 30),
+       track({{60, -100}, {60, 100}}, layer::C1, 10), CopperContact::Apart},
+      {"track across a ring", newCircle({0, 0}, layer::C1, 50, 30),
+       track({{40, -100}, {40, 100}}, layer::C1, 10), CopperContact::Unsure},
       {"crossing tracks", track({{-100, 0}, {100, 0}}, layer::C1, 10),
        track({{0, -100}, {0, 100}}, layer::C1, 10), CopperContact::Overlap},
   };
   for (const auto& c : cases) EXPECT_EQ(contactOf(c.a, c.b), c.expected) << c.what;
 }
 
-TEST(ConvexCopper, OtherCopperHasNoConvexPieces) {
+TEST(ConvexCopper, CopperThatIsNotConvexHasNoPieces) {
   TObjekt zone = newZone(10, layer::C1);
   zone.Points = {{0, 0}, {100, 0}, {100, 100}, {50, 20}};  // a notch makes it not convex
   TObjekt bent = newPad({0, 0}, layer::C1, padshape::Square, 50, 20);
   bent.Points[1] = {0, 0};  // an outline that folds back on itself
   bent.Points[2] = {-50, 50};
-  for (const TObjekt& e : {zone, newCircle({0, 0}, layer::C1, 50, 30), bent})
+  for (const TObjekt& e : {zone, bent})
     EXPECT_FALSE(convexPieces(e, nullptr)) << int(e.Kind);
 }
 
@@ -94,7 +98,7 @@ class RandomCopper {
   TObjekt element(double side, uint8_t l) {
     const Point at = point(side);
     const float size = coordinate(5, 60);
-    switch (pick(7)) {
+    switch (pick(8)) {
       case 0: {
         TObjekt t = track({at}, l, pick(4) * 10);
         for (int k = pick(3); k >= 0; --k) t.Points.push_back(point(side));
@@ -121,6 +125,15 @@ class RandomCopper {
         c.Spokes = pick(360);
         c.Width = pick(2) ? c.Spokes : pick(360);
         return c;
+      }
+      case 5: {
+        TObjekt text = newText(at, "T", l, 1, 1, 100, 0, false, false);
+        for (int k = pick(3); k >= 0; --k) {
+          TObjekt stroke = newTrack(pick(3) * 10, l);
+          stroke.Points = {point(side), point(side)};
+          text.Strokes.push_back(std::move(stroke));
+        }
+        return text;
       }
       default: {
         // Triangles are convex; more corners mostly are not.
