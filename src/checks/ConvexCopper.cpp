@@ -225,6 +225,8 @@ bool saneCore(const RoundedConvex& p) {
 }  // namespace
 
 std::optional<std::vector<RoundedConvex>> convexPieces(const TObjekt& e, const LayerState* state) {
+  // Rings and the legacy kinds are built from these directly; a damaged one has no pieces.
+  if (!sane(e.X) || !sane(e.Y) || !sane(e.SizeA) || !sane(e.SizeB)) return std::nullopt;
   std::vector<RoundedConvex> out;
   bool known = true;
   switch (e.Kind) {

@@ -185,8 +185,20 @@ TEST(ConvexCopper, FastTraceGivesTheNetsOfThePolygonTrace) {
     settings.activeLayer = random.pick(2) ? layer::C1 : layer::C2;
     settings.groundPlane[layer::C1] = static_cast<uint8_t>(random.pick(2));
     settings.groundPlane[layer::C2] = static_cast<uint8_t>(random.pick(2));
-    EXPECT_EQ(NetTrace(list, settings).netOf(), NetTrace(list, settings, NetTrace::Method::Polygons).netOf())
+    const NetTrace fast(list, settings);
+    EXPECT_EQ(fast.netOf(), NetTrace(list, settings, NetTrace::Method::Polygons).netOf())
         << "board " << board;
+    // The same board listed backwards has the same nets.
+    ElementList backwards;
+    for (size_t i = list.size(); i-- > 0;) backwards.append(list[i]);
+    const NetTrace reversed(backwards, settings);
+    for (size_t i = 0; i < list.size(); ++i) {
+      for (size_t j = 0; j < i; ++j) {
+        EXPECT_EQ(fast.netOf()[i] == fast.netOf()[j],
+                  reversed.netOf()[list.size() - 1 - i] == reversed.netOf()[list.size() - 1 - j])
+            << "board " << board << ", elements " << j << " and " << i;
+      }
+    }
   }
 }
 
@@ -199,6 +211,13 @@ TEST(NetCache, TracesAgainOnlyWhenTheBoardChanged) {
   const auto first = netsOf(list, board);
   EXPECT_EQ(netsOf(list, board), first);
   EXPECT_EQ(first->nets(), (std::vector<std::vector<size_t>>{{0, 1}, {2}}));
+
+  // Selecting copper is no change to its nets.
+  list.edit(0).Selected = 1;
+  list.edit(2).Selected = 1;
+  EXPECT_EQ(netsOf(list, board), first);
+  list.edit(0).Selected = 0;
+  EXPECT_EQ(netsOf(list, board), first);
 
   list.edit(2).Points[0] = {600, -100};
   const auto edited = netsOf(list, board);
