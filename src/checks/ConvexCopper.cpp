@@ -66,7 +66,8 @@ double coreDistance(const std::vector<DPoint>& a, const std::vector<DPoint>& b) 
   if (insideConvex(a, b.front()) || insideConvex(b, a.front())) return 0;
   double best = INFINITY;
   forEdges(a, [&](DPoint p1, DPoint p2) {
-    forEdges(b, [&](DPoint q1, DPoint q2) { best = std::min(best, segmentDistance(p1, p2, q1, q2)); });
+    forEdges(b,
+             [&](DPoint q1, DPoint q2) { best = std::min(best, segmentDistance(p1, p2, q1, q2)); });
   });
   return best;
 }
@@ -179,7 +180,8 @@ bool addSmdPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
 void addTrack(const TObjekt& e, std::vector<RoundedConvex>& out) {
   const double r = halfWidth(e.Width);
   if (e.Points.size() == 1) out.push_back(rounded(e.Points[0], e.Points[0], r));
-  for (size_t i = 0; i + 1 < e.Points.size(); ++i) out.push_back(rounded(e.Points[i], e.Points[i + 1], r));
+  for (size_t i = 0; i + 1 < e.Points.size(); ++i)
+    out.push_back(rounded(e.Points[i], e.Points[i + 1], r));
 }
 
 // A zone's outline strokes, less when it is filled and has no outline width, and its filling.
@@ -251,7 +253,8 @@ std::optional<std::vector<RoundedConvex>> convexPieces(const TObjekt& e, const L
   }
   if (!known) return std::nullopt;
   if (state && showsThermalRelief(e, *state)) {
-    for (const Spoke& s : thermalSpokes(e)) out.push_back(rounded(s.end, s.centre, halfWidth(s.width)));
+    for (const Spoke& s : thermalSpokes(e))
+      out.push_back(rounded(s.end, s.centre, halfWidth(s.width)));
   }
   if (!std::all_of(out.begin(), out.end(), saneCore)) return std::nullopt;
   return out;

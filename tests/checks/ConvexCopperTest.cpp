@@ -49,17 +49,19 @@ TEST(ConvexCopper, ClearPairsAreDecidedAndTouchingIsLeftToThePolygons) {
        CopperContact::Overlap},
       {"track along a square pad's side", square, track({{-100, 60}, {100, 60}}, layer::C1, 20),
        CopperContact::Unsure},
-      {"track clear of a square pad's corner", square,
-       track({{60, 60}, {100, 100}}, layer::C1, 20), CopperContact::Apart},
-      {"track through a square pad's corner", square,
-       track({{40, 40}, {100, 100}}, layer::C1, 20), CopperContact::Overlap},
+      {"track clear of a square pad's corner", square, track({{60, 60}, {100, 100}}, layer::C1, 20),
+       CopperContact::Apart},
+      {"track through a square pad's corner", square, track({{40, 40}, {100, 100}}, layer::C1, 20),
+       CopperContact::Overlap},
       {"squares sharing a side", square, newPad({100, 0}, layer::C1, padshape::Square, 50, 20),
        CopperContact::Unsure},
       {"squares overlapping", square, newPad({99, 0}, layer::C1, padshape::Square, 50, 20),
        CopperContact::Overlap},
-      {"turned SMD pad reaching a track", turnedAbout(newSmdPad({0, 0}, layer::C1, 100, 20), {0, 0}, 45),
+      {"turned SMD pad reaching a track",
+       turnedAbout(newSmdPad({0, 0}, layer::C1, 100, 20), {0, 0}, 45),
        track({{30, 30}, {30, 200}}, layer::C1, 10), CopperContact::Overlap},
-      {"turned SMD pad beside a track", turnedAbout(newSmdPad({0, 0}, layer::C1, 100, 20), {0, 0}, 45),
+      {"turned SMD pad beside a track",
+       turnedAbout(newSmdPad({0, 0}, layer::C1, 100, 20), {0, 0}, 45),
        track({{50, -50}, {50, -200}}, layer::C1, 10), CopperContact::Apart},
       {"ring far from a track", newCircle({0, 0}, layer::C1, 50, 30),
        track({{60, -100}, {60, 100}}, layer::C1, 10), CopperContact::Apart},
@@ -86,7 +88,9 @@ class RandomCopper {
  public:
   explicit RandomCopper(uint32_t seed) : rng_(seed) {}
 
-  double uniform(double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng_); }
+  double uniform(double lo, double hi) {
+    return std::uniform_real_distribution<double>(lo, hi)(rng_);
+  }
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
   // Half of all coordinates on a coarse grid, so that exact touching happens often.
   float coordinate(double lo, double hi) {
@@ -164,7 +168,8 @@ TEST(ConvexCopper, DecisionsAgreeWithThePolygons) {
     ++total;
     if (c == CopperContact::Unsure) continue;
     ++decided;
-    EXPECT_EQ(c == CopperContact::Overlap, overlap(elementRegion(a, &state), elementRegion(b, &state)))
+    EXPECT_EQ(c == CopperContact::Overlap,
+              overlap(elementRegion(a, &state), elementRegion(b, &state)))
         << "pair " << n;
   }
   EXPECT_GT(decided, total * 9 / 10);
