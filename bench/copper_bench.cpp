@@ -3,6 +3,7 @@
 
 #include "SyntheticBoard.h"
 #include "checks/GroundPlane.h"
+#include "checks/NetCache.h"
 #include "checks/NetTrace.h"
 #include "checks/PolygonOps.h"
 #include "model/Layer.h"
@@ -40,6 +41,34 @@ void BM_AllNets(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_AllNets)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The same with every pair compared through polygons, the way the fast trace is checked.
+void BM_AllNetsThroughPolygons(benchmark::State& state) {
+  const PlaneBoard board = planeBoard(static_cast<size_t>(state.range(0)));
+  for (auto _ : state) {
+    const NetTrace trace(board.list, board.settings, NetTrace::Method::Polygons);
+    benchmark::DoNotOptimize(trace.netCount());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_AllNetsThroughPolygons)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A click of the connection test on a board whose copper is unchanged since the last click:
+// as the tool does, the last net is deselected, the nets are looked up and the clicked
+// element's net is selected.
+void BM_TestClickOnUnchangedBoard(benchmark::State& state) {
+  PlaneBoard board = planeBoard(static_cast<size_t>(state.range(0)));
+  std::vector<size_t> selected = netsOf(board.list, board.settings)->membersOf(0);
+  size_t click = 0;
+  for (auto _ : state) {
+    for (size_t i : selected) board.list.edit(i).Selected = 0;
+    click = (click + 7919) % board.list.size();
+    selected = netsOf(board.list, board.settings)->membersOf(click);
+    for (size_t i : selected) board.list.edit(i).Selected = 1;
+  }
+  state.counters["members"] = static_cast<double>(selected.size());
+}
+BENCHMARK(BM_TestClickOnUnchangedBoard)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_FloodOfC1(benchmark::State& state) {
   const PlaneBoard board = planeBoard(static_cast<size_t>(state.range(0)));

@@ -4,6 +4,7 @@
 #include <numeric>
 #include <optional>
 
+#include "ConvexCopper.h"
 #include "CopperShapes.h"
 #include "PlaneAreas.h"
 #include "PlaneTiles.h"
@@ -59,14 +60,16 @@ bool isolatedFromPlane(const TObjekt& e) {
 // Everything one computation needs about the board, with copper areas built once.
 class Tracer {
  public:
-  Tracer(const ElementList& list, const BoardSettings& board)
+  Tracer(const ElementList& list, const BoardSettings& board, NetTrace::Method method)
       : list_(list), board_(board), state_(layerState(board)), uf_(list.size()),
-        regions_(list.size()) {
+        regions_(list.size()), pieces_(list.size()) {
     boxes_.reserve(list.size());
     IRect extent;
-    for (const TObjekt& e : list) {
+    for (size_t i = 0; i < list.size(); ++i) {
+      const TObjekt& e = list[i];
       boxes_.push_back(boundingBox(e, &state_));
       extent = unite(extent, boxes_.back());
+      if (method == NetTrace::Method::Fast && !e.KeepOut) pieces_[i] = convexPieces(e, &state_);
     }
     cell_ = SpatialIndex::cellFor(extent, list.size());
   }
@@ -80,7 +83,7 @@ class Tracer {
       if (list_[i].KeepOut) continue;
       index.query(boxes_[i], [&](size_t j) {
         if (j <= i || !shareLayer(list_[i], list_[j]) || uf_.find(i) == uf_.find(j)) return;
-        if (overlap(region(i), region(j))) uf_.unite(i, j);
+        if (copperMeets(i, j)) uf_.unite(i, j);
       });
     }
   }
@@ -97,6 +100,17 @@ class Tracer {
   const Paths& region(size_t i) {
     if (!regions_[i]) regions_[i] = elementRegion(list_[i], &state_);
     return *regions_[i];
+  }
+
+  bool copperMeets(size_t i, size_t j) {
+    if (pieces_[i] && pieces_[j]) {
+      switch (contact(*pieces_[i], *pieces_[j])) {
+        case CopperContact::Apart: return false;
+        case CopperContact::Overlap: return true;
+        case CopperContact::Unsure: break;
+      }
+    }
+    return overlap(region(i), region(j));
   }
 
   std::vector<size_t> planeCandidates(int layerCode) {
@@ -159,14 +173,16 @@ class Tracer {
   LayerState state_;
   UnionFind uf_;
   std::vector<std::optional<Paths>> regions_;
+  // The true shapes of the elements whose pairs can be decided without polygons.
+  std::vector<std::optional<std::vector<RoundedConvex>>> pieces_;
   std::vector<IRect> boxes_;
   int32_t cell_ = 1;
 };
 
 }  // namespace
 
-NetTrace::NetTrace(const ElementList& list, const BoardSettings& board) {
-  Tracer tracer(list, board);
+NetTrace::NetTrace(const ElementList& list, const BoardSettings& board, Method method) {
+  Tracer tracer(list, board, method);
   tracer.joinOverlappingCopper();
   tracer.joinThroughPlanes();
   netOf_.assign(list.size(), -1);

@@ -16,9 +16,14 @@ namespace trazello {
 // the plane.
 class NetTrace {
  public:
+  // How pairs of elements are compared: Fast decides discs, tracks and pads from their true
+  // shapes where they are clearly apart or clearly overlapping and takes the polygons only
+  // for the rest; Polygons compares the element regions of every pair. Both give the same nets.
+  enum class Method { Fast, Polygons };
+
   // `board`: size, ground-plane switches and the active layer (which decides whether thermal
   // spokes are part of a pad's copper).
-  NetTrace(const ElementList& list, const BoardSettings& board);
+  NetTrace(const ElementList& list, const BoardSettings& board, Method method = Method::Fast);
 
   // The net of every element, numbered from 0 in the order of each net's first element.
   const std::vector<int32_t>& netOf() const { return netOf_; }

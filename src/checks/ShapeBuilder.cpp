@@ -33,6 +33,12 @@ void appendArc(Path& out, Point c, double radius, double a, double b) {
 
 }  // namespace
 
+double flatteningExcess(double radius) {
+  radius = std::max(radius, 0.0);
+  // A part arc takes at least its share of a full turn's steps, so its chords are no longer.
+  return radius / std::cos(M_PI / stepsForFullTurn(radius)) - radius;
+}
+
 Path disc(Point centre, double radius) {
   radius = std::max(radius, 0.0);
   const int n = stepsForFullTurn(radius);

@@ -5,6 +5,10 @@
 
 namespace trazello {
 
+// How far the flattened outline of a circle of `radius` (in disc, capsule and annulus) can
+// reach beyond the true circle; its chords never cut inside it.
+double flatteningExcess(double radius);
+
 // Rings built from world geometry, flattened within kArcTolerance, all counter-clockwise.
 Path disc(Point centre, double radius);
 // A segment with round ends: every point within `halfWidth` of the segment a-b.

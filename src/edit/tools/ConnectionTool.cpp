@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "checks/NetTrace.h"
+#include "checks/NetCache.h"
 #include "model/CopperGeometry.h"
 #include "model/ElementGeometry.h"
 #include "model/Layer.h"
@@ -99,8 +99,7 @@ void ConnectionTestTool::press(ToolContext& ctx, const ToolEvent& e, Outcome& ou
   if (!hit) return;
   const TObjekt& start = ctx.list()[*hit];
   if (start.KeepOut || !isCopperLayer(start.Layer)) return;
-  const NetTrace trace(ctx.list(), ctx.doc().working());
-  ctx.selectAll(trace.membersOf(*hit), true, out.change);
+  ctx.selectAll(netsOf(ctx.list(), ctx.doc().working())->membersOf(*hit), true, out.change);
 }
 
 void ConnectionTestTool::leave(ToolContext& ctx, Outcome& out) {

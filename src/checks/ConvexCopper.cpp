@@ -1,0 +1,287 @@
+#include "ConvexCopper.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Polygon.h"
+#include "ShapeBuilder.h"
+#include "model/CopperGeometry.h"
+
+namespace trazello {
+
+namespace {
+
+// The flattened polygons have their corners rounded to whole shape steps, which moves their
+// edges by at most half a step's diagonal. A pair is only decided here when it is clear of
+// that by several steps; everything closer goes to the polygon test.
+constexpr double kMargin = 5.0 / kShapeScale;
+// Beyond this, coordinates are damaged data that the polygon conversion clamps.
+constexpr double kSaneCoordinate = 1e7;
+
+bool sane(double v) { return std::isfinite(v) && std::fabs(v) <= kSaneCoordinate; }
+
+DPoint toD(Point p) { return {p.x, p.y}; }
+DPoint minus(DPoint a, DPoint b) { return {a.x - b.x, a.y - b.y}; }
+double cross(DPoint a, DPoint b) { return a.x * b.y - a.y * b.x; }
+double dot(DPoint a, DPoint b) { return a.x * b.x + a.y * b.y; }
+double orient(DPoint a, DPoint b, DPoint c) { return cross(minus(b, a), minus(c, a)); }
+
+double pointSegmentDistance(DPoint p, DPoint a, DPoint b) {
+  const DPoint ab = minus(b, a);
+  const double len2 = dot(ab, ab);
+  double t = len2 > 0 ? dot(minus(p, a), ab) / len2 : 0;
+  t = std::clamp(t, 0.0, 1.0);
+  return std::hypot(p.x - (a.x + t * ab.x), p.y - (a.y + t * ab.y));
+}
+
+double segmentDistance(DPoint p1, DPoint p2, DPoint q1, DPoint q2) {
+  const double o1 = orient(p1, p2, q1), o2 = orient(p1, p2, q2);
+  const double o3 = orient(q1, q2, p1), o4 = orient(q1, q2, p2);
+  if (((o1 < 0 && o2 > 0) || (o1 > 0 && o2 < 0)) && ((o3 < 0 && o4 > 0) || (o3 > 0 && o4 < 0)))
+    return 0;
+  return std::min({pointSegmentDistance(q1, p1, p2), pointSegmentDistance(q2, p1, p2),
+                   pointSegmentDistance(p1, q1, q2), pointSegmentDistance(p2, q1, q2)});
+}
+
+// Inside or on a counter-clockwise convex polygon.
+bool insideConvex(const std::vector<DPoint>& ring, DPoint p) {
+  if (ring.size() < 3) return false;
+  for (size_t i = 0; i < ring.size(); ++i) {
+    if (orient(ring[i], ring[(i + 1) % ring.size()], p) < 0) return false;
+  }
+  return true;
+}
+
+template <typename F>
+void forEdges(const std::vector<DPoint>& core, F f) {
+  if (core.size() < 3) {
+    f(core.front(), core.back());
+    return;
+  }
+  for (size_t i = 0; i < core.size(); ++i) f(core[i], core[(i + 1) % core.size()]);
+}
+
+// The distance between two convex cores, 0 when they meet.
+double coreDistance(const std::vector<DPoint>& a, const std::vector<DPoint>& b) {
+  if (insideConvex(a, b.front()) || insideConvex(b, a.front())) return 0;
+  double best = INFINITY;
+  forEdges(a, [&](DPoint p1, DPoint p2) {
+    forEdges(b,
+             [&](DPoint q1, DPoint q2) { best = std::min(best, segmentDistance(p1, p2, q1, q2)); });
+  });
+  return best;
+}
+
+// A polygon as a counter-clockwise strictly convex ring without repeated or straight-through
+// corners; nullopt when it is not convex, not simple or has no area.
+std::optional<std::vector<DPoint>> convexRing(const std::vector<Point>& points) {
+  std::vector<DPoint> ring;
+  for (const Point& p : points) {
+    if (!sane(p.x) || !sane(p.y)) return std::nullopt;
+    if (ring.empty() || ring.back().x != p.x || ring.back().y != p.y) ring.push_back(toD(p));
+  }
+  while (ring.size() > 1 && ring.front().x == ring.back().x && ring.front().y == ring.back().y)
+    ring.pop_back();
+  double area2 = 0;
+  for (size_t i = 0; i < ring.size(); ++i) area2 += cross(ring[i], ring[(i + 1) % ring.size()]);
+  if (ring.size() < 3 || area2 == 0) return std::nullopt;
+  if (area2 < 0) std::reverse(ring.begin(), ring.end());
+  // Corners where the outline runs straight on are dropped; a reversal makes it not convex.
+  for (size_t i = 0; i < ring.size() && ring.size() >= 3;) {
+    const DPoint in = minus(ring[i], ring[(i + ring.size() - 1) % ring.size()]);
+    const DPoint out = minus(ring[(i + 1) % ring.size()], ring[i]);
+    if (std::fabs(cross(in, out)) <= 1e-12 * std::hypot(in.x, in.y) * std::hypot(out.x, out.y)) {
+      if (dot(in, out) <= 0) return std::nullopt;
+      ring.erase(ring.begin() + static_cast<std::ptrdiff_t>(i));
+    } else {
+      ++i;
+    }
+  }
+  if (ring.size() < 3) return std::nullopt;
+  double turning = 0;
+  for (size_t i = 0; i < ring.size(); ++i) {
+    const DPoint in = minus(ring[i], ring[(i + ring.size() - 1) % ring.size()]);
+    const DPoint out = minus(ring[(i + 1) % ring.size()], ring[i]);
+    if (cross(in, out) <= 0) return std::nullopt;
+    turning += std::atan2(cross(in, out), dot(in, out));
+  }
+  // Left turns only, once round: a simple convex outline.
+  if (std::fabs(turning - 2 * M_PI) > 1e-6) return std::nullopt;
+  return ring;
+}
+
+// The ring moved inwards by `d` on every side; nullopt when it would collapse.
+std::optional<std::vector<DPoint>> shrunk(const std::vector<DPoint>& ring, double d) {
+  const size_t n = ring.size();
+  std::vector<DPoint> dir(n), base(n);
+  for (size_t i = 0; i < n; ++i) {
+    const DPoint e = minus(ring[(i + 1) % n], ring[i]);
+    const double len = std::hypot(e.x, e.y);
+    dir[i] = {e.x / len, e.y / len};
+    base[i] = {ring[i].x - dir[i].y * d, ring[i].y + dir[i].x * d};
+  }
+  std::vector<DPoint> out(n);
+  for (size_t i = 0; i < n; ++i) {
+    const size_t prev = (i + n - 1) % n;
+    const double den = cross(dir[prev], dir[i]);
+    const double t = cross(minus(base[i], base[prev]), dir[i]) / den;
+    out[i] = {base[prev].x + t * dir[prev].x, base[prev].y + t * dir[prev].y};
+  }
+  for (size_t i = 0; i < n; ++i) {
+    if (dot(minus(out[(i + 1) % n], out[i]), dir[i]) <= 0) return std::nullopt;
+  }
+  return out;
+}
+
+// The piece less a band of `d` along its edge, so that every point of the result has a disc
+// of radius `d` of copper about it.
+std::optional<RoundedConvex> eroded(const RoundedConvex& p, double d) {
+  if (p.radius >= d) return RoundedConvex{p.core, p.radius - d, 0, false};
+  if (p.radius > 0 || p.core.size() < 3) return std::nullopt;
+  std::optional<std::vector<DPoint>> inner = shrunk(p.core, d);
+  if (!inner) return std::nullopt;
+  return RoundedConvex{std::move(*inner), 0, 0, false};
+}
+
+RoundedConvex rounded(Point a, Point b, double radius) {
+  radius = std::max(radius, 0.0);
+  RoundedConvex p{{toD(a)}, radius, flatteningExcess(radius), false};
+  if (a.x != b.x || a.y != b.y) p.core.push_back(toD(b));
+  return p;
+}
+
+double halfWidth(double width) { return std::max(width / 2, 0.5); }
+
+bool addPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
+  const GrownPad g = grownPad(e, 0);
+  switch (g.form) {
+    case PadForm::Disc: out.push_back(rounded(g.centre, g.centre, g.radius)); return true;
+    case PadForm::Stadium: out.push_back(rounded(g.points[0], g.points[1], g.radius)); return true;
+    case PadForm::Polygon: {
+      std::optional<std::vector<DPoint>> ring = convexRing(g.points);
+      if (!ring) return false;
+      out.push_back({std::move(*ring), 0, 0, false});
+      return true;
+    }
+    case PadForm::None: return true;
+  }
+  return false;
+}
+
+bool addSmdPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
+  const std::vector<Point> corners = grownSmdCorners(e, 0);
+  if (corners.empty()) return true;
+  std::optional<std::vector<DPoint>> ring = convexRing(corners);
+  if (!ring) return false;
+  out.push_back({std::move(*ring), 0, 0, false});
+  return true;
+}
+
+void addTrack(const TObjekt& e, std::vector<RoundedConvex>& out) {
+  const double r = halfWidth(e.Width);
+  if (e.Points.size() == 1) out.push_back(rounded(e.Points[0], e.Points[0], r));
+  for (size_t i = 0; i + 1 < e.Points.size(); ++i)
+    out.push_back(rounded(e.Points[i], e.Points[i + 1], r));
+}
+
+// A zone's outline strokes, less when it is filled and has no outline width, and its filling.
+bool addZone(const TObjekt& e, std::vector<RoundedConvex>& out) {
+  const bool filled = e.Points.size() >= 3;
+  if (!(filled && e.Width <= 0)) {
+    addTrack(e, out);
+    if (filled) out.push_back(rounded(e.Points.back(), e.Points.front(), halfWidth(e.Width)));
+  }
+  if (!filled) return true;
+  std::optional<std::vector<DPoint>> ring = convexRing(e.Points);
+  if (!ring) return false;
+  out.push_back({std::move(*ring), 0, 0, false});
+  return true;
+}
+
+void addText(const TObjekt& e, std::vector<RoundedConvex>& out) {
+  for (const TObjekt& stroke : e.Strokes) {
+    const double r = halfWidth(stroke.Width);
+    if (stroke.Points.size() == 1) out.push_back(rounded(stroke.Points[0], stroke.Points[0], r));
+    for (size_t i = 0; i + 1 < stroke.Points.size(); ++i)
+      out.push_back(rounded(stroke.Points[i], stroke.Points[i + 1], r));
+  }
+}
+
+// A ring or arc lies within its outer circle and the round ends of an arc on its middle
+// circle; for sane radii those ends reach just the outer circle.
+void addCircleBound(const TObjekt& e, std::vector<RoundedConvex>& out) {
+  const double mid = (double(e.SizeA) + e.SizeB) / 2;
+  const double cap = (double(e.SizeA) - e.SizeB) / 2;
+  const double outer = std::max({double(e.SizeA), std::fabs(mid) + std::max(cap, 0.0), 0.0});
+  RoundedConvex bound = rounded({e.X, e.Y}, {e.X, e.Y}, outer);
+  bound.excess = std::max(bound.excess, flatteningExcess(cap));
+  bound.boundOnly = true;
+  out.push_back(bound);
+}
+
+bool saneCore(const RoundedConvex& p) {
+  if (!sane(p.radius)) return false;
+  return std::all_of(p.core.begin(), p.core.end(), [](DPoint q) { return sane(q.x) && sane(q.y); });
+}
+
+}  // namespace
+
+std::optional<std::vector<RoundedConvex>> convexPieces(const TObjekt& e, const LayerState* state) {
+  // Rings and the legacy kinds are built from these directly; a damaged one has no pieces.
+  if (!sane(e.X) || !sane(e.Y) || !sane(e.SizeA) || !sane(e.SizeB)) return std::nullopt;
+  std::vector<RoundedConvex> out;
+  bool known = true;
+  switch (e.Kind) {
+    case ElementKind::Pad: known = addPad(e, out); break;
+    case ElementKind::SmdPad: known = addSmdPad(e, out); break;
+    case ElementKind::Track: addTrack(e, out); break;
+    case ElementKind::Zone: known = addZone(e, out); break;
+    case ElementKind::Text: addText(e, out); break;
+    case ElementKind::Circle: addCircleBound(e, out); break;
+    case ElementKind::LegacyText: {
+      const float l = std::min(e.X, e.SizeA), r = std::max(e.X, e.SizeA);
+      const float b = std::min(e.Y, e.SizeB), t = std::max(e.Y, e.SizeB);
+      std::optional<std::vector<DPoint>> ring = convexRing({{l, b}, {r, b}, {r, t}, {l, t}});
+      if (!ring) return std::nullopt;
+      out.push_back({std::move(*ring), 0, 0, false});
+      break;
+    }
+    case ElementKind::LegacyLine:
+      out.push_back(rounded({e.X, e.Y}, {e.SizeA, e.SizeB}, halfWidth(e.Width)));
+      break;
+    default: return std::nullopt;
+  }
+  if (!known) return std::nullopt;
+  if (state && showsThermalRelief(e, *state)) {
+    for (const Spoke& s : thermalSpokes(e))
+      out.push_back(rounded(s.end, s.centre, halfWidth(s.width)));
+  }
+  if (!std::all_of(out.begin(), out.end(), saneCore)) return std::nullopt;
+  return out;
+}
+
+CopperContact contact(const RoundedConvex& a, const RoundedConvex& b) {
+  const double reach = a.radius + a.excess + b.radius + b.excess + 2 * kMargin;
+  if (coreDistance(a.core, b.core) > reach) return CopperContact::Apart;
+  // A common point of the eroded pieces has a disc of copper about it in both polygons, one
+  // larger than any rounding of their corners: a common area.
+  if (a.boundOnly || b.boundOnly) return CopperContact::Unsure;
+  const std::optional<RoundedConvex> ea = eroded(a, kMargin), eb = eroded(b, kMargin);
+  if (ea && eb && coreDistance(ea->core, eb->core) <= ea->radius + eb->radius)
+    return CopperContact::Overlap;
+  return CopperContact::Unsure;
+}
+
+CopperContact contact(const std::vector<RoundedConvex>& a, const std::vector<RoundedConvex>& b) {
+  CopperContact result = CopperContact::Apart;
+  for (const RoundedConvex& p : a) {
+    for (const RoundedConvex& q : b) {
+      const CopperContact c = contact(p, q);
+      if (c == CopperContact::Overlap) return c;
+      if (c == CopperContact::Unsure) result = c;
+    }
+  }
+  return result;
+}
+
+}  // namespace trazello

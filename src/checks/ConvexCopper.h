@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "model/LayerPredicates.h"
+#include "model/TObjekt.h"
+
+namespace trazello {
+
+// The copper of the common elements described exactly instead of as flattened polygons, so
+// that most pairs of elements can be told apart or joined without a polygon operation.
+
+struct DPoint {
+  double x = 0;
+  double y = 0;
+};
+
+// A convex core (one point, a segment, or a counter-clockwise convex polygon) grown by
+// `radius`: a disc, a track segment with round ends, a pad outline, an SMD pad, a convex zone.
+struct RoundedConvex {
+  std::vector<DPoint> core;
+  double radius = 0;
+  // How far the element's flattened polygon can reach beyond this true shape.
+  double excess = 0;
+  // Only a shape the copper lies within (for rings and arcs): it can show that elements are
+  // apart, never that they overlap.
+  bool boundOnly = false;
+};
+
+// The element's copper (as elementRegion() builds it) as a union of rounded convex pieces;
+// nullopt for zones that are not convex and for numbers too damaged to trust.
+std::optional<std::vector<RoundedConvex>> convexPieces(const TObjekt& e, const LayerState* state);
+
+enum class CopperContact {
+  Apart,    // the element regions have no common area
+  Overlap,  // the element regions have a common area
+  Unsure,   // too close to call: within the flattening and rounding of the polygons
+};
+
+// What the element regions of two elements with these pieces have in common.
+CopperContact contact(const std::vector<RoundedConvex>& a, const std::vector<RoundedConvex>& b);
+CopperContact contact(const RoundedConvex& a, const RoundedConvex& b);
+
+}  // namespace trazello
