@@ -48,6 +48,19 @@ QWidget* MainWindow::buildViewport() {
 
 void MainWindow::buildAreaMenu() {
   areaMenu_ = new QMenu(this);
+  areaMenu_->setObjectName("AreaPopup");
+  // The selection commands of the Edit and Functions menus, the same commands with the same
+  // enabled rules.
+  for (const char* name : {"Kopieren1", "Ausschneiden1", "Einfgen1", "Duplizieren1", "Lschen1", "",
+                           "Rotieren1", "Horizontalspiegeln2", "Vertikalspiegeln2", "", "Gruppieren1",
+                           "Gruppierungaufheben1", "Layerwechseln1", "amRasterausrichten1", ""}) {
+    if (*name == 0) {
+      areaMenu_->addSeparator();
+    } else {
+      areaMenu_->addAction(actions_[name]);
+    }
+  }
+  connect(areaMenu_, &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
   QMenu* origin = areaMenu_->addMenu(tr3("Nullpunktsetzen1"));
   origin->setObjectName("Nullpunktsetzen1");
   QAction* atClick = origin->addAction(tr3("SetzeaufKlickposition1"));

@@ -1,6 +1,7 @@
 // Drawing in the real window: tools chosen by their hotkeys, pointer clicks and drags, undo,
 // save and reopen.
 #include <QAction>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QStatusBar>
 
@@ -154,7 +155,8 @@ TEST_F(ToolsWindow, ConnectRouteByHandRemoveRealisedAndUndo) {
 
   answerNextBox(QMessageBox::Ok);
   w->action("Luftlinienentfernen1")->trigger();
-  EXPECT_EQ(lastBox_, "1 connections (rubberbands) removed.\n0 connections (rubberbands) remaining.");
+  EXPECT_EQ(lastBox_,
+            "1 connections (rubberbands) removed.\n0 connections (rubberbands) remaining.");
   EXPECT_TRUE(doc.elements()[0].Links.empty());
   EXPECT_FALSE(w->action("Luftlinienentfernen1")->isEnabled());
   w->action("Undo")->trigger();
@@ -196,6 +198,29 @@ TEST_F(ToolsWindow, GroundPlaneButtonAndCutoutButton) {
   plane->trigger();
   EXPECT_EQ(s.groundPlane[layer::C1], 0);
   EXPECT_FALSE(cutout->isVisible());
+}
+
+TEST_F(ToolsWindow, ARightClickOnAnElementOffersTheSelectionCommands) {
+  auto w = open();
+  w->document().working().grid = 100;
+  key(*w, Qt::Key_P);
+  click(*w, {1000, -1000});
+  key(*w, Qt::Key_Escape);
+  QMenu* menu = w->findChild<QMenu*>("AreaPopup");
+  ASSERT_TRUE(menu);
+  bool copyEnabled = false;
+  QTimer::singleShot(0, [&] {
+    copyEnabled = w->action("Kopieren1")->isEnabled();
+    menu->close();
+  });
+  click(*w, {1000, -1000}, Qt::RightButton);  // selects the pad and opens the menu
+  EXPECT_TRUE(w->document().elements()[0].Selected);
+  EXPECT_TRUE(menu->actions().contains(w->action("Kopieren1")));
+  EXPECT_TRUE(copyEnabled);
+  w->action("Duplizieren1")->trigger();
+  EXPECT_EQ(w->currentTool().code, ToolCode::PastePlacement);
+  click(*w, {3000, -1000});
+  EXPECT_EQ(w->document().elements().size(), 2u);
 }
 
 TEST_F(ToolsWindow, PointerMovesWhileDrawingDoNotRenderTheBoard) {
