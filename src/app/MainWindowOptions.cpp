@@ -24,7 +24,6 @@ void MainWindow::buildSettingsWindows() {
 void MainWindow::optionsApplied() {
   applyUnit();
   toolBar_->setHotkeys(settings_.hotkeys);
-  toolBar_->setTooltipsShown(settings_.hints);
   applyDrawingOptions();
   undo_.setDepth(settings_.undo + 1);
   refreshCommands();

@@ -36,7 +36,6 @@ void MainWindow::buildTools() {
   undoController_->setPolylineInProgress([this] { return tools_->polylineInProgress(); });
   toolBar_ = new ToolBar(settings_.hotkeys, int(lang_), this);
   toolBar_->setWindowTitle(tr3("ToolBar"));
-  toolBar_->setTooltipsShown(settings_.hints);
   addToolBar(Qt::LeftToolBarArea, toolBar_);
   connect(toolBar_, &ToolBar::toolChosen, this, &MainWindow::chooseTool);
   connect(toolBar_, &ToolBar::keepOutToggled, this, [this](bool down) {

@@ -128,11 +128,6 @@ void ToolBar::setHotkeys(const std::string& hotkeys) {
   refreshTooltips();
 }
 
-void ToolBar::setTooltipsShown(bool on) {
-  tooltips_ = on;
-  refreshTooltips();
-}
-
 void ToolBar::refreshTooltips() {
   for (const ToolButtonDef& def : kButtons) {
     QAction* a = findChild<QAction*>(def.name);
@@ -145,14 +140,14 @@ void ToolBar::refreshTooltips() {
     }
     if (!key.isEmpty()) tip += QString(" (%1)").arg(key);
     a->setStatusTip(tip);
-    a->setToolTip(tooltips_ ? tip : QString());
+    a->setToolTip(tip);
   }
   const QString tip = QString::fromUtf8(keepOutTip(language_));
   keepOut_->setStatusTip(tip);
-  keepOut_->setToolTip(tooltips_ ? tip : QString());
+  keepOut_->setToolTip(tip);
   const QString plane = QString::fromUtf8(groundPlaneTip(language_));
   groundPlane_->setStatusTip(plane);
-  groundPlane_->setToolTip(tooltips_ ? plane : QString());
+  groundPlane_->setToolTip(plane);
 }
 
 QCursor toolCursor(PointerShape shape) {

@@ -30,8 +30,6 @@ class ToolBar : public QToolBar {
   QAction* groundPlaneButton() const { return groundPlane_; }
   // Applies a changed hotkey string to the tooltips.
   void setHotkeys(const std::string& hotkeys);
-  // Tooltips on or off (the hints setting).
-  void setTooltipsShown(bool on);
 
  signals:
   void toolChosen(ToolChoice tool);
@@ -43,7 +41,6 @@ class ToolBar : public QToolBar {
 
   std::string hotkeys_;
   int language_;
-  bool tooltips_ = true;
   QActionGroup* group_ = nullptr;
   QAction* keepOut_ = nullptr;
   QAction* groundPlane_ = nullptr;
