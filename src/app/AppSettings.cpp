@@ -7,10 +7,14 @@ namespace trazello {
 
 namespace {
 
+// A favourites list is picked from a drop-down; more entries than this are nobody's choice and
+// would only slow the start.
+constexpr int kMaxListEntries = 100;
+
 void readList(const IniFile& ini, const char* section, const char* prefix, int first,
               bool stopAtZero, std::vector<int>& out) {
   out.clear();
-  for (int i = first;; ++i) {
+  for (int i = first; i < first + kMaxListEntries; ++i) {
     const int v = ini.readInt(section, prefix + std::to_string(i), stopAtZero ? 0 : -1);
     if (v == -1 || (stopAtZero && v == 0)) break;
     out.push_back(v);

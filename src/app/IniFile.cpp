@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <sstream>
 
 #include "files/AtomicFile.h"
 
@@ -11,11 +10,9 @@ namespace trazello {
 
 namespace {
 
-bool sameName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-           return std::tolower(x) == std::tolower(y);
-         });
+std::string lowered(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
 }
 
 std::string trimmed(const std::string& s) {
@@ -29,29 +26,24 @@ std::string trimmed(const std::string& s) {
 
 IniFile IniFile::parse(const std::string& text) {
   IniFile ini;
-  std::istringstream in(text);
-  std::string line;
   Section* current = nullptr;
-  while (std::getline(in, line)) {
-    const std::string t = trimmed(line);
+  size_t from = 0;
+  while (from < text.size()) {
+    size_t end = text.find('\n', from);
+    if (end == std::string::npos) end = text.size();
+    const std::string t = trimmed(text.substr(from, end - from));
+    from = end + 1;
     if (t.empty() || t[0] == ';') continue;
     if (t.front() == '[' && t.back() == ']') {
-      const std::string name = t.substr(1, t.size() - 2);
-      current = ini.find(name);
-      if (!current) {
-        ini.sections_.push_back({name, {}});
-        current = &ini.sections_.back();
-      }
+      current = &ini.findOrAdd(t.substr(1, t.size() - 2));
       continue;
     }
     const size_t eq = t.find('=');
     if (!current || eq == std::string::npos) continue;
+    // The first of repeated keys counts, as it always has.
     const std::string key = trimmed(t.substr(0, eq));
-    const std::string value = t.substr(eq + 1);
-    auto& entries = current->entries;
-    auto it = std::find_if(entries.begin(), entries.end(),
-                           [&](const auto& e) { return sameName(e.first, key); });
-    if (it == entries.end()) entries.emplace_back(key, value);
+    if (current->byKey.emplace(lowered(key), current->entries.size()).second)
+      current->entries.emplace_back(key, t.substr(eq + 1));
   }
   return ini;
 }
@@ -81,24 +73,27 @@ bool IniFile::save(const std::string& path, std::string* why) const {
 }
 
 IniFile::Section* IniFile::find(const std::string& section) {
-  for (Section& s : sections_) {
-    if (sameName(s.name, section)) return &s;
-  }
-  return nullptr;
+  const auto it = byName_.find(lowered(section));
+  return it == byName_.end() ? nullptr : &sections_[it->second];
 }
 
 const IniFile::Section* IniFile::find(const std::string& section) const {
   return const_cast<IniFile*>(this)->find(section);
 }
 
+IniFile::Section& IniFile::findOrAdd(const std::string& section) {
+  const auto [it, added] = byName_.emplace(lowered(section), sections_.size());
+  if (added) sections_.push_back({section, {}, {}});
+  return sections_[it->second];
+}
+
 std::optional<std::string> IniFile::value(const std::string& section,
                                           const std::string& key) const {
   const Section* s = find(section);
   if (!s) return std::nullopt;
-  for (const auto& [k, v] : s->entries) {
-    if (sameName(k, key)) return v;
-  }
-  return std::nullopt;
+  const auto it = s->byKey.find(lowered(key));
+  if (it == s->byKey.end()) return std::nullopt;
+  return s->entries[it->second].second;
 }
 
 std::string IniFile::readString(const std::string& section, const std::string& key,
@@ -120,18 +115,12 @@ bool IniFile::readBool(const std::string& section, const std::string& key, bool 
 }
 
 void IniFile::write(const std::string& section, const std::string& key, const std::string& value) {
-  Section* s = find(section);
-  if (!s) {
-    sections_.push_back({section, {}});
-    s = &sections_.back();
-  }
-  for (auto& [k, v] : s->entries) {
-    if (sameName(k, key)) {
-      v = value;
-      return;
-    }
-  }
-  s->entries.emplace_back(key, value);
+  Section& s = findOrAdd(section);
+  const auto [it, added] = s.byKey.emplace(lowered(key), s.entries.size());
+  if (added)
+    s.entries.emplace_back(key, value);
+  else
+    s.entries[it->second].second = value;
 }
 
 void IniFile::writeInt(const std::string& section, const std::string& key, int value) {
@@ -143,9 +132,15 @@ void IniFile::writeBool(const std::string& section, const std::string& key, bool
 }
 
 void IniFile::eraseSection(const std::string& section) {
-  std::erase_if(sections_, [&](const Section& s) { return sameName(s.name, section); });
+  const auto it = byName_.find(lowered(section));
+  if (it == byName_.end()) return;
+  sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(it->second));
+  byName_.clear();
+  for (size_t i = 0; i < sections_.size(); ++i) byName_.emplace(lowered(sections_[i].name), i);
 }
 
-bool IniFile::hasSection(const std::string& section) const { return find(section) != nullptr; }
+bool IniFile::hasSection(const std::string& section) const {
+  return find(section) != nullptr;
+}
 
 }  // namespace trazello

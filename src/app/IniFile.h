@@ -3,13 +3,15 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace trazello {
 
 // A Windows-style settings file: [sections] of key=value lines. Section and key names compare
 // without regard to case, as the program has always read them; the order of sections and keys
-// is kept so that a rewritten file looks like the old one.
+// is kept so that a rewritten file looks like the old one. Look-ups go through an index, so a file
+// of any number of keys is read in linear time.
 class IniFile {
  public:
   static IniFile parse(const std::string& text);
@@ -36,11 +38,14 @@ class IniFile {
   struct Section {
     std::string name;
     std::vector<std::pair<std::string, std::string>> entries;
+    std::unordered_map<std::string, size_t> byKey;  // lower-case key -> entry
   };
   Section* find(const std::string& section);
   const Section* find(const std::string& section) const;
+  Section& findOrAdd(const std::string& section);
 
   std::vector<Section> sections_;
+  std::unordered_map<std::string, size_t> byName_;  // lower-case section name -> section
 };
 
 }  // namespace trazello

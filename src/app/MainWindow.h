@@ -98,6 +98,8 @@ class MainWindow : public QMainWindow {
   // Save or Save As; false when it failed or was cancelled.
   bool save();
   bool saveAs();
+  // Asks before replacing a read-only file; reports a failed write.
+  bool saveTo(const std::string& path);
   // Asks "Save changes?" when needed; false when the user cancelled or the save failed.
   bool maySafelyDiscard();
   void updateTitle();

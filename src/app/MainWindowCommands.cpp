@@ -22,6 +22,7 @@
 #include "UndoController.h"
 #include "checks/Connections.h"
 #include "checks/CopperShapes.h"
+#include "files/AtomicFile.h"
 #include "files/LayoutIo.h"
 #include "files/TextEncoding.h"
 #include "model/ElementGeometry.h"
@@ -172,7 +173,16 @@ void MainWindow::openFromCommandLine(const QString& path) {
 
 bool MainWindow::save() {
   if (doc_.fileName().empty()) return saveAs();
-  if (auto failed = saveLayout(doc_, doc_.fileName(), false, &recent_)) {
+  return saveTo(doc_.fileName());
+}
+
+bool MainWindow::saveTo(const std::string& path) {
+  const bool readOnly = isReadOnlyFile(path);
+  if (readOnly) {
+    const Message question{MessageKind::Question, MessageId::ReplaceReadOnlyQuestion, {path}};
+    if (showMessage(this, question, lang_) != QMessageBox::Yes) return false;
+  }
+  if (auto failed = saveLayout(doc_, path, false, &recent_, readOnly)) {
     showMessage(this, *failed, lang_);
     return false;
   }
@@ -185,12 +195,8 @@ bool MainWindow::saveAs() {
       this, {}, QString::fromStdString(settings_.layoutFolder), tr3("LayoutFilter"));
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += ".trz";
-  if (auto failed = saveLayout(doc_, path.toStdString(), false, &recent_)) {
-    showMessage(this, *failed, lang_);
-    return false;
-  }
+  if (!saveTo(path.toStdString())) return false;
   settings_.layoutFolder = QFileInfo(path).absolutePath().toStdString() + "/";
-  documentReplaced();
   return true;
 }
 

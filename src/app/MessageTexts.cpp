@@ -65,6 +65,9 @@ const std::map<MessageId, Variants>& table() {
        {"Невозможно записать файл \"%1\":\r%2.", "Le fichier \"%1\" ne peut pas être écrit :\r%2."}},
       {MessageId::HotkeyInUse,
        {"Клавиша \"%1\" уже занята.", "Le raccourci \"%1\" est déjà utilisé."}},
+      {MessageId::ReplaceReadOnlyQuestion,
+       {"Файл \"%1\" защищён от записи.\rВсё равно заменить его?",
+        "Le fichier \"%1\" est en lecture seule.\rLe remplacer quand même ?"}},
   };
   return t;
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <sstream>
 
+#include "files/AtomicFile.h"
+
 namespace trazello::cli {
 
 namespace {
@@ -66,6 +68,12 @@ void ArgReader::operand(const std::string& arg, std::string& slot) {
 
 void ArgReader::require(const std::string& slot, const std::string& name) {
   if (slot.empty()) fail(name + " is missing");
+}
+
+void ArgReader::distinct(const std::string& input, const std::string& output,
+                         const std::string& name) {
+  if (!failed() && sameFile(input, output))
+    fail(name + " " + quoted(output) + " is the input file; give the output another name");
 }
 
 void ArgReader::fail(std::string message) {

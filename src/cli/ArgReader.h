@@ -32,6 +32,9 @@ class ArgReader {
   void operand(const std::string& arg, std::string& slot);
   // Notes that `slot`, called `name` in the usage, was not given.
   void require(const std::string& slot, const std::string& name);
+  // Notes that the output `output` (given as `name`) is the input file itself, which writing
+  // would destroy.
+  void distinct(const std::string& input, const std::string& output, const std::string& name);
   void fail(std::string message);
 
   bool failed() const { return !error_.empty(); }

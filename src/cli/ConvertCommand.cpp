@@ -18,6 +18,7 @@ int runConvert(const Args& args) {
   }
   in.require(from, "IN");
   in.require(to, "OUT");
+  in.distinct(from, to, "OUT");
   if (in.failed()) return usageError("convert", in.error());
   Document doc;
   Result<OpenOutcome> opened = openLayout(doc, from, false);

@@ -95,6 +95,7 @@ bool parseDrillArgs(const Args& args, DrillArgs& d, TLochDlg* dlg) {
   }
   in.require(d.input, "FILE");
   if (dlg) in.require(d.output, "-o OUT");
+  if (dlg) in.distinct(d.input, d.output, "-o");
   if (in.failed()) {
     usageError(dlg ? "drill" : "drills", in.error());
     return false;

@@ -1,4 +1,5 @@
 // trazello-cli render FILE -o OUT.png: the picture of the drawing area, the whole board.
+#include <QBuffer>
 #include <QGuiApplication>
 #include <cctype>
 #include <cmath>
@@ -8,6 +9,7 @@
 #include <optional>
 
 #include "Commands.h"
+#include "files/AtomicFile.h"
 #include "files/LayoutIo.h"
 #include "files/TextEncoding.h"
 #include "model/BoardSettings.h"
@@ -102,6 +104,7 @@ std::optional<RenderJob> parseJob(const Args& args) {
   }
   in.require(job.input, "FILE");
   in.require(job.output, "-o OUT.png");
+  in.distinct(job.input, job.output, "-o");
   if (!in.failed() && !isPngName(job.output))
     in.fail("-o \"" + job.output + "\": the picture is written as PNG; give a name ending in .png");
   if (in.failed()) {
@@ -155,9 +158,20 @@ int render(const RenderJob& job) {
   const ScannedCopies scans = loadScans(settings);
   const QImage image =
       renderBoard(settings, doc->elements(), schemes.active(), options, zoom, &scans);
-  if (!image.save(QString::fromStdString(job.output), "PNG")) {
+  // Encoded in memory and written through the atomic writer: a full disk or a failed render
+  // never leaves a cut picture or destroys the previous one.
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  std::optional<std::string> why;
+  if (!image.save(&buffer, "PNG"))
+    why = "the picture could not be encoded";
+  else
+    why = writeFileAtomically(job.output, std::span(reinterpret_cast<const uint8_t*>(png.constData()),
+                                                    static_cast<size_t>(png.size())));
+  if (why) {
     const Message failed{MessageKind::Error, MessageId::FileCannotBeWritten, {job.output}};
-    std::cerr << "trazello-cli: " << errorText(failed, job.output) << "\n";
+    std::cerr << "trazello-cli: " << errorText(failed, job.output) << " (" << *why << ")\n";
     return 1;
   }
   return 0;

@@ -46,7 +46,7 @@ Autosave::Outcome Autosave::tick(Document& doc) {
   if (!doc.modified()) return out;
   std::vector<uint8_t> bytes = layoutBytesToSave(doc, true);
   if (*name == lastFile_ && bytes == lastBytes_ && fileExists(*name)) return out;
-  if (auto why = writeFileAtomically(*name, bytes, beforeReplace_)) {
+  if (auto why = writeFileAtomically(*name, bytes, {.replaceReadOnly = false, .beforeReplace = beforeReplace_})) {
     out.result = BackupResult::Failed;
     out.error = Message{MessageKind::Information, MessageId::FileCannotBeWritten, {*name, *why}};
     return out;

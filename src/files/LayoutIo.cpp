@@ -88,9 +88,9 @@ std::vector<uint8_t> layoutBytesToSave(Document& doc, bool backup) {
 }
 
 std::optional<Message> saveLayout(Document& doc, const std::string& path, bool backup,
-                                  RecentFiles* recent) {
+                                  RecentFiles* recent, bool replaceReadOnly) {
   const std::vector<uint8_t> bytes = layoutBytesToSave(doc, backup);
-  if (auto why = writeFileAtomically(path, bytes)) {
+  if (auto why = writeFileAtomically(path, bytes, {.replaceReadOnly = replaceReadOnly, .beforeReplace = {}})) {
     return Message{MessageKind::Error, MessageId::LayoutNotSaved, {path, *why}};
   }
   if (!backup) {

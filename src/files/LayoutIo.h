@@ -46,8 +46,8 @@ std::vector<uint8_t> layoutBytesToSave(Document& doc, bool backup);
 
 // Save, Save As and backups. Unless `backup`, elements outside the current board are deleted
 // and the board is cleaned first. The document takes the name and loses its modified flag only
-// when the file was written.
+// when the file was written. A read-only file is replaced only when `replaceReadOnly` says so.
 std::optional<Message> saveLayout(Document& doc, const std::string& path, bool backup = false,
-                                  RecentFiles* recent = nullptr);
+                                  RecentFiles* recent = nullptr, bool replaceReadOnly = false);
 
 }  // namespace trazello

@@ -99,6 +99,23 @@ TEST(AppSettings, UserListsStopAtTheFirstMissingKey) {
   EXPECT_TRUE(below.gridSteps.empty());
 }
 
+// A settings file grown to a hundred thousand keys (by another program, or by hand) is read in
+// linear time, and a favourites list keeps only the entries a drop-down can offer.
+TEST(AppSettings, AHugeSettingsFileIsReadAndListsStopAtTheirMaximum) {
+  std::string text = "[L_POPUP]\n";
+  for (int i = 0; i < 100000; ++i) text += "T" + std::to_string(i) + "=" + std::to_string(10 + i % 50) + "\n";
+  text += "[Junk]\n";
+  for (int i = 0; i < 100000; ++i) text += "Key" + std::to_string(i) + "=x\n";
+  text += "[junk]\nKEY5=second\nkey100000=last\n";
+  const IniFile ini = IniFile::parse(text);
+  AppSettings s;
+  s.readFrom(ini, "/p/");
+  EXPECT_EQ(s.trackWidths.size(), 100u);
+  EXPECT_EQ(ini.value("JUNK", "key5"), "x");  // the first of repeated keys counts
+  EXPECT_EQ(ini.value("Junk", "Key100000"), "last");
+  EXPECT_EQ(ini.value("junk", "Key99999"), "x");
+}
+
 TEST(AppSettings, Hotkeys) {
   AppSettings s;
   EXPECT_EQ(s.toolForKey('Z'), 0);

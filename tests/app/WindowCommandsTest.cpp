@@ -123,6 +123,33 @@ TEST_F(WindowCommands, AFailedSaveIsAnErrorThatSaysWhy) {
   EXPECT_GT(text.size(), start.size() + 2) << "the reason is missing";
 }
 
+TEST_F(WindowCommands, SavingOverAReadOnlyFileAsksFirst) {
+  const QString path = dir_.filePath("ro.trz");
+  auto w = open();
+  w->document().setFileName(path.toStdString());
+  ASSERT_TRUE(w->save());
+  QFile::setPermissions(path, QFileDevice::ReadOwner);
+  const qint64 before = QFileInfo(path).size();
+  for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+    w->document().elements().append(newPad({1000, -1000}, layer::C1, padshape::Round, 50, 20));
+    w->document().setModified();
+    QString question;
+    QTimer::singleShot(0, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        question = box->text();
+        box->button(answer)->click();
+      }
+    });
+    EXPECT_EQ(w->save(), answer == QMessageBox::Yes);
+    EXPECT_EQ(question, QString("The file \"%1\" is read-only.\nReplace it all the same?").arg(path));
+  }
+  Document reread;
+  ASSERT_TRUE(openLayout(reread, path.toStdString(), false, nullptr).ok());
+  EXPECT_EQ(reread.elements().size(), 2u);
+  EXPECT_GT(QFileInfo(path).size(), before);
+  EXPECT_FALSE(w->document().modified());
+}
+
 TEST_F(WindowCommands, BoardDialogKeepsALargeBoardFromAnOlderFile) {
   const std::string path = dir_.filePath("large.trz").toStdString();
   {

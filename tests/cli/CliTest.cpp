@@ -1,9 +1,11 @@
 // The command-line tool as scripts use it: exit codes, stdout and stderr.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <array>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -145,6 +147,8 @@ TEST_F(Cli, WrongArgumentsAreNamed) {
     Document empty;
     ASSERT_FALSE(saveLayout(empty, path("empty.trz")));
   }
+  fs::create_symlink(path("empty.trz"), path("link.png"));
+  const auto layoutBefore = readWholeFile(path("empty.trz"), nullptr);
   struct Case {
     std::string args;
     int status;
@@ -181,6 +185,12 @@ TEST_F(Cli, WrongArgumentsAreNamed) {
       {"nets {demo} --board", 2, "--board needs a value"},
       {"flood {demo} --layer 2", 2, "--layer must be a copper layer (1, 3, 5 or 6), not \"2\""},
       {"flood {demo}", 2, "--layer L is missing"},
+      {"convert {dir}/empty.trz {dir}/empty.trz", 2,
+       "OUT \"{dir}/empty.trz\" is the input file; give the output another name"},
+      {"drill {dir}/empty.trz -o {dir}/empty.trz", 2,
+       "-o \"{dir}/empty.trz\" is the input file; give the output another name"},
+      {"render {dir}/empty.trz -o {dir}/link.png", 2,
+       "-o \"{dir}/link.png\" is the input file; give the output another name"},
       {"nets {dir}/none.trz", 1, "trazello-cli: File not found: \"{dir}/none.trz\"\n"},
       {"render {dir}/none.trz -o {dir}/b.png", 1, "trazello-cli: File not found: \"{dir}/none.trz\"\n"},
   };
@@ -200,6 +210,27 @@ TEST_F(Cli, WrongArgumentsAreNamed) {
   }
   EXPECT_FALSE(fs::exists(path("b.png")));
   EXPECT_FALSE(fs::exists(path("board.jpg")));
+  EXPECT_EQ(readWholeFile(path("empty.trz"), nullptr), layoutBefore);
+}
+
+TEST_F(Cli, APictureThatCannotBeWrittenLeavesThePreviousOne) {
+  const std::string args = "render " + sourcePath("examples/demo.trz") + " -o " + path("demo.png");
+  ASSERT_EQ(run(args + " --dpi 50").status, 0);
+  const auto before = readWholeFile(path("demo.png"), nullptr);
+  ASSERT_TRUE(before);
+  // The disk "fills up" after a few hundred bytes of the bigger picture; the child inherits it.
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  rlimit limited = old;
+  limited.rlim_cur = 300;
+  ::setrlimit(RLIMIT_FSIZE, &limited);
+  const CliRun r = run(args + " --dpi 200");
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.err.starts_with("trazello-cli: ")) << r.err;
+  EXPECT_EQ(readWholeFile(path("demo.png"), nullptr), before);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
 }
 
 TEST_F(Cli, EveryCommandExplainsItself) {
