@@ -68,6 +68,12 @@ const std::map<MessageId, Variants>& table() {
       {MessageId::ReplaceReadOnlyQuestion,
        {"Файл \"%1\" защищён от записи.\rВсё равно заменить его?",
         "Le fichier \"%1\" est en lecture seule.\rLe remplacer quand même ?"}},
+      {MessageId::UnsoundElementsLeftOut,
+       {"Элементы с невозможными координатами или размерами пропущены: %1 (%2).\rФайл не изменится, пока вы его не сохраните.",
+        "%1 éléments aux coordonnées ou dimensions impossibles ont été écartés (%2).\rLe fichier reste inchangé tant que vous ne l'enregistrez pas."}},
+      {MessageId::TrailingBytesIgnored,
+       {"Байты после конца макета пропущены: %1.",
+        "%1 octets après la fin du circuit ont été ignorés."}},
   };
   return t;
 }

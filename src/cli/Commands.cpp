@@ -33,6 +33,8 @@ std::optional<Document> openForOutput(const std::string& path, int board) {
     std::cerr << "trazello-cli: " << errorText(opened.error(), path) << "\n";
     return std::nullopt;
   }
+  for (const Message& w : opened->warnings)
+    std::cerr << "trazello-cli: " << errorText(w, path) << "\n";
   if (board > static_cast<int>(doc.boards().size())) {
     std::cerr << "trazello-cli: the layout has no board " << board << "\n";
     return std::nullopt;

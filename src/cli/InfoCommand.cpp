@@ -10,20 +10,6 @@ namespace trazello::cli {
 
 namespace {
 
-const char* kindName(ElementKind k) {
-  switch (k) {
-    case ElementKind::LegacyLine: return "Legacy line";
-    case ElementKind::Pad: return "Pad";
-    case ElementKind::LegacyText: return "Legacy text";
-    case ElementKind::Zone: return "Zone";
-    case ElementKind::Circle: return "Circle";
-    case ElementKind::Track: return "Track";
-    case ElementKind::Text: return "Text";
-    case ElementKind::SmdPad: return "SMD-Pad";
-  }
-  return "Unknown";
-}
-
 void layerBytes(Json& j, const std::string& name, const std::array<uint8_t, 8>& perLayer) {
   j.key(name).beginArray();
   for (int l = 1; l <= 7; ++l) j.value(perLayer[l]);

@@ -1,6 +1,7 @@
 #include "BoardCleanup.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_set>
 
 #include "model/ElementGeometry.h"
@@ -11,8 +12,8 @@ namespace trazello {
 size_t cleanBoard(ElementList& list) {
   const size_t removed = removeElements(list, [](const TObjekt& e) {
     const bool lineLike = e.Kind == ElementKind::Track || e.Kind == ElementKind::Zone;
-    return (lineLike && e.Points.size() < 2) || e.Layer == 0 ||
-           static_cast<uint8_t>(e.Kind) == 0 || (e.Kind == ElementKind::Text && e.Strokes.empty());
+    return (lineLike && e.Points.size() < 2) || e.Layer == 0 || static_cast<uint8_t>(e.Kind) == 0 ||
+           (e.Kind == ElementKind::Text && e.Strokes.empty());
   });
   for (size_t i = 0; i < list.size(); ++i) {
     const TObjekt& e = list[i];
@@ -26,6 +27,30 @@ size_t cleanBoard(ElementList& list) {
     }
   }
   return removed;
+}
+
+namespace {
+
+bool sound(float v) {
+  return std::isfinite(v) && std::fabs(v) <= kMaxSoundValue;
+}
+bool sound(int32_t v) {
+  return std::fabs(static_cast<float>(v)) <= kMaxSoundValue;
+}
+
+bool soundPoints(const std::vector<Point>& points) {
+  return std::all_of(points.begin(), points.end(),
+                     [](const Point& p) { return sound(p.x) && sound(p.y); });
+}
+
+}  // namespace
+
+bool hasUnsoundValues(const TObjekt& e) {
+  if (!sound(e.X) || !sound(e.Y) || !sound(e.SizeA) || !sound(e.SizeB) || !sound(e.Width) ||
+      !sound(e.Clearance) || !soundPoints(e.Points))
+    return true;
+  return std::any_of(e.Strokes.begin(), e.Strokes.end(),
+                     [](const TObjekt& s) { return !sound(s.Width) || !soundPoints(s.Points); });
 }
 
 void compactGroupIds(ElementList& list) {
@@ -63,9 +88,8 @@ void compactGroupIds(ElementList& list) {
 size_t removeElementsOutsideBoard(ElementList& list, const BoardSettings& settings) {
   const IRect board{0, -settings.height, settings.width, 0};
   const LayerState state = layerState(settings);
-  return removeElements(list, [&](const TObjekt& e) {
-    return !overlaps(boundingBox(e, &state), board);
-  });
+  return removeElements(list,
+                        [&](const TObjekt& e) { return !overlaps(boundingBox(e, &state), board); });
 }
 
 }  // namespace trazello

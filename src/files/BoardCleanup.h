@@ -11,6 +11,14 @@ namespace trazello {
 // a macro. Returns the number of elements removed.
 size_t cleanBoard(ElementList& list);
 
+// Coordinates and sizes beyond this (10 m, in units) are no board's: no editor writes them, and
+// geometry, spatial indexes and pictures would have to walk areas of that size.
+inline constexpr float kMaxSoundValue = 1e6f;
+
+// True when the element holds a value no editor writes: a NaN or infinite coordinate or size, or
+// one beyond `kMaxSoundValue`. Such elements are dropped when a file is read.
+bool hasUnsoundValues(const TObjekt& e);
+
 // Closes gaps in the group ids of a board, one run at a time, without ever merging two groups.
 void compactGroupIds(ElementList& list);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -24,6 +25,8 @@ struct LayoutFile {
   std::optional<ProjectInfo> project;      // versions 4 and 5
   bool layersExchanged = false;            // versions 0 to 3: C1 and C2 were swapped
   size_t legacyTextCount = 0;              // old system-font texts left in the boards
+  std::map<ElementKind, size_t> unsound;   // elements left out for impossible values, by kind
+  size_t trailingBytes = 0;                // bytes after the document, ignored
 };
 
 // Whether the first four bytes carry an accepted version word (0 to 5).

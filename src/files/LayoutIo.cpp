@@ -49,6 +49,20 @@ OpenOutcome applyLayout(Document& doc, LayoutFile file, const std::string& path,
   OpenOutcome outcome;
   if (file.layersExchanged)
     outcome.warnings.push_back({MessageKind::Warning, MessageId::LayersExchanged, {}});
+  if (!file.unsound.empty()) {
+    size_t total = 0;
+    std::string kinds;
+    for (const auto& [kind, count] : file.unsound) {
+      total += count;
+      kinds += (kinds.empty() ? "" : ", ") + std::string(kindName(kind)) + ": " + std::to_string(count);
+    }
+    outcome.warnings.push_back(
+        {MessageKind::Warning, MessageId::UnsoundElementsLeftOut, {std::to_string(total), kinds}});
+  }
+  if (file.trailingBytes > 0) {
+    outcome.warnings.push_back({MessageKind::Warning, MessageId::TrailingBytesIgnored,
+                                {std::to_string(file.trailingBytes)}});
+  }
   if (file.legacyTextCount > 0) {
     outcome.legacyTextQuestion = Message{MessageKind::Question, MessageId::LegacyTextQuestion,
                                          {std::to_string(file.legacyTextCount)}};

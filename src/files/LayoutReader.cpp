@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <map>
+#include <unordered_set>
 
 #include "BoardCleanup.h"
 #include "ByteReader.h"
@@ -257,6 +258,7 @@ class LayoutParser {
       info.company = in_.shortString(100, "the project company");
       info.comment = in_.lengthString("the project comment", in_.remaining());
       out_.project = std::move(info);
+      out_.trailingBytes = in_.remaining();
     }
     if (out_.currentBoard < 0 || static_cast<size_t>(out_.currentBoard) >= boardCount)
       throw DamagedData("the current board " + std::to_string(out_.currentBoard) +
@@ -442,16 +444,21 @@ class LayoutParser {
   }
 
   Board finishBoard(RawBoard& r) {
-    for (TObjekt& e : r.elements) {
+    std::vector<bool> unsound(r.elements.size());
+    for (size_t i = 0; i < r.elements.size(); ++i) {
+      TObjekt& e = r.elements[i];
       applyVersionDefaults(e);
       for (TObjekt& s : e.Strokes) {
         s.Selected = 0;
         s.Highlight = 0;
       }
+      unsound[i] = hasUnsoundValues(e);
     }
     if (out_.version == 3 || out_.version == 4) mergePadPairs(r);
     if (out_.version <= 4) {
-      for (TObjekt& e : r.elements) rebuildOldGeometry(e);
+      for (size_t i = 0; i < r.elements.size(); ++i) {
+        if (!unsound[i]) rebuildOldGeometry(r.elements[i]);
+      }
     }
     if (out_.version == 1) groupByLegacyNumbers(r.elements);
 
@@ -476,6 +483,15 @@ class LayoutParser {
       }
       board.elements.append(std::move(e));
     }
+    // Left out before any geometry sees them; their rubberbands go with them.
+    std::unordered_set<ElementId> dropped;
+    for (size_t i = 0; i < r.elements.size(); ++i) {
+      if (!unsound[i]) continue;
+      dropped.insert(ids[i]);
+      ++out_.unsound[board.elements[i].Kind];
+    }
+    if (!dropped.empty())
+      removeElements(board.elements, [&](const TObjekt& e) { return dropped.count(e.Id) > 0; });
     cleanBoard(board.elements);
     return board;
   }

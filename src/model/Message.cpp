@@ -51,6 +51,11 @@ std::string messageText(const Message& m) {
     case MessageId::HotkeyInUse: return "The hotkey \"" + arg(m, 0) + "\" is already in use.";
     case MessageId::ReplaceReadOnlyQuestion:
       return "The file \"" + arg(m, 0) + "\" is read-only.\rReplace it all the same?";
+    case MessageId::UnsoundElementsLeftOut:
+      return arg(m, 0) + " elements with coordinates or sizes no board can have were left out (" +
+             arg(m, 1) + ").\rThe file is unchanged until you save it.";
+    case MessageId::TrailingBytesIgnored:
+      return arg(m, 0) + " bytes after the end of the layout were ignored.";
     case MessageId::Count: break;
   }
   return {};

@@ -36,6 +36,8 @@ enum class MessageId {
   LayoutNotSaved,  // args: full file name, reason
   HotkeyInUse,  // args: the letter
   ReplaceReadOnlyQuestion,  // args: full file name; Yes / No
+  UnsoundElementsLeftOut,   // args: count, kinds with counts
+  TrailingBytesIgnored,     // args: count of bytes
   Count,  // not a message: the number of messages; new ones go above
 };
 

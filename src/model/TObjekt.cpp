@@ -8,6 +8,20 @@
 
 namespace trazello {
 
+const char* kindName(ElementKind k) {
+  switch (k) {
+    case ElementKind::LegacyLine: return "Legacy line";
+    case ElementKind::Pad: return "Pad";
+    case ElementKind::LegacyText: return "Legacy text";
+    case ElementKind::Zone: return "Zone";
+    case ElementKind::Circle: return "Circle";
+    case ElementKind::Track: return "Track";
+    case ElementKind::Text: return "Text";
+    case ElementKind::SmdPad: return "SMD-Pad";
+  }
+  return "Unknown";
+}
+
 ElementId ElementId::fresh() {
   static std::atomic<uint64_t> next{1};
   return ElementId{next.fetch_add(1, std::memory_order_relaxed)};

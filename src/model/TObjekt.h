@@ -106,6 +106,9 @@ struct TObjekt {
 
 // Constructors: complete elements with their defaults. The caller sets Clearance and appends
 // the element to a list.
+// The kind's name as users read it in messages and reports, the same in every language.
+const char* kindName(ElementKind k);
+
 TObjekt newPad(Point centre, uint8_t layer, uint8_t shape, float outerRadius, float drillRadius);
 TObjekt newSmdPad(Point centre, uint8_t layer, float sizeX, float sizeY);
 TObjekt newCircle(Point centre, uint8_t layer, float outerRadius, float innerRadius);

@@ -142,6 +142,27 @@ std::string replaced(std::string text, const std::string& key, const std::string
   return text;
 }
 
+// Twenty tracks across four billion units once made the net trace fill memory; they are left out
+// when the file is read, with a warning, and the rest is traced.
+TEST_F(Cli, ImpossibleElementsAreLeftOutWithAWarning) {
+  Document d;
+  TObjekt a = newTrack(20, 1);
+  a.Points = {{100, -100}, {400, -100}};
+  d.elements().append(a);
+  for (int i = 0; i < 20; ++i) {
+    TObjekt huge = newTrack(20, 1);
+    huge.Points = {{-2e9f, -2e9f}, {2e9f, 2e9f + float(i)}};
+    d.elements().append(huge);
+  }
+  ASSERT_FALSE(saveLayout(d, path("huge.trz")));
+  const CliRun r = run("nets " + path("huge.trz"));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "{\"nets\":[[0]]}\n");
+  EXPECT_EQ(r.err,
+            "trazello-cli: 20 elements with coordinates or sizes no board can have were left out "
+            "(Track: 20).\nThe file is unchanged until you save it.\n");
+}
+
 TEST_F(Cli, WrongArgumentsAreNamed) {
   {
     Document empty;
