@@ -49,6 +49,20 @@ IRect withMinimum(IRect r, int32_t minimum) {
   return r;
 }
 
+CBox stepsBox(const Paths& area) {
+  CBox b;
+  bool any = false;
+  for (const Path& ring : area) {
+    if (ring.empty()) continue;
+    const CBox r = boxOf(ring);
+    b = any ? CBox{std::min(b.left, r.left), std::min(b.bottom, r.bottom),
+                   std::max(b.right, r.right), std::max(b.top, r.top)}
+            : r;
+    any = true;
+  }
+  return b;
+}
+
 IRect squareAround(Point c, double half) {
   return IRect{rounded(c.x - half), rounded(c.y - half), rounded(c.x + half), rounded(c.y + half)};
 }
@@ -321,7 +335,7 @@ void Checker::copperDistance() {
       return j > i && shareLayer(ei, list_[j]) && overlaps(ri, widened(boxes_[j], a));
     };
     for (size_t j : near(*index, ri, partner)) {
-      if (!nets) nets.emplace(list_, board_);
+      if (!nets) nets.emplace(list_, board_, NetTrace::Method::Fast, NetTrace::Layers::Copper);
       if (nets->netOf()[i] == nets->netOf()[j] || apart(i, j)) continue;
       const Paths common = intersect(grownShape(i), grownShape(j));
       if (area(common) <= 0) continue;
@@ -358,7 +372,8 @@ void Checker::silkOnPads() {
     };
     for (size_t s : near(*silk, boxes_[p], facing)) {
       if (clearlyApart(pieces(p), pieces(s))) continue;
-      const Paths common = intersect(region(p), region(s));
+      // Rings and texts reach far beyond a pad; only what comes near it takes part.
+      const Paths common = intersect(region(p), trimmedTo(region(s), stepsBox(region(p))));
       if (area(common) <= 0) continue;
       add(withMinimum(unitsBoxAround(common), kMarkerMinimum), FindingKind::SilkOnPad,
           FindingText::SilkOnPad, list_[s].Layer);

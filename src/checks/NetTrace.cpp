@@ -75,7 +75,7 @@ class Tracer {
 
   // Each pair is looked at once, when its later element is entered, and only among the
   // elements it can touch: those of its own layer and the plated pads.
-  void joinOverlappingCopper() {
+  void joinOverlappingCopper(bool copperOnly) {
     constexpr size_t kPlated = 256;  // after every layer code
     std::vector<std::unique_ptr<SpatialIndex>> groups(kPlated + 1);
     auto group = [&](size_t g) -> SpatialIndex& {
@@ -90,7 +90,7 @@ class Tracer {
     };
     for (size_t i = 0; i < list_.size(); ++i) {
       const TObjekt& e = list_[i];
-      if (e.KeepOut) continue;
+      if (e.KeepOut || (copperOnly && !isPlatedPad(e) && !isCopperLayer(e.Layer))) continue;
       if (isPlatedPad(e)) {
         joinWithin(kPlated, i);
         for (int l : {layer::C1, layer::C2, layer::I1, layer::I2}) joinWithin(size_t(l), i);
@@ -208,9 +208,10 @@ class Tracer {
 
 }  // namespace
 
-NetTrace::NetTrace(const ElementList& list, const BoardSettings& board, Method method) {
+NetTrace::NetTrace(const ElementList& list, const BoardSettings& board, Method method,
+                   Layers layers) {
   Tracer tracer(list, board, method);
-  tracer.joinOverlappingCopper();
+  tracer.joinOverlappingCopper(layers == Layers::Copper);
   tracer.joinThroughPlanes();
   netOf_.assign(list.size(), -1);
   std::vector<int32_t> numberOfRoot(list.size(), -1);
