@@ -18,6 +18,14 @@ constexpr double kMargin = 5.0 / kShapeScale;
 // Beyond this, coordinates are damaged data that the polygon conversion clamps.
 constexpr double kSaneCoordinate = 1e7;
 
+RoundedConvex piece(std::vector<DPoint> core, double radius, double excess) {
+  RoundedConvex p;
+  p.core = std::move(core);
+  p.radius = radius;
+  p.excess = excess;
+  return p;
+}
+
 bool sane(double v) { return std::isfinite(v) && std::fabs(v) <= kSaneCoordinate; }
 
 DPoint toD(Point p) { return {p.x, p.y}; }
@@ -136,16 +144,16 @@ std::optional<std::vector<DPoint>> shrunk(const std::vector<DPoint>& ring, doubl
 // The piece less a band of `d` along its edge, so that every point of the result has a disc
 // of radius `d` of copper about it.
 std::optional<RoundedConvex> eroded(const RoundedConvex& p, double d) {
-  if (p.radius >= d) return RoundedConvex{p.core, p.radius - d, 0, false};
+  if (p.radius >= d) return piece(p.core, p.radius - d, 0);
   if (p.radius > 0 || p.core.size() < 3) return std::nullopt;
   std::optional<std::vector<DPoint>> inner = shrunk(p.core, d);
   if (!inner) return std::nullopt;
-  return RoundedConvex{std::move(*inner), 0, 0, false};
+  return piece(std::move(*inner), 0, 0);
 }
 
 RoundedConvex rounded(Point a, Point b, double radius) {
   radius = std::max(radius, 0.0);
-  RoundedConvex p{{toD(a)}, radius, flatteningExcess(radius), false};
+  RoundedConvex p = piece({toD(a)}, radius, flatteningExcess(radius));
   if (a.x != b.x || a.y != b.y) p.core.push_back(toD(b));
   return p;
 }
@@ -160,7 +168,7 @@ bool addPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
     case PadForm::Polygon: {
       std::optional<std::vector<DPoint>> ring = convexRing(g.points);
       if (!ring) return false;
-      out.push_back({std::move(*ring), 0, 0, false});
+      out.push_back(piece(std::move(*ring), 0, 0));
       return true;
     }
     case PadForm::None: return true;
@@ -173,7 +181,7 @@ bool addSmdPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
   if (corners.empty()) return true;
   std::optional<std::vector<DPoint>> ring = convexRing(corners);
   if (!ring) return false;
-  out.push_back({std::move(*ring), 0, 0, false});
+  out.push_back(piece(std::move(*ring), 0, 0));
   return true;
 }
 
@@ -194,7 +202,7 @@ bool addZone(const TObjekt& e, std::vector<RoundedConvex>& out) {
   if (!filled) return true;
   std::optional<std::vector<DPoint>> ring = convexRing(e.Points);
   if (!ring) return false;
-  out.push_back({std::move(*ring), 0, 0, false});
+  out.push_back(piece(std::move(*ring), 0, 0));
   return true;
 }
 
@@ -219,6 +227,80 @@ void addCircleBound(const TObjekt& e, std::vector<RoundedConvex>& out) {
   out.push_back(bound);
 }
 
+// How much of the band a trapezoid may miss, in units: chords this close to the circles leave
+// few pairs to the polygons and keep the trapezoids few.
+constexpr double kBandLoss = 0.5;
+
+// The four corners of the part of a ring between two angles, inner radius `inner` and outer
+// radius `outer` at the corners.
+std::vector<DPoint> trapezoid(DPoint c, double inner, double outer, double from, double to) {
+  const double cf = std::cos(from), sf = std::sin(from), ct = std::cos(to), st = std::sin(to);
+  return {{c.x + inner * cf, c.y + inner * sf},
+          {c.x + outer * cf, c.y + outer * sf},
+          {c.x + outer * ct, c.y + outer * st},
+          {c.x + inner * ct, c.y + inner * st}};
+}
+
+// The band of a ring or arc between radial lines, in trapezoids of two sorts: ones holding
+// the flattened band (its outer chords stand a little outside the outer circle, the inner
+// chords of an arc a little inside the inner one), and ones the flattened band holds (a whole
+// ring's hole is flattened outside the inner circle). Only pairs that fall between the two are
+// left to the polygons.
+void addBand(Point centre, double outer, double inner, double from, double to, bool whole,
+             std::vector<RoundedConvex>& out) {
+  const DPoint c = toD(centre);
+  const double step = 2 * std::acos(1 - std::min(kBandLoss / outer, 1.0));
+  const int n = std::clamp(static_cast<int>(std::ceil((to - from) / step)), 4, 512);
+  const double slice = (to - from) / n;
+  const double outside = (outer + flatteningExcess(outer)) / std::cos(slice / 2);
+  const double lowest = whole ? inner : std::max(inner - kArcTolerance, 0.0);
+  const double innermost = (inner + (whole ? flatteningExcess(inner) : 0)) / std::cos(slice / 2);
+  const bool holds = innermost + 4 * kMargin < outer * std::cos(slice / 2);
+  for (int k = 0; k < n; ++k) {
+    const double a = from + slice * k, b = from + slice * (k + 1);
+    RoundedConvex bound = piece(trapezoid(c, lowest, outside, a, b), 0, 0);
+    bound.boundOnly = true;
+    out.push_back(std::move(bound));
+    if (!holds) continue;
+    RoundedConvex inside = piece(trapezoid(c, innermost, outer, a, b), 0, 0);
+    inside.within = true;
+    out.push_back(std::move(inside));
+  }
+}
+
+// A ring or arc as circleShape() draws it: the band between the radii from the start angle
+// counter-clockwise to the end angle, and an arc's round ends on its middle circle.
+void addCircle(const TObjekt& e, std::vector<RoundedConvex>& out) {
+  const double outer = e.SizeA, inner = e.SizeB;
+  if (e.Filled || inner < 1 || outer <= inner) {
+    addCircleBound(e, out);
+    return;
+  }
+  const int32_t start = e.Spokes, end = e.Width;
+  double a = start * M_PI / 180, b = end * M_PI / 180;
+  while (b <= a) b += 2 * M_PI;
+  const bool whole = start == end || b - a >= 2 * M_PI;
+  if (whole) b = a + 2 * M_PI;
+  addBand({e.X, e.Y}, outer, inner, a, b, whole, out);
+  if (start == end) return;
+  const double mid = (outer + inner) / 2;
+  for (const double angle : {a, double(end) * M_PI / 180}) {
+    const Point at{static_cast<float>(e.X + mid * std::cos(angle)),
+                   static_cast<float>(e.Y + mid * std::sin(angle))};
+    out.push_back(rounded(at, at, (outer - inner) / 2));
+  }
+}
+
+void setBox(RoundedConvex& p) {
+  const double grow = p.radius + p.excess;
+  p.low = {INFINITY, INFINITY};
+  p.high = {-INFINITY, -INFINITY};
+  for (const DPoint& q : p.core) {
+    p.low = {std::min(p.low.x, q.x - grow), std::min(p.low.y, q.y - grow)};
+    p.high = {std::max(p.high.x, q.x + grow), std::max(p.high.y, q.y + grow)};
+  }
+}
+
 bool saneCore(const RoundedConvex& p) {
   if (!sane(p.radius)) return false;
   return std::all_of(p.core.begin(), p.core.end(), [](DPoint q) { return sane(q.x) && sane(q.y); });
@@ -237,13 +319,13 @@ std::optional<std::vector<RoundedConvex>> convexPieces(const TObjekt& e, const L
     case ElementKind::Track: addTrack(e, out); break;
     case ElementKind::Zone: known = addZone(e, out); break;
     case ElementKind::Text: addText(e, out); break;
-    case ElementKind::Circle: addCircleBound(e, out); break;
+    case ElementKind::Circle: addCircle(e, out); break;
     case ElementKind::LegacyText: {
       const float l = std::min(e.X, e.SizeA), r = std::max(e.X, e.SizeA);
       const float b = std::min(e.Y, e.SizeB), t = std::max(e.Y, e.SizeB);
       std::optional<std::vector<DPoint>> ring = convexRing({{l, b}, {r, b}, {r, t}, {l, t}});
       if (!ring) return std::nullopt;
-      out.push_back({std::move(*ring), 0, 0, false});
+      out.push_back(piece(std::move(*ring), 0, 0));
       break;
     }
     case ElementKind::LegacyLine:
@@ -257,31 +339,81 @@ std::optional<std::vector<RoundedConvex>> convexPieces(const TObjekt& e, const L
       out.push_back(rounded(s.end, s.centre, halfWidth(s.width)));
   }
   if (!std::all_of(out.begin(), out.end(), saneCore)) return std::nullopt;
+  for (RoundedConvex& p : out) setBox(p);
   return out;
 }
 
 CopperContact contact(const RoundedConvex& a, const RoundedConvex& b) {
+  const bool mayOverlap = !a.boundOnly && !b.boundOnly;
+  // A piece within the copper being apart says nothing.
+  const CopperContact apart =
+      a.within || b.within ? CopperContact::Unsure : CopperContact::Apart;
+  if (a.low.x > b.high.x + 2 * kMargin || b.low.x > a.high.x + 2 * kMargin ||
+      a.low.y > b.high.y + 2 * kMargin || b.low.y > a.high.y + 2 * kMargin)
+    return apart;
   const double reach = a.radius + a.excess + b.radius + b.excess + 2 * kMargin;
-  if (coreDistance(a.core, b.core) > reach) return CopperContact::Apart;
+  if (coreDistance(a.core, b.core) > reach) return apart;
   // A common point of the eroded pieces has a disc of copper about it in both polygons, one
   // larger than any rounding of their corners: a common area.
-  if (a.boundOnly || b.boundOnly) return CopperContact::Unsure;
+  if (!mayOverlap) return CopperContact::Unsure;
   const std::optional<RoundedConvex> ea = eroded(a, kMargin), eb = eroded(b, kMargin);
   if (ea && eb && coreDistance(ea->core, eb->core) <= ea->radius + eb->radius)
     return CopperContact::Overlap;
   return CopperContact::Unsure;
 }
 
+namespace {
+
+struct Box {
+  DPoint low{INFINITY, INFINITY}, high{-INFINITY, -INFINITY};
+};
+
+Box boxOf(const std::vector<RoundedConvex>& pieces) {
+  Box b;
+  for (const RoundedConvex& p : pieces) {
+    b.low = {std::min(b.low.x, p.low.x), std::min(b.low.y, p.low.y)};
+    b.high = {std::max(b.high.x, p.high.x), std::max(b.high.y, p.high.y)};
+  }
+  return b;
+}
+
+bool near(const RoundedConvex& p, const Box& b) {
+  return p.low.x <= b.high.x + 2 * kMargin && b.low.x <= p.high.x + 2 * kMargin &&
+         p.low.y <= b.high.y + 2 * kMargin && b.low.y <= p.high.y + 2 * kMargin;
+}
+
+// The pieces that come near the other element's box at all; rings and arcs have many pieces
+// of which only a few meet another element.
+void piecesNear(const std::vector<RoundedConvex>& pieces, const Box& other,
+                std::vector<const RoundedConvex*>& out) {
+  out.clear();
+  for (const RoundedConvex& p : pieces) {
+    if (near(p, other)) out.push_back(&p);
+  }
+}
+
+}  // namespace
+
 CopperContact contact(const std::vector<RoundedConvex>& a, const std::vector<RoundedConvex>& b) {
-  CopperContact result = CopperContact::Apart;
-  for (const RoundedConvex& p : a) {
-    for (const RoundedConvex& q : b) {
-      const CopperContact c = contact(p, q);
-      if (c == CopperContact::Overlap) return c;
-      if (c == CopperContact::Unsure) result = c;
+  // Kept between calls: a trace asks this for every pair of neighbours.
+  thread_local std::vector<const RoundedConvex*> pa, pb;
+  piecesNear(a, boxOf(b), pa);
+  piecesNear(b, boxOf(a), pb);
+  // An overlap anywhere decides; bounds cannot show one, so they wait for the second round.
+  for (const RoundedConvex* p : pa) {
+    if (p->boundOnly) continue;
+    for (const RoundedConvex* q : pb) {
+      if (!q->boundOnly && contact(*p, *q) == CopperContact::Overlap) return CopperContact::Overlap;
     }
   }
-  return result;
+  // Apart needs every pair of pieces that hold the copper apart.
+  for (const RoundedConvex* p : pa) {
+    if (p->within) continue;
+    for (const RoundedConvex* q : pb) {
+      if (!q->within && contact(*p, *q) != CopperContact::Apart) return CopperContact::Unsure;
+    }
+  }
+  return CopperContact::Apart;
 }
 
 }  // namespace trazello

@@ -26,6 +26,11 @@ struct RoundedConvex {
   // Only a shape the copper lies within (for rings and arcs): it can show that elements are
   // apart, never that they overlap.
   bool boundOnly = false;
+  // Only a shape that lies within the copper (for rings and arcs): it can show that elements
+  // overlap, never that they are apart.
+  bool within = false;
+  // The box of the core grown by radius and excess, for a quick look before the distances.
+  DPoint low, high;
 };
 
 // The element's copper (as elementRegion() builds it) as a union of rounded convex pieces;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "ConvexCopper.h"
 #include "CopperShapes.h"
 #include "NetTrace.h"
 #include "PolygonOps.h"
@@ -48,6 +49,20 @@ IRect withMinimum(IRect r, int32_t minimum) {
   return r;
 }
 
+CBox stepsBox(const Paths& area) {
+  CBox b;
+  bool any = false;
+  for (const Path& ring : area) {
+    if (ring.empty()) continue;
+    const CBox r = boxOf(ring);
+    b = any ? CBox{std::min(b.left, r.left), std::min(b.bottom, r.bottom),
+                   std::max(b.right, r.right), std::max(b.top, r.top)}
+            : r;
+    any = true;
+  }
+  return b;
+}
+
 IRect squareAround(Point c, double half) {
   return IRect{rounded(c.x - half), rounded(c.y - half), rounded(c.x + half), rounded(c.y + half)};
 }
@@ -73,9 +88,24 @@ std::vector<std::vector<Point>> trackOutline(const TObjekt& e) {
   return rings;
 }
 
+// The true shapes of an element, built at the first look; most pairs whose boxes meet are
+// told apart by them without polygons.
+struct TruePieces {
+  bool built = false;
+  std::optional<std::vector<RoundedConvex>> pieces;  // none where only polygons can tell
+  void set(std::optional<std::vector<RoundedConvex>> p) {
+    pieces = std::move(p);
+    built = true;
+  }
+};
+
+bool clearlyApart(const TruePieces& a, const TruePieces& b) {
+  return a.pieces && b.pieces && contact(*a.pieces, *b.pieces) == CopperContact::Apart;
+}
+
 class IndexSearch : public NeighbourSearch {
  public:
-  explicit IndexSearch(int32_t cell) : index_(cell) {}
+  IndexSearch(int32_t cell, const IRect& extent) : index_(cell, extent) {}
   void insert(size_t id, const IRect& box) override { index_.insert(id, box); }
   std::vector<size_t> overlapping(const IRect& box) const override {
     std::vector<size_t> out;
@@ -106,7 +136,7 @@ class Checker {
     newSearch_ = search
                      ? search
                      : [](const IRect& extent, size_t count) -> std::unique_ptr<NeighbourSearch> {
-      return std::make_unique<IndexSearch>(SpatialIndex::cellFor(extent, count));
+      return std::make_unique<IndexSearch>(SpatialIndex::cellFor(extent, count), extent);
     };
   }
 
@@ -156,6 +186,12 @@ class Checker {
     return *regions_[i];
   }
 
+  const TruePieces& pieces(size_t i) {
+    if (pieces_.empty()) pieces_.resize(list_.size());
+    if (!pieces_[i].built) pieces_[i].set(convexPieces(list_[i], &state_));
+    return pieces_[i];
+  }
+
   void drillDistance();
   void drillSizes();
   void lineWidths(bool copper);
@@ -173,6 +209,7 @@ class Checker {
   LayerState state_;
   std::vector<IRect> boxes_;
   std::vector<std::optional<Paths>> regions_;
+  std::vector<TruePieces> pieces_;
   IRect extent_;
   NeighbourSearchFactory newSearch_;
   DrcResult result_;
@@ -272,13 +309,21 @@ void Checker::copperDistance() {
   }
   std::optional<NetTrace> nets;  // built at the first pair that needs it
   std::vector<std::optional<Paths>> grown(list_.size());
+  std::vector<TruePieces> grownPieces(list_.size());
+  auto grownElement = [&](size_t i) {
+    TObjekt e = list_[i];
+    inflateElement(e, a);
+    return e;
+  };
   auto grownShape = [&](size_t i) -> const Paths& {
-    if (!grown[i]) {
-      TObjekt e = list_[i];
-      inflateElement(e, a);
-      grown[i] = elementRegion(e, &state_);
-    }
+    if (!grown[i]) grown[i] = elementRegion(grownElement(i), &state_);
     return *grown[i];
+  };
+  auto apart = [&](size_t i, size_t j) {
+    for (size_t k : {i, j}) {
+      if (!grownPieces[k].built) grownPieces[k].set(convexPieces(grownElement(k), &state_));
+    }
+    return clearlyApart(grownPieces[i], grownPieces[j]);
   };
   for (size_t i = 0; i < list_.size(); ++i) {
     if (!step(i)) return;
@@ -290,8 +335,8 @@ void Checker::copperDistance() {
       return j > i && shareLayer(ei, list_[j]) && overlaps(ri, widened(boxes_[j], a));
     };
     for (size_t j : near(*index, ri, partner)) {
-      if (!nets) nets.emplace(list_, board_);
-      if (nets->netOf()[i] == nets->netOf()[j]) continue;
+      if (!nets) nets.emplace(list_, board_, NetTrace::Method::Fast, NetTrace::Layers::Copper);
+      if (nets->netOf()[i] == nets->netOf()[j] || apart(i, j)) continue;
       const Paths common = intersect(grownShape(i), grownShape(j));
       if (area(common) <= 0) continue;
       add(withMinimum(unitsBoxAround(common), 2 * a), FindingKind::Distance, FindingText::Distance,
@@ -326,7 +371,9 @@ void Checker::silkOnPads() {
              overlaps(boxes_[p], boxes_[s]);
     };
     for (size_t s : near(*silk, boxes_[p], facing)) {
-      const Paths common = intersect(region(p), region(s));
+      if (clearlyApart(pieces(p), pieces(s))) continue;
+      // Rings and texts reach far beyond a pad; only what comes near it takes part.
+      const Paths common = intersect(region(p), trimmedTo(region(s), stepsBox(region(p))));
       if (area(common) <= 0) continue;
       add(withMinimum(unitsBoxAround(common), kMarkerMinimum), FindingKind::SilkOnPad,
           FindingText::SilkOnPad, list_[s].Layer);

@@ -1,6 +1,7 @@
 #include "NetTrace.h"
 
 #include <cmath>
+#include <memory>
 #include <numeric>
 #include <optional>
 
@@ -62,29 +63,43 @@ class Tracer {
  public:
   Tracer(const ElementList& list, const BoardSettings& board, NetTrace::Method method)
       : list_(list), board_(board), state_(layerState(board)), uf_(list.size()),
-        regions_(list.size()), pieces_(list.size()) {
+        regions_(list.size()), pieces_(list.size()), piecesBuilt_(list.size(), !fast(method)) {
     boxes_.reserve(list.size());
-    IRect extent;
     for (size_t i = 0; i < list.size(); ++i) {
       const TObjekt& e = list[i];
       boxes_.push_back(boundingBox(e, &state_));
-      extent = unite(extent, boxes_.back());
-      if (method == NetTrace::Method::Fast && !e.KeepOut) pieces_[i] = convexPieces(e, &state_);
+      extent_ = unite(extent_, boxes_.back());
     }
-    cell_ = SpatialIndex::cellFor(extent, list.size());
+    cell_ = SpatialIndex::cellFor(extent_, list.size());
   }
 
-  void joinOverlappingCopper() {
-    SpatialIndex index(cell_);
-    for (size_t i = 0; i < list_.size(); ++i) {
-      if (!list_[i].KeepOut) index.insert(i, boxes_[i]);
-    }
-    for (size_t i = 0; i < list_.size(); ++i) {
-      if (list_[i].KeepOut) continue;
-      index.query(boxes_[i], [&](size_t j) {
-        if (j <= i || !shareLayer(list_[i], list_[j]) || uf_.find(i) == uf_.find(j)) return;
-        if (copperMeets(i, j)) uf_.unite(i, j);
+  // Each pair is looked at once, when its later element is entered, and only among the
+  // elements it can touch: those of its own layer and the plated pads.
+  void joinOverlappingCopper(bool copperOnly) {
+    constexpr size_t kPlated = 256;  // after every layer code
+    std::vector<std::unique_ptr<SpatialIndex>> groups(kPlated + 1);
+    auto group = [&](size_t g) -> SpatialIndex& {
+      if (!groups[g]) groups[g] = std::make_unique<SpatialIndex>(cell_, extent_);
+      return *groups[g];
+    };
+    auto joinWithin = [&](size_t g, size_t i) {
+      if (!groups[g]) return;
+      groups[g]->query(boxes_[i], [&](size_t j) {
+        if (uf_.find(i) != uf_.find(j) && copperMeets(i, j)) uf_.unite(i, j);
       });
+    };
+    for (size_t i = 0; i < list_.size(); ++i) {
+      const TObjekt& e = list_[i];
+      if (e.KeepOut || (copperOnly && !isPlatedPad(e) && !isCopperLayer(e.Layer))) continue;
+      if (isPlatedPad(e)) {
+        joinWithin(kPlated, i);
+        for (int l : {layer::C1, layer::C2, layer::I1, layer::I2}) joinWithin(size_t(l), i);
+        group(kPlated).insert(i, boxes_[i]);
+      } else {
+        joinWithin(e.Layer, i);
+        if (isCopperLayer(e.Layer)) joinWithin(kPlated, i);
+        group(e.Layer).insert(i, boxes_[i]);
+      }
     }
   }
 
@@ -102,9 +117,19 @@ class Tracer {
     return *regions_[i];
   }
 
+  static bool fast(NetTrace::Method m) { return m == NetTrace::Method::Fast; }
+
+  const std::optional<std::vector<RoundedConvex>>& pieces(size_t i) {
+    if (!piecesBuilt_[i]) {
+      pieces_[i] = convexPieces(list_[i], &state_);
+      piecesBuilt_[i] = true;
+    }
+    return pieces_[i];
+  }
+
   bool copperMeets(size_t i, size_t j) {
-    if (pieces_[i] && pieces_[j]) {
-      switch (contact(*pieces_[i], *pieces_[j])) {
+    if (pieces(i) && pieces(j)) {
+      switch (contact(*pieces(i), *pieces(j))) {
         case CopperContact::Apart: return false;
         case CopperContact::Overlap: return true;
         case CopperContact::Unsure: break;
@@ -115,7 +140,7 @@ class Tracer {
 
   std::vector<size_t> planeCandidates(int layerCode) {
     std::vector<size_t> out;
-    SpatialIndex cutouts(cell_);
+    SpatialIndex cutouts(cell_, extent_);
     bool anyCutout = false;
     for (size_t i = 0; i < list_.size(); ++i) {
       if (list_[i].KeepOut && isOnLayer(list_[i], layerCode)) {
@@ -175,15 +200,18 @@ class Tracer {
   std::vector<std::optional<Paths>> regions_;
   // The true shapes of the elements whose pairs can be decided without polygons.
   std::vector<std::optional<std::vector<RoundedConvex>>> pieces_;
+  std::vector<bool> piecesBuilt_;  // all of them when the pairs are to be compared as polygons
   std::vector<IRect> boxes_;
+  IRect extent_;
   int32_t cell_ = 1;
 };
 
 }  // namespace
 
-NetTrace::NetTrace(const ElementList& list, const BoardSettings& board, Method method) {
+NetTrace::NetTrace(const ElementList& list, const BoardSettings& board, Method method,
+                   Layers layers) {
   Tracer tracer(list, board, method);
-  tracer.joinOverlappingCopper();
+  tracer.joinOverlappingCopper(layers == Layers::Copper);
   tracer.joinThroughPlanes();
   netOf_.assign(list.size(), -1);
   std::vector<int32_t> numberOfRoot(list.size(), -1);

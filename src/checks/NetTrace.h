@@ -21,9 +21,14 @@ class NetTrace {
   // for the rest; Polygons compares the element regions of every pair. Both give the same nets.
   enum class Method { Fast, Polygons };
 
+  // Which elements are joined: all, or only those on copper layers, for callers that never
+  // ask for the rest (each other element then is a net of its own).
+  enum class Layers { All, Copper };
+
   // `board`: size, ground-plane switches and the active layer (which decides whether thermal
   // spokes are part of a pad's copper).
-  NetTrace(const ElementList& list, const BoardSettings& board, Method method = Method::Fast);
+  NetTrace(const ElementList& list, const BoardSettings& board, Method method = Method::Fast,
+           Layers layers = Layers::All);
 
   // The net of every element, numbered from 0 in the order of each net's first element.
   const std::vector<int32_t>& netOf() const { return netOf_; }

@@ -155,6 +155,47 @@ std::vector<PolygonWithHoles> piecesWithin(const Paths& area, const Paths& windo
   return treePieces(cl::ctIntersection, area, window);
 }
 
+namespace {
+// Which side of the window a corner lies beyond: 1 left, 2 right, 3 below, 4 above; 0 for
+// none of them.
+int sideBeyond(CPoint p, const CBox& w) {
+  if (p.x < w.left) return 1;
+  if (p.x > w.right) return 2;
+  if (p.y < w.bottom) return 3;
+  if (p.y > w.top) return 4;
+  return 0;
+}
+}  // namespace
+
+Paths trimmedTo(const Paths& area, const CBox& window) {
+  Paths out;
+  out.reserve(area.size());
+  for (const Path& ring : area) {
+    const size_t n = ring.size();
+    // Start at a corner that begins a run, so that no run wraps round the ring's start.
+    size_t start = 0;
+    while (start < n && sideBeyond(ring[start], window) != 0 &&
+           sideBeyond(ring[start], window) == sideBeyond(ring[(start + n - 1) % n], window))
+      ++start;
+    if (start == n) {
+      // Every corner beyond one side: the ring lies beyond it.
+      continue;
+    }
+    Path trimmed;
+    for (size_t k = 0; k < n; ++k) {
+      const CPoint p = ring[(start + k) % n];
+      const int side = sideBeyond(p, window);
+      const int before = sideBeyond(ring[(start + k + n - 1) % n], window);
+      const int after = sideBeyond(ring[(start + k + 1) % n], window);
+      // Inside a run: both neighbours lie beyond the same side.
+      if (side != 0 && side == before && side == after) continue;
+      trimmed.push_back(p);
+    }
+    out.push_back(std::move(trimmed));
+  }
+  return out;
+}
+
 bool insideRing(const Path& ring, CPoint p) {
   cl::Path lib;
   lib.reserve(ring.size());

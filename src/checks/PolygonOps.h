@@ -21,6 +21,10 @@ bool covers(const Paths& outer, const Paths& inner);
 std::vector<PolygonWithHoles> pieces(const Paths& p);
 // The connected pieces of the part of `area` inside `window`.
 std::vector<PolygonWithHoles> piecesWithin(const Paths& area, const Paths& window);
+// The same area within `window`, with fewer corners: wherever a ring runs beyond one side of
+// the window, the corners between its first and last corner there are dropped; the straight
+// cut stays beyond that side. Corners and edges reaching into the window are kept as they are.
+Paths trimmedTo(const Paths& area, const CBox& window);
 // Inside or on the boundary of a ring.
 bool insideRing(const Path& ring, CPoint p);
 // Makes every ring an outline (counter-clockwise), for rings built by hand.

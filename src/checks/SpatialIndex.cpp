@@ -3,9 +3,31 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/Geometry.h"
-
 namespace trazello {
+
+namespace {
+// Beyond this many cells an extent is better served by the sparse cells.
+constexpr int64_t kMostDenseCells = int64_t(1) << 22;
+}  // namespace
+
+SpatialIndex::SpatialIndex(int32_t cell, const IRect& extent) : SpatialIndex(cell) {
+  if (isEmpty(extent)) return;
+  const int64_t cols = (int64_t(extent.right) - extent.left) / cell_ + 1;
+  const int64_t rows = (int64_t(extent.bottom) - extent.top) / cell_ + 1;
+  if (cols * rows > kMostDenseCells) return;
+  extent_ = extent;
+  cols_ = int32_t(cols);
+  rows_ = int32_t(rows);
+  dense_.resize(size_t(cols * rows));
+}
+
+int32_t SpatialIndex::column(int32_t x) const {
+  return int32_t(std::clamp<int64_t>((int64_t(x) - extent_.left) / cell_, 0, cols_ - 1));
+}
+
+int32_t SpatialIndex::row(int32_t y) const {
+  return int32_t(std::clamp<int64_t>((int64_t(y) - extent_.top) / cell_, 0, rows_ - 1));
+}
 
 void SpatialIndex::insert(size_t id, const IRect& box) {
   if (isEmpty(box)) return;
@@ -14,27 +36,15 @@ void SpatialIndex::insert(size_t id, const IRect& box) {
     seen_.resize(id + 1, 0);
   }
   boxes_[id] = box;
+  if (!dense_.empty()) {
+    for (int32_t r = row(box.top); r <= row(box.bottom); ++r) {
+      for (int32_t c = column(box.left); c <= column(box.right); ++c)
+        dense_[size_t(r) * size_t(cols_) + size_t(c)].push_back(id);
+    }
+    return;
+  }
   for (int32_t cx = cellOf(box.left); cx <= cellOf(box.right); ++cx) {
     for (int32_t cy = cellOf(box.top); cy <= cellOf(box.bottom); ++cy) cells_[key(cx, cy)].push_back(id);
-  }
-}
-
-void SpatialIndex::query(const IRect& box, const std::function<void(size_t)>& f) const {
-  if (isEmpty(box)) return;
-  if (++stamp_ == 0) {
-    std::fill(seen_.begin(), seen_.end(), 0);
-    stamp_ = 1;
-  }
-  for (int32_t cx = cellOf(box.left); cx <= cellOf(box.right); ++cx) {
-    for (int32_t cy = cellOf(box.top); cy <= cellOf(box.bottom); ++cy) {
-      auto it = cells_.find(key(cx, cy));
-      if (it == cells_.end()) continue;
-      for (size_t id : it->second) {
-        if (seen_[id] == stamp_) continue;
-        seen_[id] = stamp_;
-        if (overlaps(boxes_[id], box)) f(id);
-      }
-    }
   }
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <unordered_map>
 #include <vector>
 
+#include "model/Geometry.h"
 #include "model/Point.h"
 
 namespace trazello {
@@ -15,10 +17,30 @@ class SpatialIndex {
  public:
   // `cell`: the grid step in units; boxes much larger than it are entered in many cells.
   explicit SpatialIndex(int32_t cell) : cell_(cell < 1 ? 1 : cell) {}
+  // Knowing where the boxes lie keeps the cells in a plain array: boxes beyond `extent` share
+  // its border cells, which only costs time.
+  SpatialIndex(int32_t cell, const IRect& extent);
 
   void insert(size_t id, const IRect& box);
-  // Calls `f` once for every entered id whose box overlaps `box` (sharing an edge is not).
-  void query(const IRect& box, const std::function<void(size_t)>& f) const;
+  // Calls `f` once for every entered id whose box overlaps `box` (sharing an edge is not, as
+  // overlaps() has it).
+  template <class F>
+  void query(const IRect& box, F&& f) const {
+    if (isEmpty(box)) return;
+    if (++stamp_ == 0) {
+      std::fill(seen_.begin(), seen_.end(), 0);
+      stamp_ = 1;
+    }
+    forCells(box, [&](const std::vector<size_t>& ids) {
+      for (size_t id : ids) {
+        if (seen_[id] == stamp_) continue;
+        seen_[id] = stamp_;
+        const IRect& b = boxes_[id];
+        if (b.left < box.right && box.left < b.right && b.top < box.bottom && box.top < b.bottom)
+          f(id);
+      }
+    });
+  }
 
   // A cell size suited to `count` boxes spread over `extent`.
   static int32_t cellFor(const IRect& extent, size_t count);
@@ -26,9 +48,32 @@ class SpatialIndex {
  private:
   int64_t key(int32_t cx, int32_t cy) const { return (int64_t(cx) << 32) ^ uint32_t(cy); }
   int32_t cellOf(int32_t v) const { return v >= 0 ? v / cell_ : -((-v + cell_ - 1) / cell_); }
+  int32_t column(int32_t x) const;
+  int32_t row(int32_t y) const;
+
+  template <class F>
+  void forCells(const IRect& box, F&& f) const {
+    if (!dense_.empty()) {
+      for (int32_t r = row(box.top); r <= row(box.bottom); ++r) {
+        for (int32_t c = column(box.left); c <= column(box.right); ++c)
+          f(dense_[size_t(r) * size_t(cols_) + size_t(c)]);
+      }
+      return;
+    }
+    for (int32_t cx = cellOf(box.left); cx <= cellOf(box.right); ++cx) {
+      for (int32_t cy = cellOf(box.top); cy <= cellOf(box.bottom); ++cy) {
+        auto it = cells_.find(key(cx, cy));
+        if (it != cells_.end()) f(it->second);
+      }
+    }
+  }
 
   int32_t cell_;
   std::unordered_map<int64_t, std::vector<size_t>> cells_;
+  // The array of cells over the extent, row by row, when there is one.
+  std::vector<std::vector<size_t>> dense_;
+  IRect extent_;
+  int32_t cols_ = 0, rows_ = 0;
   std::vector<IRect> boxes_;
   mutable std::vector<uint32_t> seen_;
   mutable uint32_t stamp_ = 0;

@@ -99,7 +99,9 @@ std::optional<DrcArgs> parse(const Args& args) {
 
 int runDrc(const Args& args) {
   const std::optional<DrcArgs> a = parse(args);
-  if (!a) return 2;
+  // A script that checks a board treats every failure to check it alike, so a wrong argument
+  // exits with 1 as an unreadable file does.
+  if (!a) return 1;
   std::optional<Document> doc = openForOutput(a->file, a->board);
   if (!doc) return 1;
   const BoardSettings& s = doc->working();
@@ -137,8 +139,8 @@ const Command kDrcCommand{
     "{\"count\": N, \"findings\": [{\"kind\", \"text\", \"layer\", \"marker\": [L, T, R, B]}]}\n"
     "(units of 0.01 mm). RULE is one of kupfer, bohrungen, bohrmin, bohrmax, trackmin,\n"
     "ringmin, bestmin, silkonpad, holeonsmd, padohnels, lsfremd. Exit status 0, or 5 with\n"
-    "--exit-code-violations when there are findings; 1 when the file cannot be read, 2 for\na "
-    "wrong argument.\n",
+    "--exit-code-violations when there are findings; 1 when the file cannot be read or an\n"
+    "argument is wrong.\n",
     runDrc};
 
 }  // namespace trazello::cli

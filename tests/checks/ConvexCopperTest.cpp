@@ -27,6 +27,14 @@ TObjekt turnedAbout(TObjekt e, Point centre, double degrees) {
   return e;
 }
 
+// An arc on C1 about the origin from `from` degrees counter-clockwise to `to`.
+TObjekt arc(float outer, float inner, int32_t from, int32_t to) {
+  TObjekt c = newCircle({0, 0}, layer::C1, outer, inner);
+  c.Spokes = from;
+  c.Width = to;
+  return c;
+}
+
 CopperContact contactOf(const TObjekt& a, const TObjekt& b) {
   return contact(*convexPieces(a, nullptr), *convexPieces(b, nullptr));
 }
@@ -66,7 +74,17 @@ TEST(ConvexCopper, ClearPairsAreDecidedAndTouchingIsLeftToThePolygons) {
       {"ring far from a track", newCircle({0, 0}, layer::C1, 50, 30),
        track({{60, -100}, {60, 100}}, layer::C1, 10), CopperContact::Apart},
       {"track across a ring", newCircle({0, 0}, layer::C1, 50, 30),
-       track({{40, -100}, {40, 100}}, layer::C1, 10), CopperContact::Unsure},
+       track({{40, -100}, {40, 100}}, layer::C1, 10), CopperContact::Overlap},
+      {"track inside a ring's hole", newCircle({0, 0}, layer::C1, 50, 30),
+       track({{-10, -10}, {10, 10}}, layer::C1, 10), CopperContact::Apart},
+      {"track touching a ring's inner edge", newCircle({0, 0}, layer::C1, 50, 30),
+       track({{-1, 25}, {1, 25}}, layer::C1, 10), CopperContact::Unsure},
+      {"track through the gap of an arc", arc(50, 30, 45, 315),
+       track({{40, -10}, {40, 10}}, layer::C1, 4), CopperContact::Apart},
+      {"track across an arc", arc(50, 30, 45, 315), track({{-60, 0}, {-20, 0}}, layer::C1, 4),
+       CopperContact::Overlap},
+      {"track into an arc's round end", arc(50, 30, 45, 315),
+       track({{28, 15}, {40, 30}}, layer::C1, 4), CopperContact::Overlap},
       {"crossing tracks", track({{-100, 0}, {100, 0}}, layer::C1, 10),
        track({{0, -100}, {0, 100}}, layer::C1, 10), CopperContact::Overlap},
   };

@@ -157,3 +157,46 @@ TEST(CopperShapes, SpokesJoinThePadRegionOnlyWhereTheReliefShows) {
 
 }  // namespace
 }  // namespace trazello
+
+namespace trazello {
+namespace {
+
+// Trimming a large ring to a pad's box leaves what the pad meets exactly as it was.
+TEST(CopperShapes, TrimmedAreasMeetAWindowAsBefore) {
+  const struct {
+    const char* what;
+    TObjekt wide;
+    TObjekt small;
+  } cases[] = {
+      {"pad on a ring", newCircle({0, 0}, layer::S1, 200, 180),
+       newPad({190, 0}, layer::C1, padshape::Round, 30, 10)},
+      {"pad on an arc's end", [] {
+         TObjekt c = newCircle({0, 0}, layer::S1, 200, 180);
+         c.Spokes = 80;
+         c.Width = 10;
+         return c;
+       }(),
+       newPad({32, 186}, layer::C1, padshape::Square, 25, 10)},
+      {"pad inside a ring's hole", newCircle({0, 0}, layer::S1, 200, 180),
+       newPad({0, 0}, layer::C1, padshape::Round, 30, 10)},
+      {"SMD pad across a track", trackOf({{-500, 0}, {0, 3}, {500, -400}}, 20, layer::S1),
+       newSmdPad({-10, -40}, layer::C1, 50, 90)},
+  };
+  for (const auto& c : cases) {
+    const Paths wide = elementRegion(c.wide);
+    const Paths small = elementRegion(c.small);
+    CBox window = boxOf(small[0]);
+    const Paths trimmed = trimmedTo(wide, window);
+    size_t before = 0, after = 0;
+    for (const Path& ring : wide) before += ring.size();
+    for (const Path& ring : trimmed) after += ring.size();
+    EXPECT_LT(after, before) << c.what;
+    const Paths expected = intersect(small, wide);
+    const Paths actual = intersect(small, trimmed);
+    EXPECT_EQ(area(actual), area(expected)) << c.what;
+    EXPECT_EQ(unitsBoxAround(actual), unitsBoxAround(expected)) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace trazello

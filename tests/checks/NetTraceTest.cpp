@@ -123,6 +123,21 @@ TEST(NetTrace, SpokesAlongTheLongAxisJoinARoundedPadToThePlane) {
   }
 }
 
+// Silkscreen that overlaps is joined only when all layers are asked for; copper is joined alike.
+TEST(NetTrace, CopperOnlyLeavesOtherLayersAlone) {
+  ElementList list;
+  list.append(track({{0, -500}, {300, -500}}, layer::S1));
+  list.append(track({{200, -500}, {500, -500}}, layer::S1));
+  list.append(track({{0, -300}, {300, -300}}, layer::C1));
+  list.append(pad({300, -300}, layer::C2, 0, true));
+  list.append(track({{300, -300}, {600, -300}}, layer::C2));
+  const BoardSettings board = boardWith({layer::C1});
+  const NetTrace all(list, board);
+  const NetTrace copper(list, board, NetTrace::Method::Fast, NetTrace::Layers::Copper);
+  EXPECT_EQ(all.nets(), (Nets{{0, 1}, {2, 3, 4}}));
+  EXPECT_EQ(copper.nets(), (Nets{{0}, {1}, {2, 3, 4}}));
+}
+
 TEST(NetTrace, MembersOfTheNetOfOneElement) {
   ElementList list;
   list.append(track({{0, -500}, {300, -500}}, layer::C1));
