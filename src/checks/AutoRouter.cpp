@@ -121,6 +121,31 @@ RouteResult routeConnection(ElementList& list, const BoardSettings& board, size_
   return result;
 }
 
+std::vector<RoutedConnection> routeAllConnections(ElementList& list, const BoardSettings& board,
+                                                  const RouteSettings& settings) {
+  std::vector<RoutedConnection> done;
+  std::vector<std::pair<ElementId, ElementId>> failed;
+  auto failedBefore = [&](ElementId a, ElementId b) {
+    return std::any_of(failed.begin(), failed.end(), [&](const auto& f) {
+      return (f.first == a && f.second == b) || (f.first == b && f.second == a);
+    });
+  };
+  for (size_t i = 0; i < list.size(); ++i) {
+    for (size_t k = 0; k < list[i].Links.size();) {
+      const ElementId a = list[i].Id, b = list[i].Links[k];
+      const auto j = list.indexOf(b);
+      if (!j || failedBefore(a, b)) {
+        ++k;
+        continue;
+      }
+      RoutedConnection r{i, *j, routeConnection(list, board, i, *j, settings)};
+      if (!r.result.routed) failed.emplace_back(a, b);
+      done.push_back(std::move(r));
+    }
+  }
+  return done;
+}
+
 bool unrouteTrack(ElementList& list, size_t track) {
   const TObjekt& t = list[track];
   const auto a = list.indexOf(t.RouteFrom), b = list.indexOf(t.RouteTo);

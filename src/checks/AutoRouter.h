@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "CostGrid.h"
 #include "model/BoardSettings.h"
@@ -46,6 +47,19 @@ std::optional<std::pair<size_t, size_t>> highlightedPair(const ElementList& list
 // the undo step of a track that had to be removed again. Selection flags are left alone.
 RouteResult routeConnection(ElementList& list, const BoardSettings& board, size_t a, size_t b,
                             const RouteSettings& settings, const RouteCallbacks& callbacks = {});
+
+struct RoutedConnection {
+  size_t from = 0;  // pad a
+  size_t to = 0;    // pad b
+  RouteResult result;
+};
+
+// Routes every connection in the order a user clicking them would take: again and again the
+// first pad in list order with a connection left, to its first partner; a connection that could
+// not be routed is passed over from then on. Indices stay those of the list as it was, since
+// routes only add tracks at the end.
+std::vector<RoutedConnection> routeAllConnections(ElementList& list, const BoardSettings& board,
+                                                  const RouteSettings& settings);
 
 // Turns the autorouted track at `track` back into its connection; when one of its pads is gone,
 // the track stays as an ordinary track. Returns whether the track was removed.

@@ -27,8 +27,8 @@ Point CostGrid::centreOf(Cell c) const {
   return {float(c.x * pitch_ + half), float(-(c.y * pitch_ + half))};
 }
 
-IRect CostGrid::worldBox(const CellRect& r) const {
-  return {r.left * pitch_, -(r.bottom + 1) * pitch_, (r.right + 1) * pitch_, -r.top * pitch_};
+IRect unitsBoxOfCells(const CellRect& r, int32_t pitch) {
+  return {r.left * pitch, -(r.bottom + 1) * pitch, (r.right + 1) * pitch, -r.top * pitch};
 }
 
 }  // namespace trazello

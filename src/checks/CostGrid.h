@@ -24,6 +24,10 @@ struct CellRect {
   friend bool operator==(const CellRect&, const CellRect&) = default;
 };
 
+// The box in units of cells of side `pitch` (x from left edge to right edge, y up: top is the
+// smaller y).
+IRect unitsBoxOfCells(const CellRect& r, int32_t pitch);
+
 // The router's square grid over a board: cell values say what is known of each cell. The grid
 // is sized from the board, so a board of any allowed size fits at the finest pitch; every read
 // and write outside it is refused rather than trusted to a fixed array.
@@ -52,8 +56,7 @@ class CostGrid {
   // The cell a world point lies in and the world centre of a cell.
   Cell cellOf(Point p) const;
   Point centreOf(Cell c) const;
-  // The world box of cells (x from left edge to right edge, y up: top is the smaller y).
-  IRect worldBox(const CellRect& r) const;
+  IRect worldBox(const CellRect& r) const { return unitsBoxOfCells(r, pitch_); }
 
  private:
   size_t offset(Cell c) const { return size_t(c.y) * size_t(nx_ + 1) + size_t(c.x); }

@@ -54,40 +54,6 @@ std::optional<RouteArgs> parse(const Args& args) {
   return out;
 }
 
-struct Routed {
-  size_t from = 0;
-  size_t to = 0;
-  RouteResult result;
-};
-
-// Every connection in the order a user clicking them would take: the first pad in list order
-// with a connection left, to its first partner; a connection that cannot be routed is passed
-// over from then on.
-std::vector<Routed> routeAll(ElementList& list, const BoardSettings& board,
-                             const RouteSettings& settings) {
-  std::vector<Routed> done;
-  std::vector<std::pair<ElementId, ElementId>> failed;
-  auto tried = [&](ElementId a, ElementId b) {
-    for (const auto& f : failed)
-      if ((f.first == a && f.second == b) || (f.first == b && f.second == a)) return true;
-    return false;
-  };
-  for (size_t i = 0; i < list.size(); ++i) {
-    for (size_t k = 0; k < list[i].Links.size();) {
-      const ElementId a = list[i].Id, b = list[i].Links[k];
-      const auto j = list.indexOf(b);
-      if (!j || tried(a, b)) {
-        ++k;
-        continue;
-      }
-      Routed r{i, *j, routeConnection(list, board, i, *j, settings)};
-      if (!r.result.routed) failed.emplace_back(a, b);
-      done.push_back(std::move(r));
-    }
-  }
-  return done;
-}
-
 int runRoute(const Args& args) {
   const std::optional<RouteArgs> a = parse(args);
   if (!a) return 2;
@@ -103,18 +69,19 @@ int runRoute(const Args& args) {
   settings.width = int32_t(std::lround(a->width * 100));
   settings.clearance = int32_t(std::lround(a->clearance * 100));
   settings.layer = uint8_t(a->layer ? a->layer : doc->working().activeLayer);
-  const std::vector<Routed> routed = routeAll(doc->elements(), doc->working(), settings);
+  const std::vector<RoutedConnection> routed =
+      routeAllConnections(doc->elements(), doc->working(), settings);
   if (doc->currentIndex() != current) doc->selectBoard(current);
   if (auto failed = saveLayout(*doc, a->out)) {
     std::cerr << "trazello-cli: " << errorText(*failed, a->out) << "\n";
     return 1;
   }
   size_t ok = 0;
-  for (const Routed& r : routed) ok += r.result.routed ? 1 : 0;
+  for (const RoutedConnection& r : routed) ok += r.result.routed ? 1 : 0;
   Json j;
   j.beginObject().field("routed", ok).field("failed", routed.size() - ok).key("connections");
   j.beginArray();
-  for (const Routed& r : routed) {
+  for (const RoutedConnection& r : routed) {
     j.beginObject()
         .field("from", r.from)
         .field("to", r.to)
