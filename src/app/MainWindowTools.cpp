@@ -195,6 +195,12 @@ void MainWindow::applyOutcome(Outcome o) {
   const bool photo = tools_->current().photoView;
   if (photo_ && photo_->isVisible() != photo) showPhotoView(photo);
   const bool routing = tools_->current().code == ToolCode::Autoroute;
+  // Highlighted connections turn magenta while a track is drawn or routed.
+  const bool routingTool = routing || tools_->current().code == ToolCode::Track;
+  if (options_.routingToolActive != routingTool) {
+    options_.routingToolActive = routingTool;
+    area_->invalidate();
+  }
   if (autoRouter_ && autoRouter_->isVisible() != routing) showAutoRouter(routing);
   if (o.routeStatus && autoRouter_) autoRouter_->showStatus(*o.routeStatus);
   area_->setOriginDragEnabled(tools_->current().code == ToolCode::Edit);
