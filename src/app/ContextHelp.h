@@ -11,6 +11,7 @@ inline constexpr int kHelpIndex = 0;
 inline constexpr int kHelpGrid = 3200;
 inline constexpr int kHelpScannedCopy = 3400;
 inline constexpr int kHelpLayerInfo = 5500;
+inline constexpr int kHelpAutoRouter = 19100;
 inline constexpr int kHelpPhotoView = 19300;
 inline constexpr int kHelpAutoSave = 25000;
 

@@ -243,6 +243,7 @@ void DrawingArea::paintEvent(QPaintEvent*) {
     PaintPreview(painter, mapping, size,
                  PreviewScene{doc_.elements(), clipboard_, schemes_.active(), options_, layerState(s)}, preview_);
   }
+  if (searchWindow_) paintSearchWindow(painter);
   // The crosshair belongs to the board: it stays within it and is not drawn beside it.
   const QRect board = boardPixels().toRect().intersected(viewport()->rect());
   if (crosshairEnabled_ && crosshair_ && board.contains(*crosshair_)) {
@@ -251,6 +252,23 @@ void DrawingArea::paintEvent(QPaintEvent*) {
     painter.drawLine(crosshair_->x(), board.top(), crosshair_->x(), board.bottom());
   }
   paintOriginMarker(painter);
+}
+
+void DrawingArea::showSearchWindow(const std::optional<IRect>& box) {
+  searchWindow_ = box;
+  // The router holds the event loop while it searches, so the window is painted right away.
+  viewport()->repaint();
+}
+
+void DrawingArea::paintSearchWindow(QPainter& painter) const {
+  const ViewMapping m = currentMapping();
+  const QRectF r = QRectF(m.toPixels({float(searchWindow_->left), float(searchWindow_->top)}),
+                          m.toPixels({float(searchWindow_->right), float(searchWindow_->bottom)}))
+                       .normalized();
+  painter.save();
+  painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  painter.fillRect(r, QColor(0, 0, 255));
+  painter.restore();
 }
 
 void DrawingArea::paintOriginMarker(QPainter& painter) const {

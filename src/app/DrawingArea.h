@@ -90,6 +90,9 @@ class DrawingArea : public QAbstractScrollArea {
   void setClipboard(const ElementList* clipboard) { clipboard_ = clipboard; }
   // Draws over the board after the preview (the design rule check's markers).
   void setOverlayPainter(std::function<void(QPainter&, const ViewMapping&)> paint) { overlay_ = std::move(paint); }
+  // The area the autorouter searches, drawn at once as an inverted blue rectangle (units);
+  // none removes it.
+  void showSearchWindow(const std::optional<IRect>& box);
   // The origin marker can be dragged only with the edit tool.
   void setOriginDragEnabled(bool on) { originDrag_ = on; }
 
@@ -117,6 +120,7 @@ class DrawingArea : public QAbstractScrollArea {
   void storeScroll();
   IPoint clampedOrigin(Point world) const;
   void paintOriginMarker(QPainter& painter) const;
+  void paintSearchWindow(QPainter& painter) const;
 
   Document& doc_;
   const SchemeStore& schemes_;
@@ -137,6 +141,7 @@ class DrawingArea : public QAbstractScrollArea {
   const ElementList* clipboard_ = nullptr;
   bool originDrag_ = true;
   std::function<void(QPainter&, const ViewMapping&)> overlay_;
+  std::optional<IRect> searchWindow_;
 };
 
 }  // namespace trazello

@@ -39,6 +39,7 @@ class GridMenu;
 class OutputCommands;
 class LayerPanel;
 class PhotoViewWindow;
+class AutoRouterWindow;
 class RulerWidget;
 class ToolBar;
 class WindowToolHost;
@@ -85,6 +86,7 @@ class MainWindow : public QMainWindow {
   void colourSchemeChanged();
   // The photo-view window; the photo view is on exactly while it is shown.
   PhotoViewWindow* photoViewWindow() const { return photo_; }
+  AutoRouterWindow* autoRouterWindow() const { return autoRouter_; }
   void showPhotoView(bool on);
   TOptionsDlg* optionsDialog() const { return optionsDlg_; }
   AutoSaveTimer* autoSaveTimer() const { return autoSave_; }
@@ -154,6 +156,8 @@ class MainWindow : public QMainWindow {
   void buildViewButtons(QToolBar* bar);
   QAction* addToolbarEntry(QToolBar* bar, const char* name, const char* icon);
   void buildPhotoView();
+  void buildAutoRouter();
+  void showAutoRouter(bool on);
   // The view follows the photo-view window: on or off, side, silkscreen, X-ray, and the
   // horizontal scroll position mirrored whenever the picture turns.
   void syncPhotoView();
@@ -239,6 +243,7 @@ class MainWindow : public QMainWindow {
   bool syncingTabs_ = false;
   std::optional<Point> lastPointer_;  // the world point the coordinates show
   PhotoViewWindow* photo_ = nullptr;
+  AutoRouterWindow* autoRouter_ = nullptr;
   bool photoMirrored_ = false;  // the picture on show is mirrored
 };
 

@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <cmath>
 
+#include "AutoRouterWindow.h"
+#include "ContextHelp.h"
 #include "DrcPanel.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
@@ -27,6 +29,7 @@ MainWindow::~MainWindow() {
   // Docked and floating windows hide while the window is taken apart; they must not call back.
   if (drc_) drc_->disconnect(this);
   if (photo_) photo_->disconnect(this);
+  if (autoRouter_) autoRouter_->disconnect(this);
 }
 
 void MainWindow::buildTools() {
@@ -73,7 +76,32 @@ void MainWindow::buildTools() {
       applyOutcome(tools_->nodeCommand(c, nodeElement_, nodeIndex_));
     });
   }
+  buildAutoRouter();
   applyOutcome(tools_->selectTool(ToolChoice{}));
+}
+
+void MainWindow::buildAutoRouter() {
+  autoRouter_ = new AutoRouterWindow(lang_, this);
+  toolHost_->setRouteWindow([this] { return autoRouter_->sizes(); },
+                            [this](const std::string& status, const std::optional<IRect>& box) {
+                              if (!status.empty()) autoRouter_->showStatus(status);
+                              area_->showSearchWindow(box);
+                            });
+  // Closing the window ends the autoroute tool.
+  connect(autoRouter_, &AutoRouterWindow::closedByUser, this, [this] {
+    if (tools_->current().code == ToolCode::Autoroute) chooseTool(ToolChoice{});
+  });
+  connect(autoRouter_, &AutoRouterWindow::helpRequested, this,
+          [this](int c) { openContextHelp(paths_, c); });
+}
+
+void MainWindow::showAutoRouter(bool on) {
+  if (on) {
+    autoRouter_->setMil(settings_.mil);
+    autoRouter_->adjustSize();
+    autoRouter_->move(geometry().center() - autoRouter_->rect().center());
+  }
+  autoRouter_->setVisible(on);
 }
 
 ToolChoice MainWindow::currentTool() const {
@@ -166,6 +194,15 @@ void MainWindow::applyOutcome(Outcome o) {
   // hides it.
   const bool photo = tools_->current().photoView;
   if (photo_ && photo_->isVisible() != photo) showPhotoView(photo);
+  const bool routing = tools_->current().code == ToolCode::Autoroute;
+  // Highlighted connections turn magenta while a track is drawn or routed.
+  const bool routingTool = routing || tools_->current().code == ToolCode::Track;
+  if (options_.routingToolActive != routingTool) {
+    options_.routingToolActive = routingTool;
+    area_->invalidate();
+  }
+  if (autoRouter_ && autoRouter_->isVisible() != routing) showAutoRouter(routing);
+  if (o.routeStatus && autoRouter_) autoRouter_->showStatus(*o.routeStatus);
   area_->setOriginDragEnabled(tools_->current().code == ToolCode::Edit);
   // Any other tool releases the cutout button.
   if (tools_->current().code != ToolCode::Zone) toolBar_->keepOutButton()->setChecked(false);

@@ -36,7 +36,7 @@ constexpr ToolButtonDef kButtons[] = {
     {"SB_Loetstopp", {ToolCode::SolderMask, false}, "tool-soldermask", true},
     {"SB_Connect", {ToolCode::Connection, false}, "tool-connect", true},
     {"SB_Test", {ToolCode::ConnectionTest, false}, "tool-test", true},
-    {"SB_AutoRoute", {ToolCode::Autoroute, false}, "tool-autoroute", false},
+    {"SB_AutoRoute", {ToolCode::Autoroute, false}, "tool-autoroute", true},
 };
 
 QIcon iconNamed(const char* name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <functional>
 
 #include "edit/tools/ToolHost.h"
 
@@ -32,6 +33,17 @@ class WindowToolHost : public ToolHost {
   double screenPixelsPerInch() const override;
   Point legacyTextExtent(const std::string& text, int32_t fontHeight) const override;
 
+  RouteSizes routeSizes() const override { return routeSizes_ ? routeSizes_() : RouteSizes{}; }
+  void routeProgress(const std::string& status, const std::optional<IRect>& searched) override {
+    if (routeProgress_) routeProgress_(status, searched);
+  }
+  // Where the autorouter's sizes come from and its progress goes (the router's window).
+  void setRouteWindow(std::function<RouteSizes()> sizes,
+                      std::function<void(const std::string&, const std::optional<IRect>&)> progress) {
+    routeSizes_ = std::move(sizes);
+    routeProgress_ = std::move(progress);
+  }
+
   void setKeepOut(bool down) { keepOut_ = down; }
   TextDialog* textDialog();
 
@@ -44,6 +56,8 @@ class WindowToolHost : public ToolHost {
   int language_;
   QWidget* parent_;
   bool keepOut_ = false;
+  std::function<RouteSizes()> routeSizes_;
+  std::function<void(const std::string&, const std::optional<IRect>&)> routeProgress_;
   QPointer<TextDialog> text_;
   QPointer<LegacyTextDialog> legacy_;
 };

@@ -13,7 +13,8 @@ using trazello::cli::Command;
 constexpr const Command* kCommands[] = {
     &trazello::cli::kInfoCommand,   &trazello::cli::kConvertCommand, &trazello::cli::kRenderCommand,
     &trazello::cli::kGerberCommand, &trazello::cli::kDrillCommand,   &trazello::cli::kDrillsCommand,
-    &trazello::cli::kNetsCommand,   &trazello::cli::kFloodCommand,  &trazello::cli::kDrcCommand};
+    &trazello::cli::kNetsCommand,   &trazello::cli::kFloodCommand,  &trazello::cli::kDrcCommand,
+    &trazello::cli::kRouteCommand};
 
 void printUsage(std::ostream& out) {
   out << "Usage: trazello-cli [--help | --version] <command> [arguments]\n"
@@ -30,6 +31,7 @@ void printUsage(std::ostream& out) {
          "  nets FILE            list the nets of a board as JSON\n"
          "  flood FILE --layer L the ground plane of a copper layer as JSON polygons\n"
          "  drc FILE             run the design rule check, findings as JSON\n"
+         "  route FILE -o OUT    route every connection of a board, results as JSON\n"
          "\n"
          "\"trazello-cli COMMAND --help\" shows the options of a command.\n"
          "\n"

@@ -191,7 +191,7 @@ TEST_F(Window, DigitHotkeysChooseToolsAndKeysOfToolsToComeDoNothing) {
   QTest::keyClick(w->drawingArea(), Qt::Key_7);
   EXPECT_EQ(w->currentTool().code, ToolCode::Measure);
   QTest::keyClick(w->drawingArea(), Qt::Key_Escape);
-  QTest::keyClick(w->drawingArea(), Qt::Key_A);  // the autorouter is still to come
+  QTest::keyClick(w->drawingArea(), Qt::Key_N);  // the special shapes are still to come
   EXPECT_EQ(w->currentTool().code, ToolCode::Edit);
 }
 

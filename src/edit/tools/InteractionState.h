@@ -57,6 +57,9 @@ struct InteractionState {
 
   // The connect tool: the pad a connection is drawn from (drawing is set meanwhile).
   ElementId firstPad;
+  // The autoroute tool: what the pointer highlights (0 nothing, 1 a rubberband, 2 a routed
+  // track).
+  int routeHover = 0;
   // Paste placement: the clipboard's snapped centre was taken.
   bool pasteStarted = false;
 

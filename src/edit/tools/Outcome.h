@@ -31,6 +31,9 @@ struct Outcome {
 
   std::optional<PointerShape> pointer;
 
+  // The autorouter's status line after a route or unroute (UTF-8); none: unchanged.
+  std::optional<std::string> routeStatus;
+
   // The tool the dispatcher switched to during this step (Escape, a right click, Cancel of the
   // text window, the end of paste placement, Space); it is already chosen, the window only
   // shows it on the tool bar.

@@ -6,6 +6,7 @@
 #include "PadTool.h"
 #include "ConnectionTool.h"
 #include "PassiveTool.h"
+#include "AutorouteTool.h"
 #include "PasteTool.h"
 #include "PolylineTool.h"
 #include "SolderMaskTool.h"
@@ -49,7 +50,8 @@ ToolDispatcher::ToolDispatcher(ToolHost& host) : host_(host) {
   put(std::make_unique<PasteTool>());
   put(std::make_unique<ConnectionTool>());
   put(std::make_unique<ConnectionTestTool>());
-  for (ToolCode c : {ToolCode::SpecialShape, ToolCode::Autoroute}) put(std::make_unique<PassiveTool>(c));
+  put(std::make_unique<PassiveTool>(ToolCode::SpecialShape));
+  put(std::make_unique<AutorouteTool>());
 }
 
 ToolDispatcher::~ToolDispatcher() = default;

@@ -31,6 +31,12 @@ struct LegacyTextValues {
   int angle = 0;          // 0, 90, 180 or 270
 };
 
+// The autorouter's track width and clearance in units, as its window holds them.
+struct RouteSizes {
+  int32_t width = 40;
+  int32_t clearance = 20;
+};
+
 // Program-wide switches the tools read.
 struct ToolOptions {
   bool autoMirror = false;         // settings key AutoSpiegeln
@@ -65,6 +71,12 @@ class ToolHost {
   // The extent (width, height) in units of `text` in bold "Arial" of font height `fontHeight`
   // (negative: character height), as old texts measure it.
   virtual Point legacyTextExtent(const std::string& text, int32_t fontHeight) const = 0;
+
+  // The autorouter's sizes; a route in progress shows its status (UTF-8) and the area it
+  // searches now (units; none: nothing shown) before it goes on.
+  virtual RouteSizes routeSizes() const { return {}; }
+  virtual void routeProgress(const std::string& /*status*/,
+                             const std::optional<IRect>& /*searched*/) {}
 
   // Derived from the document.
   double grid();
