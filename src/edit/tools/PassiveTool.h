@@ -4,9 +4,8 @@
 
 namespace trazello {
 
-// A tool whose clicks belong to another part of the program (connection, connection test,
-// autoroute, special shape): the window hands its left clicks there; here a right click returns
-// to the edit tool.
+// A tool whose clicks belong to another part of the program (autoroute): the window hands its
+// left clicks there; here a right click returns to the edit tool.
 class PassiveTool : public Tool {
  public:
   explicit PassiveTool(ToolCode code) : code_(code) {}

@@ -9,6 +9,7 @@
 #include "PasteTool.h"
 #include "PolylineTool.h"
 #include "SolderMaskTool.h"
+#include "SpecialShapeTool.h"
 #include "TextTool.h"
 #include "ZoomTool.h"
 
@@ -49,7 +50,8 @@ ToolDispatcher::ToolDispatcher(ToolHost& host) : host_(host) {
   put(std::make_unique<PasteTool>());
   put(std::make_unique<ConnectionTool>());
   put(std::make_unique<ConnectionTestTool>());
-  for (ToolCode c : {ToolCode::SpecialShape, ToolCode::Autoroute}) put(std::make_unique<PassiveTool>(c));
+  put(std::make_unique<SpecialShapeTool>());
+  put(std::make_unique<PassiveTool>(ToolCode::Autoroute));
 }
 
 ToolDispatcher::~ToolDispatcher() = default;
