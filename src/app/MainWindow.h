@@ -32,6 +32,8 @@ namespace trazello {
 class AutoSaveTimer;
 class BoardMapWidget;
 class DrcPanel;
+class FootprintWizardDialog;
+class TileDialog;
 class TOptionsDlg;
 class SizeBar;
 class UndoController;
@@ -112,6 +114,10 @@ class MainWindow : public QMainWindow {
   QMenu* buildMenu(const QString& name);
   void connectCommands();
   void connectEditCommands();
+  // The footprint wizard and the tile command, with their windows.
+  void connectShapeCommands();
+  void openFootprintWizard();
+  void tileCopies();
   // After a command: repaint what it touched, refresh the commands and show its message.
   void applyCommand(const Change& c);
   // Gives a command of the menu table its handler and, when it is not always available, the
@@ -238,6 +244,8 @@ class MainWindow : public QMainWindow {
   std::optional<Point> lastPointer_;  // the world point the coordinates show
   PhotoViewWindow* photo_ = nullptr;
   bool photoMirrored_ = false;  // the picture on show is mirrored
+  FootprintWizardDialog* wizard_ = nullptr;
+  TileDialog* tileDialog_ = nullptr;
 };
 
 }  // namespace trazello

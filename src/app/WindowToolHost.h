@@ -11,6 +11,7 @@ namespace trazello {
 class DrawingArea;
 class LegacyTextDialog;
 class SizeBar;
+class SpecialShapeDialog;
 class TextDialog;
 struct AppSettings;
 
@@ -29,11 +30,13 @@ class WindowToolHost : public ToolHost {
   ToolOptions options() const override;
   std::optional<TextWindowValues> askText(const TextWindowValues& initial) override;
   std::optional<LegacyTextValues> askLegacyText(const LegacyTextValues& initial) override;
+  std::optional<SpecialShapeValues> askSpecialShape() override;
   double screenPixelsPerInch() const override;
   Point legacyTextExtent(const std::string& text, int32_t fontHeight) const override;
 
   void setKeepOut(bool down) { keepOut_ = down; }
   TextDialog* textDialog();
+  SpecialShapeDialog* specialShapeDialog();
 
  private:
   Document& doc_;
@@ -46,6 +49,7 @@ class WindowToolHost : public ToolHost {
   bool keepOut_ = false;
   QPointer<TextDialog> text_;
   QPointer<LegacyTextDialog> legacy_;
+  QPointer<SpecialShapeDialog> shapes_;
 };
 
 }  // namespace trazello
