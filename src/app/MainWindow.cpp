@@ -73,6 +73,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   connect(area_, &DrawingArea::viewChanged, this, &MainWindow::refreshView);
   connect(area_, &DrawingArea::originChanged, this, &MainWindow::refreshView);
   buildAreaMenu();
+  connectShapeCommands();
   buildPhotoView();
   area_->installEventFilter(this);
   area_->viewport()->installEventFilter(this);

@@ -32,6 +32,8 @@ namespace trazello {
 class AutoSaveTimer;
 class BoardMapWidget;
 class DrcPanel;
+class FootprintWizardDialog;
+class TileDialog;
 class TOptionsDlg;
 class SizeBar;
 class UndoController;
@@ -116,6 +118,10 @@ class MainWindow : public QMainWindow {
   QMenu* buildMenu(const QString& name);
   void connectCommands();
   void connectEditCommands();
+  // The footprint wizard and the tile command, with their windows.
+  void connectShapeCommands();
+  void openFootprintWizard();
+  void tileCopies();
   // After a command: repaint what it touched, refresh the commands and show its message.
   void applyCommand(const Change& c);
   // Gives a command of the menu table its handler and, when it is not always available, the
@@ -245,6 +251,8 @@ class MainWindow : public QMainWindow {
   PhotoViewWindow* photo_ = nullptr;
   AutoRouterWindow* autoRouter_ = nullptr;
   bool photoMirrored_ = false;  // the picture on show is mirrored
+  FootprintWizardDialog* wizard_ = nullptr;
+  TileDialog* tileDialog_ = nullptr;
 };
 
 }  // namespace trazello

@@ -29,7 +29,7 @@ constexpr ToolButtonDef kButtons[] = {
     {"SB_Ring", {ToolCode::Circle, false}, "tool-circle", true},
     {"SB_Polygon", {ToolCode::Zone, false}, "tool-zone", true},
     {"SB_LineText", {ToolCode::Text, false}, "tool-text", true},
-    {"SB_Vieleck", {ToolCode::SpecialShape, false}, "tool-shape", false},
+    {"SB_Vieleck", {ToolCode::SpecialShape, false}, "tool-shape", true},
     {"SB_Messen", {ToolCode::Measure, false}, "tool-measure", true},
     {"SB_Zoom", {ToolCode::Zoom, false}, "tool-zoom", true},
     {"SB_RealAnsicht", {ToolCode::Zoom, true}, "tool-photo", true},

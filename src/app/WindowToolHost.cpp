@@ -9,6 +9,7 @@
 #include "AppSettings.h"
 #include "DrawingArea.h"
 #include "SizeBar.h"
+#include "SpecialShapeDialog.h"
 #include "TextDialog.h"
 #include "files/TextEncoding.h"
 
@@ -60,6 +61,17 @@ std::optional<TextWindowValues> WindowToolHost::askText(const TextWindowValues& 
 std::optional<LegacyTextValues> WindowToolHost::askLegacyText(const LegacyTextValues& initial) {
   if (!legacy_) legacy_ = new LegacyTextDialog(language_, parent_);
   return legacy_->ask(initial);
+}
+
+SpecialShapeDialog* WindowToolHost::specialShapeDialog() {
+  if (!shapes_) shapes_ = new SpecialShapeDialog(Language(language_), parent_);
+  return shapes_;
+}
+
+std::optional<SpecialShapeValues> WindowToolHost::askSpecialShape() {
+  SpecialShapeDialog* dialog = specialShapeDialog();
+  dialog->setMil(settings_.mil);
+  return dialog->ask();
 }
 
 double WindowToolHost::screenPixelsPerInch() const {

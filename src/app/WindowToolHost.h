@@ -12,6 +12,7 @@ namespace trazello {
 class DrawingArea;
 class LegacyTextDialog;
 class SizeBar;
+class SpecialShapeDialog;
 class TextDialog;
 struct AppSettings;
 
@@ -30,6 +31,7 @@ class WindowToolHost : public ToolHost {
   ToolOptions options() const override;
   std::optional<TextWindowValues> askText(const TextWindowValues& initial) override;
   std::optional<LegacyTextValues> askLegacyText(const LegacyTextValues& initial) override;
+  std::optional<SpecialShapeValues> askSpecialShape() override;
   double screenPixelsPerInch() const override;
   Point legacyTextExtent(const std::string& text, int32_t fontHeight) const override;
 
@@ -46,6 +48,7 @@ class WindowToolHost : public ToolHost {
 
   void setKeepOut(bool down) { keepOut_ = down; }
   TextDialog* textDialog();
+  SpecialShapeDialog* specialShapeDialog();
 
  private:
   Document& doc_;
@@ -60,6 +63,7 @@ class WindowToolHost : public ToolHost {
   std::function<void(const std::string&, const std::optional<IRect>&)> routeProgress_;
   QPointer<TextDialog> text_;
   QPointer<LegacyTextDialog> legacy_;
+  QPointer<SpecialShapeDialog> shapes_;
 };
 
 }  // namespace trazello

@@ -1,6 +1,7 @@
 // Pictures of the editor at work, for looking at by eye (not a test):
 // `window_screenshots DIR LAYOUT [LANGUAGE]` writes the window, the window while a track is drawn,
-// the measure box, the text window, the Gerber window and the photo view.
+// the measure box, the text window, the Gerber window, the footprint wizard, the special-shape
+// window and the photo view.
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 #include <fstream>
 
 #include "app/DrawingArea.h"
+#include "app/FootprintWizardDialog.h"
 #include "app/MainWindow.h"
 #include "app/PhotoViewWindow.h"
 
@@ -88,6 +90,27 @@ int main(int argc, char** argv) {
     }
   });
   w.action("GerberFormat1")->trigger();
+
+  // The footprint wizard showing four sides of SMD pads, then cancelled.
+  QTimer::singleShot(200, [&] {
+    if (auto* wizard = qobject_cast<FootprintWizardDialog*>(QApplication::activeModalWidget())) {
+      FootprintValues v = footprintDefaults(PackageType::Quad, wizard->values());
+      v.smd = true;
+      wizard->setValues(v);
+      wizard->grab().save(out + "/wizard.png");
+      wizard->reject();
+    }
+  });
+  w.action("BauteilAssistent1")->trigger();
+
+  // The special-shape window, grabbed while it is open, then cancelled.
+  QTimer::singleShot(200, [&] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      dialog->grab().save(out + "/shape-window.png");
+      dialog->close();
+    }
+  });
+  QTest::keyClick(w.drawingArea(), Qt::Key_N);
 
   // The photo view from side 1, the window with its photo-view window.
   w.chooseTool(ToolChoice{ToolCode::Zoom, true});

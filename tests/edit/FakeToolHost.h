@@ -34,6 +34,10 @@ class FakeToolHost : public ToolHost {
   std::optional<LegacyTextValues> askLegacyText(const LegacyTextValues&) override {
     return legacyAnswer;
   }
+  std::optional<SpecialShapeValues> askSpecialShape() override {
+    ++askedShape;
+    return shapeAnswer;
+  }
   Point legacyTextExtent(const std::string& text, int32_t) const override {
     return {float(text.size()) * 100, 200};
   }
@@ -49,6 +53,8 @@ class FakeToolHost : public ToolHost {
   std::deque<std::optional<TextWindowValues>> textAnswers;
   std::vector<TextWindowValues> askedText;
   std::optional<LegacyTextValues> legacyAnswer;
+  std::optional<SpecialShapeValues> shapeAnswer;
+  int askedShape = 0;
 };
 
 // A host with a dispatcher and short ways to click and drag.

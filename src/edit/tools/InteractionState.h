@@ -68,6 +68,9 @@ struct InteractionState {
   TextWindowValues textValues;
   int textNumber = 1;
   std::optional<TObjekt> pendingText;
+
+  // The special-shape tool: the shape the window gave, which follows the pointer.
+  std::optional<SpecialShapeValues> shape;
 };
 
 }  // namespace trazello

@@ -1,11 +1,10 @@
 #include "PasteTool.h"
 
-#include <map>
 #include <numeric>
 
+#include "edit/commands/PasteCopies.h"
 #include "model/ElementGeometry.h"
 #include "model/Geometry.h"
-#include "model/Groups.h"
 
 namespace trazello {
 
@@ -55,35 +54,8 @@ void PasteTool::press(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
   const Point offset = offsetFor(ctx, e);
   ctx.recordStep();
   ctx.deselectAll(out.change);
-  ElementList& l = ctx.list();
-  const int32_t nextId = nextGroupId(l);
-  const size_t first = l.size();
-  std::vector<size_t> all(clip.size());
-  std::iota(all.begin(), all.end(), size_t{0});
-  copyElements(clip, all, l);
-  for (size_t i = first; i < l.size(); ++i) {
-    TObjekt& t = l.edit(i);
-    moveElement(t, offset.x, offset.y);
-    t.Selected = 1;
-    out.change.addArea(boundingBox(t));
-  }
-  renumberGroups(l, first, nextId);
-  // A pasted selection of several elements arrives as one group (nothing when it already is one).
-  groupSelected(l);
-  out.change.elements = out.change.selection = true;
+  pasteCopies(ctx.list(), clip, offset, out.change);
   out.showSelectionSizes = true;
-}
-
-void PasteTool::renumberGroups(ElementList& list, size_t first, int32_t nextId) {
-  std::map<int32_t, int32_t> fresh;
-  for (size_t i = first; i < list.size(); ++i) {
-    if (list[i].Groups.empty()) continue;
-    for (int32_t& g : list.edit(i).Groups) {
-      auto [it, added] = fresh.try_emplace(g, nextId);
-      if (added) ++nextId;
-      g = it->second;
-    }
-  }
 }
 
 }  // namespace trazello

@@ -17,7 +17,6 @@ class PasteTool : public Tool {
  private:
   void takeStart(ToolContext& ctx);
   Point offsetFor(ToolContext& ctx, const ToolEvent& e);
-  static void renumberGroups(ElementList& list, size_t first, int32_t nextId);
 };
 
 }  // namespace trazello

@@ -5,11 +5,11 @@
 #include "MeasureTool.h"
 #include "PadTool.h"
 #include "ConnectionTool.h"
-#include "PassiveTool.h"
 #include "AutorouteTool.h"
 #include "PasteTool.h"
 #include "PolylineTool.h"
 #include "SolderMaskTool.h"
+#include "SpecialShapeTool.h"
 #include "TextTool.h"
 #include "ZoomTool.h"
 
@@ -50,7 +50,7 @@ ToolDispatcher::ToolDispatcher(ToolHost& host) : host_(host) {
   put(std::make_unique<PasteTool>());
   put(std::make_unique<ConnectionTool>());
   put(std::make_unique<ConnectionTestTool>());
-  put(std::make_unique<PassiveTool>(ToolCode::SpecialShape));
+  put(std::make_unique<SpecialShapeTool>());
   put(std::make_unique<AutorouteTool>());
 }
 

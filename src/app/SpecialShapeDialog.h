@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+#include "Captions.h"
+#include "edit/SpecialShapes.h"
+
+class QCheckBox;
+class QDoubleSpinBox;
+class QSpinBox;
+class QTabWidget;
+
+namespace trazello {
+
+class TUnitSpinEdit;
+
+// The special-shape window (`VielEckDlg`): an equilateral polygon or a spiral, one page each;
+// the page shown when OK is pressed is the shape. It keeps its values between uses.
+class SpecialShapeDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  SpecialShapeDialog(Language language, QWidget* parent = nullptr);
+
+  void setValues(const SpecialShapeValues& v);
+  SpecialShapeValues values() const;
+  // Lengths in mil instead of millimetres.
+  void setMil(bool on);
+  // Shows the window modally; none on Cancel.
+  std::optional<SpecialShapeValues> ask();
+
+ private:
+  TUnitSpinEdit* length(const char* name, double min, double max, double value, int decimals);
+
+  QTabWidget* pages_ = nullptr;
+  QSpinBox* corners_ = nullptr;
+  TUnitSpinEdit* radius_ = nullptr;
+  TUnitSpinEdit* lineWidth_ = nullptr;
+  QDoubleSpinBox* offset_ = nullptr;
+  QCheckBox* filled_ = nullptr;
+  TUnitSpinEdit* start_ = nullptr;
+  TUnitSpinEdit* distance_ = nullptr;
+  TUnitSpinEdit* trackWidth_ = nullptr;
+  QDoubleSpinBox* turns_ = nullptr;
+};
+
+}  // namespace trazello

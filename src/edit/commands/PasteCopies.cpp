@@ -1,0 +1,46 @@
+#include "PasteCopies.h"
+
+#include <map>
+#include <numeric>
+#include <vector>
+
+#include "model/ElementGeometry.h"
+#include "model/Groups.h"
+
+namespace trazello {
+
+namespace {
+
+void renumberGroups(ElementList& list, size_t first, int32_t nextId) {
+  std::map<int32_t, int32_t> fresh;
+  for (size_t i = first; i < list.size(); ++i) {
+    if (list[i].Groups.empty()) continue;
+    for (int32_t& g : list.edit(i).Groups) {
+      auto [it, added] = fresh.try_emplace(g, nextId);
+      if (added) ++nextId;
+      g = it->second;
+    }
+  }
+}
+
+}  // namespace
+
+void pasteCopies(ElementList& board, const ElementList& source, Point offset, Change& change) {
+  if (source.empty()) return;
+  const int32_t nextId = nextGroupId(board);
+  const size_t first = board.size();
+  std::vector<size_t> all(source.size());
+  std::iota(all.begin(), all.end(), size_t{0});
+  copyElements(source, all, board);
+  for (size_t i = first; i < board.size(); ++i) {
+    TObjekt& t = board.edit(i);
+    moveElement(t, offset.x, offset.y);
+    t.Selected = 1;
+    change.addArea(boundingBox(t));
+  }
+  renumberGroups(board, first, nextId);
+  groupSelected(board);
+  change.elements = change.selection = true;
+}
+
+}  // namespace trazello
