@@ -2,6 +2,7 @@
 
 #include "model/BoardSettings.h"
 #include "model/ElementList.h"
+#include "model/Groups.h"  // compactGroupIds, which saving and loading run
 
 namespace trazello {
 
@@ -10,9 +11,6 @@ namespace trazello {
 // whose inner radius exceeds the outer one. Run after reading, before saving and before writing
 // a macro. Returns the number of elements removed.
 size_t cleanBoard(ElementList& list);
-
-// Closes gaps in the group ids of a board, one run at a time, without ever merging two groups.
-void compactGroupIds(ElementList& list);
 
 // Deletes the elements whose box does not overlap the board rectangle, with their rubberbands.
 size_t removeElementsOutsideBoard(ElementList& list, const BoardSettings& settings);

@@ -1,6 +1,5 @@
 #include "PasteTool.h"
 
-#include <map>
 #include <numeric>
 
 #include "model/ElementGeometry.h"
@@ -68,6 +67,7 @@ void PasteTool::press(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
     out.change.addArea(boundingBox(t));
   }
   renumberGroups(l, first, nextId);
+  compactGroupIds(l);
   // A pasted selection of several elements arrives as one group (nothing when it already is one).
   groupSelected(l);
   out.change.elements = out.change.selection = true;
@@ -75,14 +75,12 @@ void PasteTool::press(ToolContext& ctx, const ToolEvent& e, Outcome& out) {
 }
 
 void PasteTool::renumberGroups(ElementList& list, size_t first, int32_t nextId) {
-  std::map<int32_t, int32_t> fresh;
+  // Shifting every id by the same amount keeps the nesting order of each list (inner ids below
+  // outer ones), so the next free id stays above every id on the board; the compaction that
+  // follows closes the gap.
   for (size_t i = first; i < list.size(); ++i) {
     if (list[i].Groups.empty()) continue;
-    for (int32_t& g : list.edit(i).Groups) {
-      auto [it, added] = fresh.try_emplace(g, nextId);
-      if (added) ++nextId;
-      g = it->second;
-    }
+    for (int32_t& g : list.edit(i).Groups) g += nextId;
   }
 }
 
