@@ -65,6 +65,8 @@ const std::map<MessageId, Variants>& table() {
        {"Невозможно записать файл \"%1\":\r%2.", "Le fichier \"%1\" ne peut pas être écrit :\r%2."}},
       {MessageId::HotkeyInUse,
        {"Клавиша \"%1\" уже занята.", "Le raccourci \"%1\" est déjà utilisé."}},
+      {MessageId::ValueOutOfRange,
+       {"Значение должно быть в пределах %1 ... %2 .", "La valeur doit être %1 ... %2 ."}},
   };
   return t;
 }

@@ -49,6 +49,8 @@ std::string messageText(const Message& m) {
     case MessageId::SaveColourChanges: return "You have changed the colors.\rSave changes?";
     case MessageId::ScannedCopyNotLoaded: return "Error loading scanned-copy-bitmap: " + arg(m, 0);
     case MessageId::HotkeyInUse: return "The hotkey \"" + arg(m, 0) + "\" is already in use.";
+    case MessageId::ValueOutOfRange:
+      return "The value must be " + arg(m, 0) + " ... " + arg(m, 1) + " .";
     case MessageId::Count: break;
   }
   return {};

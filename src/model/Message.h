@@ -35,6 +35,7 @@ enum class MessageId {
   SolderMaskReset,
   LayoutNotSaved,  // args: full file name, reason
   HotkeyInUse,  // args: the letter
+  ValueOutOfRange,  // args: lower limit, upper limit (general number format)
   Count,  // not a message: the number of messages; new ones go above
 };
 

@@ -20,6 +20,18 @@ Change elementsChanged(Change c = {}) {
 
 }  // namespace
 
+Change deselectAll(Document& doc) {
+  ElementList& list = doc.elements();
+  Change c;
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (!list[i].Selected) continue;
+    list.edit(i).Selected = 0;
+    c.addArea(boundingBox(list[i]));
+    c.selection = true;
+  }
+  return c;
+}
+
 Change selectAll(Document& doc) {
   ElementList& list = doc.elements();
   const LayerState layers = layerState(doc.working());

@@ -8,6 +8,8 @@
 
 namespace trazello {
 
+// Deselects every element (paste placement starts so).
+Change deselectAll(Document& doc);
 // Selects every element that is drawn (its layer visible; a plated pad while any copper layer
 // is; a keep-out element only on the active layer with its ground plane on).
 Change selectAll(Document& doc);
