@@ -58,6 +58,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
 
   buildMenus();
   connectCommands();
+  buildSelectionMenus();
   buildLayerBar();
   buildStatusLine();
   applySettings();
@@ -136,7 +137,8 @@ void MainWindow::buildMenus() {
     actions_[QString("SichtbareLayer1.") + name] = visible;
   }
   actions_["M_AutoMasse"]->setCheckable(true);
-  connect(menus_["Funktionen1"], &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
+  for (const char* menu : {"Bearbeiten1", "Platine1", "Funktionen1", "Optionen1"})
+    connect(menus_[menu], &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
 }
 
 void MainWindow::buildLayerBar() {
@@ -228,6 +230,11 @@ void MainWindow::buildEditBars() {
     area_->invalidate();
     refreshCommands();
   });
+  // The selection commands get a row of their own: beside the others they would be cut off.
+  addToolBarBreak();
+  auto* selectionBar = addToolBar("Selection");
+  selectionBar->setObjectName("SelectionBar");
+  buildSelectionButtons(selectionBar);
   sizeBar_ = new SizeBar(doc_, undo_, settings_, lang_, this);
   auto* sizes = addToolBar("Sizes");
   sizes->setObjectName("SizeBar");

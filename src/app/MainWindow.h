@@ -37,6 +37,7 @@ class TileDialog;
 class TOptionsDlg;
 class SizeBar;
 class UndoController;
+class WertEingabeDlg;
 class GridMenu;
 class OutputCommands;
 class LayerPanel;
@@ -71,6 +72,10 @@ class MainWindow : public QMainWindow {
   ToolBar* toolBar() const { return toolBar_; }
   ToolDispatcher& tools() { return *tools_; }
   QMenu* nodeMenu() const { return nodeMenu_; }
+  QMenu* areaMenu() const { return areaMenu_; }
+  QMenu* rotationMenu() const { return rotationMenu_; }
+  QMenu* alignMenu() const { return alignMenu_; }
+  WertEingabeDlg* valueDialog() const { return valueDlg_; }
   DrcPanel* drcPanel() const { return drc_; }
   RulerWidget* horizontalRuler() const { return hRuler_; }
   RulerWidget* verticalRuler() const { return vRuler_; }
@@ -122,6 +127,15 @@ class MainWindow : public QMainWindow {
   void connectShapeCommands();
   void openFootprintWizard();
   void tileCopies();
+  // The angle menu, the align menu, naming and the value window they share.
+  void buildSelectionMenus();
+  void buildSelectionButtons(QToolBar* bar);
+  void askRotationAngle();
+  void nameSelectedElements();
+  // Before the context menu shows: the name "Select:" offers and the properties check.
+  void refreshContextEntries();
+  // Copy: the selection into the clipboard list, its picture onto the system clipboard.
+  void copySelectionToClipboards();
   // After a command: repaint what it touched, refresh the commands and show its message.
   void applyCommand(const Change& c);
   // Gives a command of the menu table its handler and, when it is not always available, the
@@ -243,6 +257,11 @@ class MainWindow : public QMainWindow {
   DrcPanel* drc_ = nullptr;
   QMenu* nodeMenu_ = nullptr;
   ElementId nodeElement_;  // what the open node menu acts on
+  ElementId contextElement_;  // the element a right click opened the context menu on
+  std::string contextName_;   // the name "Select:" of the open context menu selects
+  WertEingabeDlg* valueDlg_ = nullptr;
+  QMenu* rotationMenu_ = nullptr;
+  QMenu* alignMenu_ = nullptr;
   int nodeIndex_ = -1;
   TOptionsDlg* optionsDlg_ = nullptr;
   AutoSaveTimer* autoSave_ = nullptr;

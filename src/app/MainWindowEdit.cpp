@@ -9,6 +9,7 @@
 #include "SizeBar.h"
 #include "edit/commands/SelectionCommands.h"
 #include "edit/commands/TransformCommands.h"
+#include "files/TextEncoding.h"
 #include "model/Layer.h"
 
 namespace trazello {
@@ -26,21 +27,31 @@ void MainWindow::connectEditCommands() {
   bind(
       "Kopieren1",
       [this] {
-        copySelection(doc_);
+        copySelectionToClipboards();
         refreshCommands();
       },
       selected);
-  bind("Ausschneiden1", run([this] { return cutSelection(doc_, undo_); }), selected);
+  bind(
+      "Ausschneiden1",
+      [this] {
+        copySelectionToClipboards();
+        applyCommand(deleteSelection(doc_, undo_));
+      },
+      selected);
   bind(
       "Einfgen1",
       [this] {
+        applyCommand(deselectAll(doc_));
         chooseTool(ToolChoice{ToolCode::PastePlacement, false});
       },
       [available] { return available().canPaste; });
   bind(
       "Duplizieren1",
       [this] {
-        if (copySelection(doc_) > 0) chooseTool(ToolChoice{ToolCode::PastePlacement, false});
+        copySelectionToClipboards();
+        if (doc_.clipboard().empty()) return;
+        applyCommand(deselectAll(doc_));
+        chooseTool(ToolChoice{ToolCode::PastePlacement, false});
       },
       selected);
   bind("Lschen1", run([this] { return deleteSelection(doc_, undo_); }), selected);
@@ -64,6 +75,28 @@ void MainWindow::connectEditCommands() {
     showMessage(this, Message{MessageKind::Information, MessageId::SolderMaskReset, {}}, lang_);
   });
 
+  // Commands bound elsewhere whose availability follows the board.
+  for (const char* board : {"Platinelschen1", "Platinenachrechts1", "Platinenachlinks1",
+                            "Platineeinsnachrechts1", "Platineeinsnachlinks1"})
+    bind(board, {}, [available] { return available().severalBoards; });
+
+  // Naming and selecting by name, offered by the context menu.
+  for (const char* name : {"Benennen1", "MarkiereNamen1", "Eigenschaften1"}) {
+    auto* a = new QAction(tr3(name), this);
+    a->setObjectName(name);
+    actions_[name] = a;
+  }
+  bind("Benennen1", [this] { nameSelectedElements(); }, selected);
+  bind("MarkiereNamen1", run([this] { return selectByName(doc_, contextName_); }),
+       [this] { return !contextName_.empty(); });
+  // The properties entry shows or hides the panel as the Options menu's entry does.
+  QAction* properties = actions_["Eigenschaften1"];
+  QAction* panel = actions_["Eigenschaften2"];
+  properties->setCheckable(true);
+  connect(properties, &QAction::triggered, panel, &QAction::trigger);
+  properties->setEnabled(panel->isEnabled());
+  connect(panel, &QAction::enabledChanged, properties, &QAction::setEnabled);
+
   QMenu* layers = menus_["SetzeaufLayer1"];
   for (uint8_t l = layer::C1; l <= layer::O; ++l) {
     QAction* a = layers->addAction(kLayerCaptions[l]);
@@ -73,12 +106,32 @@ void MainWindow::connectEditCommands() {
             [this, l] { applyCommand(setSelectionLayer(doc_, undo_, l)); });
   }
   // The inner layers only while the board uses them.
-  connect(layers, &QMenu::aboutToShow, this, [this] {
-    for (const char* inner : {"SetzeaufLayer1.I1", "SetzeaufLayer1.I2"})
-      actions_[inner]->setEnabled(doc_.working().multilayer != 0);
-  });
+  // The context menu's "Set to layer" holds the same entries.
+  QMenu* contextLayers = new QMenu(tr3("AufLayer1"), this);
+  contextLayers->setObjectName("AufLayer1");
+  contextLayers->addActions(layers->actions());
+  for (QMenu* m : {layers, contextLayers}) {
+    connect(m, &QMenu::aboutToShow, this, [this] {
+      for (const char* inner : {"SetzeaufLayer1.I1", "SetzeaufLayer1.I2"})
+        actions_[inner]->setEnabled(doc_.working().multilayer != 0);
+    });
+  }
   actions_["SetzeaufLayer1"] = layers->menuAction();
   enabledRules_["SetzeaufLayer1"] = selected;
+  menus_["AufLayer1"] = contextLayers;
+  actions_["AufLayer1"] = contextLayers->menuAction();
+  enabledRules_["AufLayer1"] = selected;
+}
+
+void MainWindow::refreshContextEntries() {
+  const ElementList& list = doc_.elements();
+  contextName_.clear();
+  if (auto pressed = list.indexOf(contextElement_)) contextName_ = list[*pressed].Name;
+  if (contextName_.empty()) contextName_ = firstSelectedName(list);
+  QAction* select = actions_["MarkiereNamen1"];
+  select->setText(tr3("MarkiereNamen1") + QString::fromStdString(cp1252ToUtf8(contextName_)));
+  actions_["Eigenschaften1"]->setChecked(actions_["Eigenschaften2"]->isChecked());
+  refreshCommands();
 }
 
 void MainWindow::buildDrcPanel() {

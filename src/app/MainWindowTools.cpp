@@ -242,7 +242,9 @@ void MainWindow::applyOutcome(Outcome o) {
   }
   const QPoint menuAt = area_->pixelAt(o.at).toPoint();
   if (o.menu == Outcome::Menu::Context) {
+    contextElement_ = o.element;
     area_->openContextMenu(menuAt);
+    contextElement_ = {};
   } else if (o.menu == Outcome::Menu::Node) {
     actions_["Knotenentfernen1"]->setEnabled(o.removeNodeEnabled);
     actions_["Trennen1"]->setEnabled(o.splitEnabled);

@@ -53,14 +53,20 @@ void MainWindow::buildAreaMenu() {
   // enabled rules.
   for (const char* name : {"Kopieren1", "Ausschneiden1", "Einfgen1", "Duplizieren1", "Lschen1", "",
                            "Rotieren1", "Horizontalspiegeln2", "Vertikalspiegeln2", "", "Gruppieren1",
-                           "Gruppierungaufheben1", "Layerwechseln1", "amRasterausrichten1", ""}) {
+                           "Gruppierungaufheben1", "Layerwechseln1", "AufLayer1",
+                           "amRasterausrichten1", "AusrichtenPopup", "", "Benennen1",
+                           "MarkiereNamen1", "Eigenschaften1", ""}) {
     if (*name == 0) {
       areaMenu_->addSeparator();
+    } else if (QString(name) == "AufLayer1") {
+      areaMenu_->addMenu(menus_[name]);
+    } else if (QString(name) == "AusrichtenPopup") {
+      areaMenu_->addMenu(alignMenu_);
     } else {
       areaMenu_->addAction(actions_[name]);
     }
   }
-  connect(areaMenu_, &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
+  connect(areaMenu_, &QMenu::aboutToShow, this, &MainWindow::refreshContextEntries);
   QMenu* origin = areaMenu_->addMenu(tr3("Nullpunktsetzen1"));
   origin->setObjectName("Nullpunktsetzen1");
   QAction* atClick = origin->addAction(tr3("SetzeaufKlickposition1"));

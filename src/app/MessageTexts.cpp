@@ -74,6 +74,8 @@ const std::map<MessageId, Variants>& table() {
       {MessageId::TrailingBytesIgnored,
        {"Байты после конца макета пропущены: %1.",
         "%1 octets après la fin du circuit ont été ignorés."}},
+      {MessageId::ValueOutOfRange,
+       {"Значение должно быть в пределах %1 ... %2 .", "La valeur doit être %1 ... %2 ."}},
   };
   return t;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_set>
 
 #include "model/ElementGeometry.h"
 #include "model/Layer.h"
@@ -51,38 +50,6 @@ bool hasUnsoundValues(const TObjekt& e) {
     return true;
   return std::any_of(e.Strokes.begin(), e.Strokes.end(),
                      [](const TObjekt& s) { return !sound(s.Width) || !soundPoints(s.Points); });
-}
-
-void compactGroupIds(ElementList& list) {
-  int32_t top = 0;
-  for (const TObjekt& e : list) {
-    if (!e.Groups.empty()) top = std::max(top, e.Groups.back());
-  }
-  const int32_t last = top + 1;
-  std::unordered_set<int32_t> used;
-  for (const TObjekt& e : list) used.insert(e.Groups.begin(), e.Groups.end());
-
-  int32_t runStart = 0;
-  int32_t runLength = 0;
-  for (int32_t j = 1; j <= last; ++j) {
-    if (!used.count(j)) {
-      if (runLength == 0) runStart = j;
-      ++runLength;
-      continue;
-    }
-    if (runLength == 0) continue;
-    std::unordered_set<int32_t> shifted;
-    for (size_t i = 0; i < list.size(); ++i) {
-      const auto& g = list[i].Groups;
-      if (std::none_of(g.begin(), g.end(), [&](int32_t id) { return id > runStart; })) continue;
-      for (int32_t& id : list.edit(i).Groups) {
-        if (id > runStart) id -= runLength;
-      }
-    }
-    for (int32_t id : used) shifted.insert(id > runStart ? id - runLength : id);
-    used = std::move(shifted);
-    runLength = 0;
-  }
 }
 
 size_t removeElementsOutsideBoard(ElementList& list, const BoardSettings& settings) {

@@ -2,6 +2,7 @@
 
 #include "model/BoardSettings.h"
 #include "model/ElementList.h"
+#include "model/Groups.h"  // compactGroupIds, which saving and loading run
 
 namespace trazello {
 
@@ -18,9 +19,6 @@ inline constexpr float kMaxSoundValue = 1e6f;
 // True when the element holds a value no editor writes: a NaN or infinite coordinate or size, or
 // one beyond `kMaxSoundValue`. Such elements are dropped when a file is read.
 bool hasUnsoundValues(const TObjekt& e);
-
-// Closes gaps in the group ids of a board, one run at a time, without ever merging two groups.
-void compactGroupIds(ElementList& list);
 
 // Deletes the elements whose box does not overlap the board rectangle, with their rubberbands.
 size_t removeElementsOutsideBoard(ElementList& list, const BoardSettings& settings);

@@ -12,5 +12,8 @@ bool groupSelected(ElementList& list);
 bool ungroupSelected(ElementList& list);
 // 1 + the largest last group id of any element (1 when none has a group).
 int32_t nextGroupId(const ElementList& list);
+// Closes gaps in the group ids of a board, one run at a time, without ever merging two groups.
+// Runs after a paste and when a layout is saved or loaded.
+void compactGroupIds(ElementList& list);
 
 }  // namespace trazello

@@ -56,6 +56,8 @@ std::string messageText(const Message& m) {
              arg(m, 1) + ").\rThe file is unchanged until you save it.";
     case MessageId::TrailingBytesIgnored:
       return arg(m, 0) + " bytes after the end of the layout were ignored.";
+    case MessageId::ValueOutOfRange:
+      return "The value must be " + arg(m, 0) + " ... " + arg(m, 1) + " .";
     case MessageId::Count: break;
   }
   return {};

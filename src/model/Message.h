@@ -38,6 +38,7 @@ enum class MessageId {
   ReplaceReadOnlyQuestion,  // args: full file name; Yes / No
   UnsoundElementsLeftOut,   // args: count, kinds with counts
   TrailingBytesIgnored,     // args: count of bytes
+  ValueOutOfRange,  // args: lower limit, upper limit (general number format)
   Count,  // not a message: the number of messages; new ones go above
 };
 

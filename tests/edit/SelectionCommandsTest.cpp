@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "edit/UndoHistory.h"
 #include "edit/commands/SelectionCommands.h"
 #include "edit/commands/TransformCommands.h"
@@ -162,6 +164,85 @@ TEST_F(SelectionCommands, AdjustToGridMovesEachUnitOntoTheGrid) {
   EXPECT_EQ(list()[t].Points[1], (Point{2460, -1000}));
   EXPECT_EQ(steps(), 1u);
   EXPECT_TRUE(adjustSelectionToGrid(doc_, undo_).empty());
+}
+
+TEST_F(SelectionCommands, EveryCommandThatChangesTheBoardIsOneUndoStep) {
+  using Command = std::function<Change(Document&, const UndoHistory&)>;
+  const std::pair<const char*, Command> commands[] = {
+      {"delete", deleteSelection},
+      {"delete outside", deleteOutsideBoard},
+      {"cut", cutSelection},
+      {"side", changeBoardSide},
+      {"layer", [](Document& d, const UndoHistory& u) { return setSelectionLayer(d, u, 2); }},
+      {"rotate", [](Document& d, const UndoHistory& u) { return rotateSelection(d, u, 45); }},
+      {"mirror h", [](Document& d, const UndoHistory& u) { return mirrorSelection(d, u, true); }},
+      {"mirror v", [](Document& d, const UndoHistory& u) { return mirrorSelection(d, u, false); }},
+      {"group", buildGroup},
+      {"grid", adjustSelectionToGrid},
+      {"top",
+       [](Document& d, const UndoHistory& u) { return alignSelection(d, u, Alignment::Top); }},
+      {"centre v",
+       [](Document& d, const UndoHistory& u) {
+         return alignSelection(d, u, Alignment::CentreVertically);
+       }},
+  };
+  for (const auto& [name, command] : commands) {
+    Document doc;
+    doc.working().grid = 100;
+    for (Point at : {Point{1030, -1070}, Point{2570, -2010}, Point{-9000, 9000}}) {
+      TObjekt pad = newPad(at, layer::C1, 1, 90, 30);
+      pad.Selected = 1;
+      doc.elements().append(std::move(pad));
+    }
+    const ElementList before = doc.elements();
+    EXPECT_TRUE(command(doc, undo_).elements) << name;
+    EXPECT_EQ(doc.currentBoard().undoList.size(), 1u) << name;
+    // The one step holds the board as it was.
+    const ElementList& kept = doc.currentBoard().undoList.back();
+    ASSERT_EQ(kept.size(), before.size()) << name;
+    for (size_t i = 0; i < kept.size(); ++i) {
+      EXPECT_EQ(kept[i].X, before[i].X) << name;
+      EXPECT_EQ(kept[i].Layer, before[i].Layer) << name;
+      EXPECT_EQ(kept[i].Groups, before[i].Groups) << name;
+    }
+  }
+  // Splitting needs a group to split.
+  Document doc;
+  for (Point at : {Point{1000, -1000}, Point{2000, -1000}}) {
+    TObjekt pad = newPad(at, layer::C1, 1, 90, 30);
+    pad.Selected = 1;
+    pad.Groups = {1};
+    doc.elements().append(std::move(pad));
+  }
+  EXPECT_TRUE(splitGroup(doc, undo_).elements);
+  EXPECT_EQ(doc.currentBoard().undoList.size(), 1u);
+}
+
+TEST_F(SelectionCommands, NamingTrimsBlanksAndSelectByNameTakesExactlyTheNamedElements) {
+  const size_t a = add(newPad({0, -1000}, layer::C1, 1, 90, 30), true);
+  const size_t b = add(newPad({1000, -1000}, layer::C1, 1, 90, 30), false);
+  const size_t c = add(newPad({2000, -1000}, layer::C1, 1, 90, 30), true);
+  list().edit(b).Groups = {1};
+  list().edit(c).Groups = {1};
+  list().edit(c).Name = "R1";
+  EXPECT_EQ(firstSelectedName(list()), "R1");
+  EXPECT_TRUE(nameSelection(doc_, "  IC2 ").elements);
+  EXPECT_EQ(list()[a].Name, "IC2");
+  EXPECT_EQ(list()[c].Name, "IC2");
+  EXPECT_EQ(list()[b].Name, "");
+  EXPECT_TRUE(doc_.modified());
+  EXPECT_EQ(steps(), 0u);
+  // b shares c's group but not its name: it stays unselected; a different name deselects.
+  list().edit(b).Name = "IC2x";
+  list().edit(a).Selected = 0;
+  const Change picked = selectByName(doc_, "IC2");
+  EXPECT_TRUE(picked.selection);
+  EXPECT_TRUE(list()[a].Selected && list()[c].Selected);
+  EXPECT_FALSE(list()[b].Selected);
+  // Elements on hidden layers are never selected.
+  doc_.working().visible[layer::C1] = 0;
+  selectByName(doc_, "IC2");
+  EXPECT_FALSE(list()[a].Selected || list()[c].Selected);
 }
 
 }  // namespace

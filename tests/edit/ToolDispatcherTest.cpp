@@ -6,6 +6,7 @@
 #include "edit/tools/CircleTool.h"
 #include "edit/tools/MeasureTool.h"
 #include "model/ElementGeometry.h"
+#include "model/Groups.h"
 
 namespace trazello {
 namespace {
@@ -316,6 +317,66 @@ TEST(PasteToolTest, TwoUngroupedPadsArriveAsOneGroup) {
   b.click({3000, -3000});
   b.click({2000, -1000});
   EXPECT_TRUE(b.host.list()[0].Selected && b.host.list()[1].Selected);
+}
+
+TEST(PasteToolTest, PastingTwiceGivesTwoGroupsLinkedOnlyWithinEachPaste) {
+  ToolBench b;
+  b.host.doc.working().grid = 100;
+  TObjekt a = newPad({1000, -1000}, layer::C1, padshape::Round, 60, 20);
+  TObjekt c = newPad({1200, -1000}, layer::C1, padshape::Round, 60, 20);
+  a.Links.push_back(c.Id);
+  c.Links.push_back(a.Id);
+  b.host.doc.clipboard().append(a);
+  b.host.doc.clipboard().append(c);
+  for (Point at : {Point{2100, -1000}, Point{2100, -3000}}) {
+    b.tools.selectTool(ToolCode::PastePlacement);
+    b.moveTo({1100, -1000});
+    b.click(at);
+  }
+  const ElementList& l = b.host.list();
+  ASSERT_EQ(l.size(), 4u);
+  EXPECT_EQ(b.host.undoSteps(), 2u);
+  EXPECT_EQ(l[0].Groups, l[1].Groups);
+  EXPECT_EQ(l[2].Groups, l[3].Groups);
+  ASSERT_FALSE(l[0].Groups.empty());
+  ASSERT_FALSE(l[2].Groups.empty());
+  EXPECT_NE(l[0].Groups.back(), l[2].Groups.back());
+  EXPECT_EQ(l[0].Links, std::vector<ElementId>{l[1].Id});
+  EXPECT_EQ(l[1].Links, std::vector<ElementId>{l[0].Id});
+  EXPECT_EQ(l[2].Links, std::vector<ElementId>{l[3].Id});
+  EXPECT_EQ(l[3].Links, std::vector<ElementId>{l[2].Id});
+  // Only the second paste is selected: clicking a pad of the first selects its pair alone.
+  EXPECT_FALSE(l[0].Selected || l[1].Selected);
+  b.tools.selectTool(ToolCode::Edit);
+  b.click({2000, -1000});
+  EXPECT_TRUE(l[0].Selected && l[1].Selected);
+  EXPECT_FALSE(l[2].Selected || l[3].Selected);
+}
+
+// Regression: renumbering pasted ids in the order they were met could put an inner group above
+// the outer one, and the next group built on the board then took the inner group's id.
+TEST(PasteToolTest, PastedNestedGroupsKeepInnerIdsBelowOuterOnes) {
+  ToolBench b;
+  b.host.doc.working().grid = 100;
+  TObjekt outer = newPad({1000, -1000}, layer::C1, padshape::Round, 60, 20);
+  TObjekt nested = newPad({1200, -1000}, layer::C1, padshape::Round, 60, 20);
+  outer.Groups = {3};
+  nested.Groups = {1, 3};
+  b.host.doc.clipboard().append(outer);
+  b.host.doc.clipboard().append(nested);
+  TObjekt single = newPad({5000, -5000}, layer::C1, padshape::Round, 60, 20);
+  b.host.list().append(single);
+  b.tools.selectTool(ToolCode::PastePlacement);
+  b.moveTo({1100, -1000});
+  b.click({2100, -1000});
+  const ElementList& l = b.host.list();
+  ASSERT_EQ(l.size(), 3u);
+  ASSERT_EQ(l[2].Groups.size(), 2u);
+  EXPECT_LT(l[2].Groups[0], l[2].Groups[1]);
+  EXPECT_EQ(l[1].Groups.back(), l[2].Groups.back());
+  for (const TObjekt& e : l) {
+    for (int32_t id : e.Groups) EXPECT_LT(id, nextGroupId(l));
+  }
 }
 
 TEST(BoardIndexFollowsTheList, HitsAfterUndoRedoAndForeignEdits) {

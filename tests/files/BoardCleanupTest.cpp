@@ -67,6 +67,8 @@ TEST(BoardCleanup, CompactingGroupIdsClosesGapsWithoutMergingGroups) {
       {{{}, {}}, {{}, {}}},
       {{{1, 2}, {5}}, {{1, 2}, {3}}},
       {{{2}, {5}, {9}}, {{1}, {3}, {5}}},
+      {{{1}, {3}, {5}}, {{1}, {2}, {4}}},
+      {{{2}, {3}}, {{1}, {2}}},
   };
   for (const auto& c : cases) {
     ElementList list = withGroups(c.before);

@@ -1,6 +1,5 @@
 #include "PasteCopies.h"
 
-#include <map>
 #include <numeric>
 #include <vector>
 
@@ -11,15 +10,13 @@ namespace trazello {
 
 namespace {
 
+// Shifting every id by the same amount keeps the nesting order of each list (inner ids below
+// outer ones), so the next free id stays above every id on the board; the compaction that
+// follows closes the gap.
 void renumberGroups(ElementList& list, size_t first, int32_t nextId) {
-  std::map<int32_t, int32_t> fresh;
   for (size_t i = first; i < list.size(); ++i) {
     if (list[i].Groups.empty()) continue;
-    for (int32_t& g : list.edit(i).Groups) {
-      auto [it, added] = fresh.try_emplace(g, nextId);
-      if (added) ++nextId;
-      g = it->second;
-    }
+    for (int32_t& g : list.edit(i).Groups) g += nextId;
   }
 }
 
@@ -39,6 +36,7 @@ void pasteCopies(ElementList& board, const ElementList& source, Point offset, Ch
     change.addArea(boundingBox(t));
   }
   renumberGroups(board, first, nextId);
+  compactGroupIds(board);
   groupSelected(board);
   change.elements = change.selection = true;
 }

@@ -20,6 +20,18 @@ Change elementsChanged(Change c = {}) {
 
 }  // namespace
 
+Change deselectAll(Document& doc) {
+  ElementList& list = doc.elements();
+  Change c;
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (!list[i].Selected) continue;
+    list.edit(i).Selected = 0;
+    c.addArea(boundingBox(list[i]));
+    c.selection = true;
+  }
+  return c;
+}
+
 Change selectAll(Document& doc) {
   ElementList& list = doc.elements();
   const LayerState layers = layerState(doc.working());
@@ -131,6 +143,44 @@ size_t copySelection(Document& doc) {
 Change cutSelection(Document& doc, const UndoHistory& undo) {
   if (copySelection(doc) == 0) return {};
   return deleteSelection(doc, undo);
+}
+
+std::string firstSelectedName(const ElementList& list) {
+  for (const TObjekt& e : list) {
+    if (e.Selected && !e.Name.empty()) return e.Name;
+  }
+  return {};
+}
+
+Change nameSelection(Document& doc, const std::string& name) {
+  const size_t first = name.find_first_not_of(' ');
+  const std::string trimmed = first == std::string::npos
+                                  ? std::string()
+                                  : name.substr(first, name.find_last_not_of(' ') - first + 1);
+  ElementList& list = doc.elements();
+  Change c;
+  for (size_t i = 0; i < list.size(); ++i) {
+    const TObjekt& e = list[i];
+    if (!e.Selected || e.Name == trimmed) continue;
+    list.edit(i).Name = trimmed;
+    c.elements = true;
+  }
+  if (c.elements) doc.setModified();
+  return c;
+}
+
+Change selectByName(Document& doc, const std::string& name) {
+  ElementList& list = doc.elements();
+  const LayerState layers = layerState(doc.working());
+  Change c;
+  for (size_t i = 0; i < list.size(); ++i) {
+    const uint8_t wanted = list[i].Name == name && isDrawn(list[i], layers) ? 1 : 0;
+    if (list[i].Selected == wanted) continue;
+    list.edit(i).Selected = wanted;
+    c.addArea(boundingBox(list[i]));
+    c.selection = true;
+  }
+  return c;
 }
 
 Change resetSolderMask(Document& doc) {

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <string>
+
 #include "edit/Change.h"
 #include "edit/UndoHistory.h"
 #include "model/Document.h"
 
 namespace trazello {
 
+// Deselects every element (paste placement starts so).
+Change deselectAll(Document& doc);
 // Selects every element that is drawn (its layer visible; a plated pad while any copper layer
 // is; a keep-out element only on the active layer with its ground plane on).
 Change selectAll(Document& doc);
@@ -26,6 +30,14 @@ Change setSelectionLayer(Document& doc, const UndoHistory& undo, uint8_t layerCo
 size_t copySelection(Document& doc);
 // Copy, then delete.
 Change cutSelection(Document& doc, const UndoHistory& undo);
+
+// The name the naming window starts with: that of the first selected element that has one.
+std::string firstSelectedName(const ElementList& list);
+// Gives every selected element `name` without its leading and trailing blanks. Takes no undo
+// step; the document is marked modified when a name changed.
+Change nameSelection(Document& doc, const std::string& name);
+// Selects exactly the shown elements named `name` (groups are not followed), deselects the rest.
+Change selectByName(Document& doc, const std::string& name);
 
 // Clears every solder-mask opening, then opens one for every pad and SMD pad on a copper layer.
 // Takes no undo step (the window asks first).
