@@ -13,6 +13,7 @@
 #include "app/DrawingArea.h"
 #include "app/MainWindow.h"
 #include "app/PhotoViewWindow.h"
+#include "app/PropertiesPanel.h"
 
 using namespace trazello;
 
@@ -88,6 +89,19 @@ int main(int argc, char** argv) {
     }
   });
   w.action("GerberFormat1")->trigger();
+
+  // The properties panel of the first pad, selected with the edit tool.
+  for (const TObjekt& e : w.document().elements()) {
+    if (!e.is(ElementKind::Pad)) continue;
+    w.chooseTool(ToolChoice{});
+    click(w, {e.X, e.Y});
+    w.action("Eigenschaften2")->trigger();
+    QTest::qWait(600);  // after the panel's flashes
+    w.propertiesPanel()->grab().save(out + "/properties-pad.png");
+    w.grab().save(out + "/properties-window.png");
+    w.action("Eigenschaften2")->trigger();
+    break;
+  }
 
   // The photo view from side 1, the window with its photo-view window.
   w.chooseTool(ToolChoice{ToolCode::Zoom, true});
