@@ -18,6 +18,7 @@
 #include "CommandTable.h"
 #include "GridMenu.h"
 #include "LayerPanel.h"
+#include "PropertiesPanel.h"
 #include "RulerWidget.h"
 #include "SizeBar.h"
 #include "TUnitSpinEdit.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   connect(area_, &DrawingArea::originChanged, this, &MainWindow::refreshView);
   buildAreaMenu();
   connectShapeCommands();
+  buildPropertiesPanel();
   buildPhotoView();
   area_->installEventFilter(this);
   area_->viewport()->installEventFilter(this);
@@ -184,6 +186,13 @@ void MainWindow::buildStatusLine() {
   statusBar()->addWidget(yLabel_);
   statusBar()->addWidget(unitButton_);
   statusBar()->addWidget(gridButton_);
+  // Panel 2 holds the ground-plane clearance, which shows only while the plane is on.
+  planePanel_ = new QWidget(this);
+  planePanel_->setObjectName("StatusPanel2");
+  auto* plane = new QHBoxLayout(planePanel_);
+  plane->setContentsMargins(0, 0, 0, 0);
+  planePanel_->setFixedWidth(43);
+  statusBar()->addWidget(planePanel_);
   buildScanButtons();
   hintLabel_ = new QLabel(this);
   hintLabel_->setObjectName("L_Hilfetext");
@@ -240,6 +249,9 @@ void MainWindow::buildEditBars() {
   sizes->setObjectName("SizeBar");
   sizes->addWidget(sizeBar_);
   sizeBar_->setMil(settings_.mil);
+  TUnitSpinEdit* clearance = sizeBar_->field(SizeField::Clearance);
+  sizeBar_->layout()->removeWidget(clearance);
+  planePanel_->layout()->addWidget(clearance);
   connect(sizeBar_, &SizeBar::elementsChanged, this, [this] {
     area_->invalidate();
     refreshCommands();
@@ -269,6 +281,7 @@ void MainWindow::refreshEditState() {
   sizeBar_->setLayerState(layerState(doc_.working()));
   const int a = doc_.working().activeLayer;
   sizeBar_->refresh(a >= 1 && a <= 7 && doc_.working().groundPlane[static_cast<size_t>(a)]);
+  refreshProperties();
 }
 
 void MainWindow::storeSettings() {
@@ -283,6 +296,7 @@ void MainWindow::storeSettings() {
   settings_.colourScheme = schemes_.selected();
   settings_.autoSave = autoSave_->enabled();
   settings_.autoSaveTime = autoSave_->intervalMs();
+  if (props_) settings_.propertiesPanel = props_->isVisible();
   settings_.writeTo(ini_);
   if (drc_) drc_->writeSettings(ini_);
   ini_.save(paths_.settingsFile());  // a settings file that cannot be written is no reason to stop
@@ -318,6 +332,7 @@ void MainWindow::refreshLayerControls() {
   const int a = s.activeLayer;
   const bool planeOn = a >= 1 && a <= 7 && s.groundPlane[static_cast<size_t>(a)];
   if (sizeBar_) sizeBar_->showClearance(planeOn);
+  planePanel_->setFixedWidth(planeOn ? 90 : 43);
   if (toolBar_) {
     // The switch of the active copper layer; the cutout button only while its plane is on.
     toolBar_->groundPlaneButton()->setEnabled(isCopperLayer(a));
@@ -325,6 +340,8 @@ void MainWindow::refreshLayerControls() {
     toolBar_->keepOutButton()->setVisible(planeOn);
     if (!planeOn) toolBar_->keepOutButton()->setChecked(false);
   }
+  // The cutout and thermal boxes depend on the active layer's plane.
+  refreshProperties();
 }
 
 void MainWindow::refreshGridCaption() {
@@ -374,6 +391,7 @@ void MainWindow::toggleUnit() {
 void MainWindow::applyUnit() {
   if (sizeBar_) sizeBar_->setMil(settings_.mil);
   if (drc_) drc_->setMil(settings_.mil);
+  if (props_) props_->setMil(settings_.mil);
   unitButton_->setText(tr3(settings_.mil ? "UnitMil" : "UnitMm"));
   refreshGridCaption();
   // The coordinates on show change their unit at once, not with the next pointer move.

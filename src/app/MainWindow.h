@@ -43,6 +43,7 @@ class OutputCommands;
 class LayerPanel;
 class PhotoViewWindow;
 class AutoRouterWindow;
+class PropertiesPanel;
 class RulerWidget;
 class ToolBar;
 class WindowToolHost;
@@ -77,6 +78,7 @@ class MainWindow : public QMainWindow {
   QMenu* alignMenu() const { return alignMenu_; }
   WertEingabeDlg* valueDialog() const { return valueDlg_; }
   DrcPanel* drcPanel() const { return drc_; }
+  PropertiesPanel* propertiesPanel() const { return props_; }
   RulerWidget* horizontalRuler() const { return hRuler_; }
   RulerWidget* verticalRuler() const { return vRuler_; }
   BoardMapWidget* boardMap() const { return map_; }
@@ -86,6 +88,9 @@ class MainWindow : public QMainWindow {
   QLabel* hintLabel() const { return hintLabel_; }
   QPushButton* hideScanButton() const { return hideScanButton_; }
   QPushButton* scanOnlyButton() const { return scanOnlyButton_; }
+  // Status-line panel 2, the ground-plane clearance, and panel 3, the scanned-copy buttons.
+  QWidget* groundPlanePanel() const { return planePanel_; }
+  QWidget* scanPanel() const { return scanPanel_; }
   ScannedCopies& scans() { return scans_; }
   SchemeStore& schemes() { return schemes_; }
   // After the active colour scheme changed: the layer panel, the scan buttons and the pictures
@@ -167,6 +172,11 @@ class MainWindow : public QMainWindow {
   void buildEditBars();
   void buildTools();
   void buildDrcPanel();
+  void buildPropertiesPanel();
+  // Shows the panel filled and flashing, or hides it.
+  void showPropertiesPanel(bool on);
+  // Fills the panel from the selection (or the element being drawn) while it is shown.
+  void refreshProperties();
   void handleToolEvent(const ToolEvent& e);
   // Space, Delete and the arrows for the tools; returns whether the key was used.
   bool toolKey(QKeyEvent* e, bool pressed);
@@ -247,6 +257,8 @@ class MainWindow : public QMainWindow {
   QLabel* hintLabel_ = nullptr;
   QPushButton* hideScanButton_ = nullptr;
   QPushButton* scanOnlyButton_ = nullptr;
+  QWidget* planePanel_ = nullptr;
+  QWidget* scanPanel_ = nullptr;
   ScannedCopies scans_;
   std::string lastScan_;                  // the last scanned-copy file that loaded
   std::array<std::string, 2> scanFiles_;  // the files the images in scans_ came from
@@ -255,6 +267,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<ToolDispatcher> tools_;  // refers to toolHost_: declared after it
   ToolBar* toolBar_ = nullptr;
   DrcPanel* drc_ = nullptr;
+  PropertiesPanel* props_ = nullptr;
   QMenu* nodeMenu_ = nullptr;
   ElementId nodeElement_;  // what the open node menu acts on
   ElementId contextElement_;  // the element a right click opened the context menu on

@@ -1,9 +1,7 @@
 // The commands of the File, Board and Options menus.
-#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -230,49 +228,6 @@ void MainWindow::moveBoard(int how) {
                      : how == 2 ? doc_.moveBoardRight()
                                 : doc_.moveBoardLast();
   if (moved) refreshBoardTabs();
-}
-
-void MainWindow::boardProperties() {
-  QDialog dialog(this);
-  dialog.setWindowTitle(tr3("Platinengrsse1").remove('&'));
-  auto* form = new QFormLayout(&dialog);
-  auto* width = new QDoubleSpinBox(&dialog);
-  auto* height = new QDoubleSpinBox(&dialog);
-  // A board from an older file may be larger than a new board may be made; the fields show it
-  // as it is rather than clamping it, since a smaller board would lose its outer elements.
-  const BoardSettings& b = doc_.working();
-  const int32_t largest = std::max({kMaxBoardSize, b.width, b.height});
-  for (QDoubleSpinBox* box : {width, height}) {
-    box->setRange(kMinBoardSize / 100.0, largest / 100.0);
-    box->setDecimals(2);
-    box->setSuffix(" " + tr3("UnitMm"));
-  }
-  width->setValue(doc_.working().width / 100.0);
-  height->setValue(doc_.working().height / 100.0);
-  auto* name = new QLineEdit(shown(doc_.currentBoard().name), &dialog);
-  name->setMaxLength(30);
-  auto* multilayer = new QCheckBox(&dialog);
-  multilayer->setChecked(doc_.working().multilayer);
-  form->addRow(tr3("BoardWidth"), width);
-  form->addRow(tr3("BoardHeight"), height);
-  form->addRow(tr3("BoardNameField"), name);
-  form->addRow(tr3("BoardMultilayer"), multilayer);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  form->addRow(buttons);
-  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  const double shownWidth = width->value(), shownHeight = height->value();
-  if (dialog.exec() != QDialog::Accepted) return;
-  // The size changes only when the user changed it: OK after a rename keeps the board as it is.
-  if (width->value() != shownWidth || height->value() != shownHeight) {
-    if (auto refused = doc_.setBoardSize(static_cast<int32_t>(std::lround(width->value() * 100)),
-                                         static_cast<int32_t>(std::lround(height->value() * 100))))
-      showMessage(this, *refused, lang_);
-  }
-  doc_.renameCurrentBoard(local(name->text()));
-  if (multilayer->isChecked() != bool(doc_.working().multilayer)) doc_.setMultilayer(multilayer->isChecked());
-  refreshBoardTabs();
-  boardSwitched();
 }
 
 void MainWindow::projectInfo() {

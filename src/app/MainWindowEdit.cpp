@@ -81,7 +81,7 @@ void MainWindow::connectEditCommands() {
     bind(board, {}, [available] { return available().severalBoards; });
 
   // Naming and selecting by name, offered by the context menu.
-  for (const char* name : {"Benennen1", "MarkiereNamen1", "Eigenschaften1"}) {
+  for (const char* name : {"Benennen1", "MarkiereNamen1"}) {
     auto* a = new QAction(tr3(name), this);
     a->setObjectName(name);
     actions_[name] = a;
@@ -89,13 +89,6 @@ void MainWindow::connectEditCommands() {
   bind("Benennen1", [this] { nameSelectedElements(); }, selected);
   bind("MarkiereNamen1", run([this] { return selectByName(doc_, contextName_); }),
        [this] { return !contextName_.empty(); });
-  // The properties entry shows or hides the panel as the Options menu's entry does.
-  QAction* properties = actions_["Eigenschaften1"];
-  QAction* panel = actions_["Eigenschaften2"];
-  properties->setCheckable(true);
-  connect(properties, &QAction::triggered, panel, &QAction::trigger);
-  properties->setEnabled(panel->isEnabled());
-  connect(panel, &QAction::enabledChanged, properties, &QAction::setEnabled);
 
   QMenu* layers = menus_["SetzeaufLayer1"];
   for (uint8_t l = layer::C1; l <= layer::O; ++l) {
@@ -130,7 +123,6 @@ void MainWindow::refreshContextEntries() {
   if (contextName_.empty()) contextName_ = firstSelectedName(list);
   QAction* select = actions_["MarkiereNamen1"];
   select->setText(tr3("MarkiereNamen1") + QString::fromStdString(cp1252ToUtf8(contextName_)));
-  actions_["Eigenschaften1"]->setChecked(actions_["Eigenschaften2"]->isChecked());
   refreshCommands();
 }
 

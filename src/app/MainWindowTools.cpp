@@ -11,6 +11,7 @@
 #include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "PhotoViewWindow.h"
+#include "PropertiesPanel.h"
 #include "SizeBar.h"
 #include "ToolBar.h"
 #include "UndoController.h"
@@ -30,6 +31,7 @@ MainWindow::~MainWindow() {
   if (drc_) drc_->disconnect(this);
   if (photo_) photo_->disconnect(this);
   if (autoRouter_) autoRouter_->disconnect(this);
+  if (props_) props_->disconnect();
 }
 
 void MainWindow::buildTools() {
@@ -114,6 +116,8 @@ void MainWindow::chooseTool(ToolChoice tool) {
 
 void MainWindow::handleToolEvent(const ToolEvent& e) {
   applyOutcome(tools_->handle(e));
+  // The length of a track being drawn follows the pointer.
+  if (tools_->polylineInProgress()) refreshProperties();
   // While a track or zone is drawn the view follows the pointer to the edges.
   if (e.type == ToolEventType::Move && !e.leftHeld() && tools_->polylineInProgress()) {
     if (auto at = area_->pointerPosition()) area_->autoscroll(*at);

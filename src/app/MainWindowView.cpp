@@ -1,6 +1,7 @@
 // The viewport around the drawing area: rulers, board map, origin, scanned copies, hints.
 #include <QApplication>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -55,7 +56,7 @@ void MainWindow::buildAreaMenu() {
                            "Rotieren1", "Horizontalspiegeln2", "Vertikalspiegeln2", "", "Gruppieren1",
                            "Gruppierungaufheben1", "Layerwechseln1", "AufLayer1",
                            "amRasterausrichten1", "AusrichtenPopup", "", "Benennen1",
-                           "MarkiereNamen1", "Eigenschaften1", ""}) {
+                           "MarkiereNamen1", ""}) {
     if (*name == 0) {
       areaMenu_->addSeparator();
     } else if (QString(name) == "AufLayer1") {
@@ -86,12 +87,20 @@ void MainWindow::buildScanButtons() {
   scanOnlyButton_ = new QPushButton(QString::fromUtf8("\u25A3"), this);
   hideScanButton_->setObjectName("SB_HideVorlage");
   scanOnlyButton_->setObjectName("SB_NurVorlage");
+  // Status-line panel 3, 58 pixels wide while the buttons show.
+  scanPanel_ = new QWidget(this);
+  scanPanel_->setObjectName("StatusPanel3");
+  scanPanel_->setFixedWidth(58);
+  auto* row = new QHBoxLayout(scanPanel_);
+  row->setContentsMargins(1, 0, 1, 0);
+  row->setSpacing(2);
   for (QPushButton* b : {hideScanButton_, scanOnlyButton_}) {
     b->setFixedWidth(27);
     b->setToolTip(tr3(b->objectName().toUtf8().constData()));
     b->setStatusTip(b->toolTip());
-    statusBar()->addWidget(b);
+    row->addWidget(b);
   }
+  statusBar()->addWidget(scanPanel_);
   // Hide: both images are hidden while the button is down and their flags come back on release.
   // Flipping the flags instead would show a hidden image while "hide" is held.
   connect(hideScanButton_, &QPushButton::pressed, this, [this] {
@@ -124,6 +133,7 @@ void MainWindow::refreshScanButtons() {
   const bool available = side >= 0 && !scans_[static_cast<size_t>(side)].isNull();
   hideScanButton_->setVisible(available);
   scanOnlyButton_->setVisible(available);
+  scanPanel_->setVisible(available);
   if (!available) return;
   const ColorRef bg = schemes_.active()[SchemeSlot::Background];
   const int32_t fg = s.templateColour[static_cast<size_t>(side)];

@@ -150,37 +150,6 @@ TEST_F(WindowCommands, SavingOverAReadOnlyFileAsksFirst) {
   EXPECT_FALSE(w->document().modified());
 }
 
-TEST_F(WindowCommands, BoardDialogKeepsALargeBoardFromAnOlderFile) {
-  const std::string path = dir_.filePath("large.trz").toStdString();
-  {
-    Document d;
-    d.working().width = 60000;  // 600 mm, more than a new board may have
-    d.working().height = 30000;
-    TObjekt far = newPad({55000, -1000}, layer::C1, padshape::Round, 50, 20);
-    d.elements().append(far);
-    ASSERT_FALSE(saveLayout(d, path));
-  }
-  auto w = open();
-  ASSERT_TRUE(w->openFile(QString::fromStdString(path), false));
-  ASSERT_EQ(w->document().working().width, 60000);
-  // OK after renaming the board.
-  QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    dialog->findChild<QLineEdit*>()->setText("Renamed");
-    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-  });
-  w->action("Platinengrsse1")->trigger();
-  EXPECT_EQ(w->document().currentBoard().name, "Renamed");
-  EXPECT_EQ(w->document().working().width, 60000);
-  EXPECT_EQ(w->document().working().height, 30000);
-  ASSERT_TRUE(w->save());
-  Document reread;
-  ASSERT_TRUE(openLayout(reread, path, false, nullptr).ok());
-  EXPECT_EQ(reread.working().width, 60000);
-  EXPECT_EQ(reread.elements().size(), 1u);  // the pad beyond 500 mm is still there
-}
-
 TEST_F(WindowCommands, HintsShowOnlyWhenTheSettingsSaySo) {
   for (bool hints : {true, false}) {
     SCOPED_TRACE(hints);

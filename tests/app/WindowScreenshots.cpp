@@ -15,6 +15,7 @@
 #include "app/FootprintWizardDialog.h"
 #include "app/MainWindow.h"
 #include "app/PhotoViewWindow.h"
+#include "app/PropertiesPanel.h"
 
 using namespace trazello;
 
@@ -111,6 +112,18 @@ int main(int argc, char** argv) {
     }
   });
   QTest::keyClick(w.drawingArea(), Qt::Key_N);
+  // The properties panel of the first pad, selected with the edit tool.
+  for (const TObjekt& e : w.document().elements()) {
+    if (!e.is(ElementKind::Pad)) continue;
+    w.chooseTool(ToolChoice{});
+    click(w, {e.X, e.Y});
+    w.action("Eigenschaften2")->trigger();
+    QTest::qWait(600);  // after the panel's flashes
+    w.propertiesPanel()->grab().save(out + "/properties-pad.png");
+    w.grab().save(out + "/properties-window.png");
+    w.action("Eigenschaften2")->trigger();
+    break;
+  }
 
   // The photo view from side 1, the window with its photo-view window.
   w.chooseTool(ToolChoice{ToolCode::Zoom, true});
