@@ -49,6 +49,14 @@ std::string messageText(const Message& m) {
     case MessageId::SaveColourChanges: return "You have changed the colors.\rSave changes?";
     case MessageId::ScannedCopyNotLoaded: return "Error loading scanned-copy-bitmap: " + arg(m, 0);
     case MessageId::HotkeyInUse: return "The hotkey \"" + arg(m, 0) + "\" is already in use.";
+    case MessageId::NotAMacroFile: return "\"" + arg(m, 0) + "\" is not a Trazello macro file.";
+    case MessageId::DamagedMacroFile:
+      return "The macro file \"" + arg(m, 0) + "\" is damaged and can not be loaded:\r" +
+             arg(m, 1) + ".";
+    case MessageId::NoElementsForMacro: return "There are no elements on the board.";
+    case MessageId::SaveWholeLayoutAsMacro:
+      return "No objects selected.\rSave whole layout as macro?";
+    case MessageId::DeleteMacroQuestion: return "Delete file \"" + arg(m, 0) + "\" ?";
     case MessageId::Count: break;
   }
   return {};

@@ -35,6 +35,11 @@ enum class MessageId {
   SolderMaskReset,
   LayoutNotSaved,  // args: full file name, reason
   HotkeyInUse,  // args: the letter
+  NotAMacroFile,             // args: file name without path
+  DamagedMacroFile,          // args: file name, what is wrong
+  NoElementsForMacro,        // caption "Savce macro"
+  SaveWholeLayoutAsMacro,    // Yes / No; caption "Save as macro"
+  DeleteMacroQuestion,       // args: file name; OK / Cancel
   Count,  // not a message: the number of messages; new ones go above
 };
 
