@@ -232,6 +232,19 @@ const std::map<std::string, Caption>& table() {
       {"Label1", {"Периодически сохранять плату\rв резервный файл (*.bak)", "Save layout periodical\rto backup file (*.bak)", "Enregistrer la carte périodiquement\rdans un fichier de secours (*.bak)"}},
       {"L_Zyklus", {"Интервал:", "Interval:", "Intervalle :"}},
       {"SE_Zyklus.Unit", {" мин", " min", " min"}},
+      // The macro library panel.
+      {"Makrobibliothek", {"Библиотека макросов", "Macro-Library", "Bibliothèque de macros"}},
+      {"ReadMacros", {"Чтение макросов...", "Read in macros...", "Lecture des macros..."}},
+      {"SB_MakroSpiegeln", {"Зеркально отразить макрос", "Mirror macro", "Retourner la macro en miroir"}},
+      {"SB_MakroSpiegeln.Text", {"Зерк.", "Mirror", "Miroir"}},
+      {"SB_MakroLayerChange", {"Макрос на другую сторону", "Macro to the opposite side", "Macro sur l'autre face"}},
+      {"SB_MakroLayerChange.Text", {"Стор.", "Side", "Face"}},
+      {"SB_MakroDurchkontaktieren", {"Металлизировать отверстия", "Through-plating", "Trous métallisés"}},
+      {"SB_MakroDurchkontaktieren.Text", {"Мет.", "Plated", "Métal."}},
+      {"SB_MakroSave", {"Сохранить выделение как макрос", "Save selection as macro", "Enregistrer la sélection comme macro"}},
+      {"SB_MakroSave.Text", {"Сохр.", "Save", "Enreg."}},
+      {"SB_MakroDelete", {"Удалить макрос", "Delete macro", "Supprimer la macro"}},
+      {"SB_MakroDelete.Text", {"Удал.", "Delete", "Suppr."}},
       {"StatusAutosave", {"Автосохранение...", "Autosave...", "Sauvegarde automatique..."}},
   };
   return captions;

@@ -63,6 +63,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   applySettings();
   buildEditBars();
   buildSettingsWindows();
+  buildMacroPanel();
 
   connect(tabs_, &QTabBar::currentChanged, this, [this](int i) {
     if (syncingTabs_ || i < 0) return;
@@ -275,6 +276,7 @@ void MainWindow::storeSettings() {
   settings_.colourScheme = schemes_.selected();
   settings_.autoSave = autoSave_->enabled();
   settings_.autoSaveTime = autoSave_->intervalMs();
+  storeMacroSettings();
   settings_.writeTo(ini_);
   if (drc_) drc_->writeSettings(ini_);
   ini_.save(paths_.settingsFile());  // a settings file that cannot be written is no reason to stop

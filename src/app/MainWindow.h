@@ -38,6 +38,7 @@ class UndoController;
 class GridMenu;
 class OutputCommands;
 class LayerPanel;
+class MacroLibraryPanel;
 class PhotoViewWindow;
 class RulerWidget;
 class ToolBar;
@@ -69,6 +70,7 @@ class MainWindow : public QMainWindow {
   ToolDispatcher& tools() { return *tools_; }
   QMenu* nodeMenu() const { return nodeMenu_; }
   DrcPanel* drcPanel() const { return drc_; }
+  MacroLibraryPanel* macroPanel() const { return macros_; }
   RulerWidget* horizontalRuler() const { return hRuler_; }
   RulerWidget* verticalRuler() const { return vRuler_; }
   BoardMapWidget* boardMap() const { return map_; }
@@ -143,6 +145,8 @@ class MainWindow : public QMainWindow {
   void buildEditBars();
   void buildTools();
   void buildDrcPanel();
+  void buildMacroPanel();
+  void storeMacroSettings();
   void handleToolEvent(const ToolEvent& e);
   // Space, Delete and the arrows for the tools; returns whether the key was used.
   bool toolKey(QKeyEvent* e, bool pressed);
@@ -229,6 +233,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<ToolDispatcher> tools_;  // refers to toolHost_: declared after it
   ToolBar* toolBar_ = nullptr;
   DrcPanel* drc_ = nullptr;
+  MacroLibraryPanel* macros_ = nullptr;
   QMenu* nodeMenu_ = nullptr;
   ElementId nodeElement_;  // what the open node menu acts on
   int nodeIndex_ = -1;
