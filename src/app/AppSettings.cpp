@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "AppPaths.h"
+
 namespace trazello {
 
 namespace {
@@ -38,7 +40,7 @@ bool isHotkey(char c) {
 AppSettings AppSettings::defaultsFor(const std::string& programFolder) {
   AppSettings s;
   s.layoutFolder = s.gerberFolder = s.bitmapFolder = s.templateFolder = s.pltFolder = programFolder;
-  s.macroFolder = programFolder + "Makros";
+  s.macroFolder = programFolder + kMacroLibraryFolder;
   return s;
 }
 

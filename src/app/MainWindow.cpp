@@ -65,6 +65,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   applySettings();
   buildEditBars();
   buildSettingsWindows();
+  buildMacroPanel();
 
   connect(tabs_, &QTabBar::currentChanged, this, [this](int i) {
     if (syncingTabs_ || i < 0) return;
@@ -297,6 +298,7 @@ void MainWindow::storeSettings() {
   settings_.autoSave = autoSave_->enabled();
   settings_.autoSaveTime = autoSave_->intervalMs();
   if (props_) settings_.propertiesPanel = props_->isVisible();
+  storeMacroSettings();
   settings_.writeTo(ini_);
   if (drc_) drc_->writeSettings(ini_);
   ini_.save(paths_.settingsFile());  // a settings file that cannot be written is no reason to stop

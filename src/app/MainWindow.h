@@ -41,6 +41,7 @@ class WertEingabeDlg;
 class GridMenu;
 class OutputCommands;
 class LayerPanel;
+class MacroLibraryPanel;
 class PhotoViewWindow;
 class AutoRouterWindow;
 class PropertiesPanel;
@@ -79,6 +80,7 @@ class MainWindow : public QMainWindow {
   WertEingabeDlg* valueDialog() const { return valueDlg_; }
   DrcPanel* drcPanel() const { return drc_; }
   PropertiesPanel* propertiesPanel() const { return props_; }
+  MacroLibraryPanel* macroPanel() const { return macros_; }
   RulerWidget* horizontalRuler() const { return hRuler_; }
   RulerWidget* verticalRuler() const { return vRuler_; }
   BoardMapWidget* boardMap() const { return map_; }
@@ -177,6 +179,8 @@ class MainWindow : public QMainWindow {
   void showPropertiesPanel(bool on);
   // Fills the panel from the selection (or the element being drawn) while it is shown.
   void refreshProperties();
+  void buildMacroPanel();
+  void storeMacroSettings();
   void handleToolEvent(const ToolEvent& e);
   // Space, Delete and the arrows for the tools; returns whether the key was used.
   bool toolKey(QKeyEvent* e, bool pressed);
@@ -268,6 +272,7 @@ class MainWindow : public QMainWindow {
   ToolBar* toolBar_ = nullptr;
   DrcPanel* drc_ = nullptr;
   PropertiesPanel* props_ = nullptr;
+  MacroLibraryPanel* macros_ = nullptr;
   QMenu* nodeMenu_ = nullptr;
   ElementId nodeElement_;  // what the open node menu acts on
   ElementId contextElement_;  // the element a right click opened the context menu on

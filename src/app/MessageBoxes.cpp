@@ -27,7 +27,8 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const Message& m, Langu
     case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
     case MessageKind::Question: box.setIcon(QMessageBox::Question); break;
   }
-  if (m.id == MessageId::DeleteBoardQuestion || m.id == MessageId::ResetSolderMaskQuestion) {
+  if (m.id == MessageId::DeleteBoardQuestion || m.id == MessageId::ResetSolderMaskQuestion ||
+      m.id == MessageId::DeleteMacroQuestion) {
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
   } else if (m.kind == MessageKind::Question) {
     box.setStandardButtons(withCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel

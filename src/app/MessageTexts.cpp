@@ -76,6 +76,17 @@ const std::map<MessageId, Variants>& table() {
         "%1 octets après la fin du circuit ont été ignorés."}},
       {MessageId::ValueOutOfRange,
        {"Значение должно быть в пределах %1 ... %2 .", "La valeur doit être %1 ... %2 ."}},
+      {MessageId::NotAMacroFile,
+       {"\"%1\" не является файлом макроса Trazello.", "\"%1\" n'est pas un fichier de macro Trazello."}},
+      {MessageId::DamagedMacroFile,
+       {"Файл макроса \"%1\" повреждён и не может быть загружен:\r%2.",
+        "Le fichier de macro \"%1\" est endommagé et ne peut pas être chargé :\r%2."}},
+      {MessageId::NoElementsForMacro,
+       {"На плате нет элементов.", "Il n'y a aucun élément sur la carte."}},
+      {MessageId::SaveWholeLayoutAsMacro,
+       {"Объекты не выделены.\rСохранить всю плату как макрос?",
+        "Aucun objet sélectionné.\rEnregistrer toute la carte comme macro ?"}},
+      {MessageId::DeleteMacroQuestion, {"Удалить файл \"%1\" ?", "Supprimer le fichier \"%1\" ?"}},
   };
   return t;
 }

@@ -168,7 +168,7 @@ QWidget* TOptionsDlg::buildLibraryPage() {
     if (!chosen.isEmpty()) macroFolder_->setText(chosen);
   });
   connect(reset, &QPushButton::clicked, this, [this] {
-    macroFolder_->setText(QString::fromStdString(paths_.programFolder + "Makros"));
+    macroFolder_->setText(QString::fromStdString(paths_.macroLibrary()));
   });
   return page;
 }

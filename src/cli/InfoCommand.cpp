@@ -4,6 +4,8 @@
 #include "Commands.h"
 #include "Json.h"
 #include "files/LayoutIo.h"
+#include "files/MacroBuffer.h"
+#include "files/MacroFile.h"
 #include "files/TextEncoding.h"
 
 namespace trazello::cli {
@@ -81,12 +83,32 @@ void writeElement(Json& j, const ElementList& list, size_t index) {
   j.endObject();
 }
 
+// A macro: its elements as one list, relative to its reference point, and its comment lines.
+int printMacro(const std::string& path) {
+  Result<MacroFile> file = readMacroFile(path);
+  if (!file) {
+    std::cerr << "trazello-cli: " << errorText(file.error(), path) << "\n";
+    return 1;
+  }
+  Json j;
+  j.beginObject().field("version", file->version);
+  j.key("comments").beginArray();
+  for (const std::string& c : file->comments) j.value(cp1252ToUtf8(c));
+  j.endArray();
+  j.key("elements").beginArray();
+  for (size_t i = 0; i < file->elements.size(); ++i) writeElement(j, file->elements, i);
+  j.endArray().endObject();
+  std::cout << j.str() << "\n";
+  return 0;
+}
+
 int runInfo(const Args& args) {
   ArgReader in(args);
   std::string path;
   while (!in.atEnd()) in.operand(in.next(), path);
   in.require(path, "FILE");
   if (in.failed()) return usageError("info", in.error());
+  if (hasMacroExtension(path)) return printMacro(path);
   Result<LayoutFile> file = readLayoutFile(path, false);
   if (!file) {
     std::cerr << "trazello-cli: " << errorText(file.error(), path) << "\n";
@@ -124,7 +146,8 @@ int runInfo(const Args& args) {
 
 const Command kInfoCommand{"info",
                            "Usage: trazello-cli info FILE\n"
-                           "Prints the whole layout as one JSON object.\n",
+                           "Prints the whole layout as one JSON object. A macro file (.tzm)\n"
+                           "gives its version, its two comment lines and its elements.\n",
                            runInfo};
 
 }  // namespace trazello::cli

@@ -1,4 +1,5 @@
 #include "ByteWriter.h"
+#include "ElementSection.h"
 #include "LayoutFormat.h"
 #include "model/ElementRecordBytes.h"
 
@@ -23,7 +24,27 @@ int32_t indexIn(const ElementList& list, ElementId id) {
   return i ? static_cast<int32_t>(*i) : -1;
 }
 
-void writeElement(ByteWriter& out, const TObjekt& e) {
+void writeBoard(ByteWriter& out, const Board& board) {
+  out.shortString(board.name, 30);
+  out.raw(boardSettingsBytes(board.settings));
+  const ElementList& list = board.elements;
+  out.put<int32_t>(static_cast<int32_t>(list.size()));
+  for (const TObjekt& e : list) writeElementBlock(out, e);
+  for (const TObjekt& e : list) {
+    if (!e.isPadLike()) continue;
+    out.put<int32_t>(static_cast<int32_t>(e.Links.size()));
+    for (ElementId l : e.Links) out.put(indexIn(list, l));
+  }
+  for (const TObjekt& e : list) {
+    if (!e.Routed) continue;
+    out.put(indexIn(list, e.RouteFrom));
+    out.put(indexIn(list, e.RouteTo));
+  }
+}
+
+}  // namespace
+
+void writeElementBlock(ByteWriter& out, const TObjekt& e) {
   writeRecord(out, e);
   out.lengthString(e.Text, kMaxString);
   out.lengthString(e.Name, kMaxString);
@@ -38,26 +59,6 @@ void writeElement(ByteWriter& out, const TObjekt& e) {
     }
   }
 }
-
-void writeBoard(ByteWriter& out, const Board& board) {
-  out.shortString(board.name, 30);
-  out.raw(boardSettingsBytes(board.settings));
-  const ElementList& list = board.elements;
-  out.put<int32_t>(static_cast<int32_t>(list.size()));
-  for (const TObjekt& e : list) writeElement(out, e);
-  for (const TObjekt& e : list) {
-    if (!e.isPadLike()) continue;
-    out.put<int32_t>(static_cast<int32_t>(e.Links.size()));
-    for (ElementId l : e.Links) out.put(indexIn(list, l));
-  }
-  for (const TObjekt& e : list) {
-    if (!e.Routed) continue;
-    out.put(indexIn(list, e.RouteFrom));
-    out.put(indexIn(list, e.RouteTo));
-  }
-}
-
-}  // namespace
 
 std::vector<uint8_t> serializeLayout(const std::vector<Board>& boards, int currentBoard,
                                      const ProjectInfo& project) {

@@ -58,6 +58,14 @@ std::string messageText(const Message& m) {
       return arg(m, 0) + " bytes after the end of the layout were ignored.";
     case MessageId::ValueOutOfRange:
       return "The value must be " + arg(m, 0) + " ... " + arg(m, 1) + " .";
+    case MessageId::NotAMacroFile: return "\"" + arg(m, 0) + "\" is not a Trazello macro file.";
+    case MessageId::DamagedMacroFile:
+      return "The macro file \"" + arg(m, 0) + "\" is damaged and can not be loaded:\r" +
+             arg(m, 1) + ".";
+    case MessageId::NoElementsForMacro: return "There are no elements on the board.";
+    case MessageId::SaveWholeLayoutAsMacro:
+      return "No objects selected.\rSave whole layout as macro?";
+    case MessageId::DeleteMacroQuestion: return "Delete file \"" + arg(m, 0) + "\" ?";
     case MessageId::Count: break;
   }
   return {};

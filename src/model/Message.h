@@ -39,6 +39,11 @@ enum class MessageId {
   UnsoundElementsLeftOut,   // args: count, kinds with counts
   TrailingBytesIgnored,     // args: count of bytes
   ValueOutOfRange,  // args: lower limit, upper limit (general number format)
+  NotAMacroFile,             // args: file name without path
+  DamagedMacroFile,          // args: file name, what is wrong
+  NoElementsForMacro,        // caption "Savce macro"
+  SaveWholeLayoutAsMacro,    // Yes / No; caption "Save as macro"
+  DeleteMacroQuestion,       // args: file name; OK / Cancel
   Count,  // not a message: the number of messages; new ones go above
 };
 

@@ -18,7 +18,7 @@ TEST(AppSettings, AMissingFileGivesEveryDefault) {
   EXPECT_EQ(s.smdY, 180);
   EXPECT_EQ(s.gridMarks, 4);
   EXPECT_EQ(s.layoutFolder, "/opt/trazello/");
-  EXPECT_EQ(s.macroFolder, "/opt/trazello/Makros");
+  EXPECT_EQ(s.macroFolder, "/opt/trazello/macros");
   EXPECT_TRUE(s.history.empty());
   EXPECT_TRUE(s.gridSteps.empty());
 }

@@ -273,14 +273,14 @@ TEST_F(OptionsWindow, AChangedMacroFolderIsRememberedAndOnlyItReloadsTheLibrary)
     openOptions(*w);
     choosePage(dlg, TOptionsDlg::Library);
     auto* shown = child<QLabel>(dlg, "L_MakroDir");
-    EXPECT_EQ(shown->text().toStdString(), paths_.programFolder + "Makros");
+    EXPECT_EQ(shown->text().toStdString(), paths_.macroLibrary());
     QString start;
     dlg->setFolderBrowser([&](const QString&, const QString& from) {
       start = from;
       return QString::fromStdString(macros);
     });
     child<QPushButton>(dlg, "Button1")->click();
-    EXPECT_EQ(start.toStdString(), paths_.programFolder + "Makros");
+    EXPECT_EQ(start.toStdString(), paths_.macroLibrary());
     EXPECT_EQ(shown->text().toStdString(), macros);
     press(dlg, QDialogButtonBox::Ok);
     ASSERT_EQ(applied.count(), 2);
@@ -296,7 +296,7 @@ TEST_F(OptionsWindow, AChangedMacroFolderIsRememberedAndOnlyItReloadsTheLibrary)
   EXPECT_EQ(child<QLabel>(dlg, "L_MakroDir")->text().toStdString(), macros);
   child<QPushButton>(dlg, "Button4")->click();
   EXPECT_EQ(child<QLabel>(dlg, "L_MakroDir")->text().toStdString(),
-            paths_.programFolder + "Makros");
+            paths_.macroLibrary());
   press(dlg, QDialogButtonBox::Cancel);
   EXPECT_EQ(w->settings().macroFolder, macros);
 }

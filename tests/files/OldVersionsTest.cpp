@@ -3,6 +3,7 @@
 
 #include "files/LayoutFormat.h"
 #include "fixtures/Bytes.h"
+#include "fixtures/OldRecords.h"
 #include "fixtures/Seeds.h"
 #include "model/Layer.h"
 #include "model/PadGeometry.h"
@@ -11,51 +12,11 @@ namespace trazello {
 namespace {
 
 using testing::Bytes;
-
-struct Rec {
-  uint8_t kind;
-  int x = 0, y = 0, a = 0, b = 0, width = 0;
-  uint8_t layer = 1, shape = 0;
-  std::string text;
-  int16_t groupNo = 0;
-  int spokes = 0;
-};
-
-// The 49-byte element record of versions 0 to 2.
-Bytes record49(const Rec& r) {
-  Bytes b;
-  b.u8(r.kind).i16(int16_t(r.x)).i16(int16_t(r.y)).i16(int16_t(r.a)).i16(int16_t(r.b));
-  b.i16(int16_t(r.width)).u8(0).u8(r.layer).u8(r.shape).shortString(r.text, 15);
-  b.zeros(4).i16(r.groupNo).u8(0).i16(int16_t(r.spokes)).zeros(4).u8(0).zeros(5);
-  EXPECT_EQ(b.size(), 49u);
-  return b;
-}
-
-// The 74-byte record of version 3.
-Bytes record74(const Rec& r) {
-  Bytes b;
-  b.u8(r.kind).i32(r.x).i32(r.y).i32(r.a).i32(r.b).i32(r.width).u8(0).u8(r.layer).u8(r.shape);
-  b.shortString(r.text, 15).zeros(4).i16(r.groupNo).u8(0).i32(r.spokes).zeros(4).u8(0).u8(0);
-  b.i32(40).zeros(4).zeros(4).zeros(5);
-  EXPECT_EQ(b.size(), 74u);
-  return b;
-}
-
-// The 75-byte record of version 4.
-Bytes record75(const Rec& r, uint8_t routed = 0, uint8_t mirrorH = 0, uint8_t mirrorV = 0) {
-  Bytes b;
-  b.u8(r.kind).i32(r.x).i32(r.y).i32(r.a).i32(r.b).i32(r.width).u8(0).u8(r.layer).u8(r.shape);
-  b.zeros(4).i16(r.groupNo).u8(0).i32(r.spokes).zeros(4).u8(0).u8(0).i32(25).zeros(4).zeros(4);
-  b.u8(routed).u8(mirrorH).u8(mirrorV).u8(0).zeros(18);
-  EXPECT_EQ(b.size(), 75u);
-  return b;
-}
-
-Bytes header(int version) {
-  Bytes b;
-  b.u32(0xFFAA3300u + uint32_t(version));
-  return b;
-}
+using testing::Rec;
+using testing::header;
+using testing::record49;
+using testing::record74;
+using testing::record75;
 
 LayoutFile parseOk(const Bytes& b) {
   testing::writeSeed("old-v" + std::to_string(b.data[0]) + "-" + std::to_string(b.size()) + ".trz",
