@@ -1,11 +1,10 @@
 #include "MacroCommands.h"
 
 #include <algorithm>
-#include <numeric>
 
+#include "PasteCopies.h"
 #include "model/ElementGeometry.h"
 #include "model/Geometry.h"
-#include "model/Groups.h"
 
 namespace trazello {
 
@@ -26,20 +25,7 @@ Change placeMacro(Document& doc, const UndoHistory& undo, Point at) {
     list.edit(i).Selected = 0;
     c.addArea(boundingBox(list[i]));
   }
-  const int32_t g = nextGroupId(list);
-  const size_t first = list.size();
-  std::vector<size_t> all(buffer.size());
-  std::iota(all.begin(), all.end(), size_t{0});
-  copyElements(buffer, all, list);
-  for (size_t i = first; i < list.size(); ++i) {
-    TObjekt& e = list.edit(i);
-    moveElement(e, at.x, at.y);
-    e.Selected = 1;
-    for (int32_t& id : e.Groups) id += g;
-    c.addArea(boundingBox(e));
-  }
-  groupSelected(list);
-  c.elements = c.selection = true;
+  pasteCopies(list, buffer, at, c);
   return c;
 }
 
