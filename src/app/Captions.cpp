@@ -258,6 +258,7 @@ const std::map<std::string, Caption>& table() {
       {"EigenschaftenDlg", {"Свойства", "Properties", "Propriétés"}},
       {"Eigenschaften1", {"Свойства", "Properties", "Propriétés"}},
       {"TB_Eigenschaften", {"Панель свойств", "Properties panel", "Panneau des propriétés"}},
+      {"SB_Makrofenster", {"Библиотека макросов", "Macro library", "Bibliothèque de macros"}},
       {"L_Typ.0", {"Площадка", "Pad", "Pastille"}},
       {"L_Typ.1", {"Дорожка", "Track", "Piste"}},
       {"L_Typ.2", {"Полигон", "Zone", "Zone"}},

@@ -1,5 +1,6 @@
 // The macro library panel and saving a selection as a macro.
 #include <QFileInfo>
+#include <QToolBar>
 
 #include "MacroLibraryPanel.h"
 #include "MainWindow.h"
@@ -35,6 +36,13 @@ void MainWindow::buildMacroPanel() {
   show->setChecked(settings_.macroPanel);
   bind("Makrofenster1", [this] { macros_->setVisible(!macros_->isVisible()); });
   connect(macros_, &QDockWidget::visibilityChanged, show, &QAction::setChecked);
+  // The tool bar button does what the menu entry does and shows the same state.
+  QAction* button = addToolbarEntry(findChild<QToolBar*>("EditBar"), "SB_Makrofenster", "macros");
+  button->setCheckable(true);
+  button->setChecked(settings_.macroPanel);
+  connect(button, &QAction::triggered, this,
+          [this] { macros_->setVisible(!macros_->isVisible()); });
+  connect(macros_, &QDockWidget::visibilityChanged, button, &QAction::setChecked);
   bind("Makrospeichern1", [this] { macros_->saveAsMacro(); });
   connect(macros_, &MacroLibraryPanel::macroPlaced, this, [this](const Change& c) {
     tools_->boardChanged();

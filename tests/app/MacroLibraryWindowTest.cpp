@@ -2,6 +2,7 @@
 #include <QDragEnterEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <filesystem>
@@ -154,6 +155,24 @@ TEST_F(MacroWindow, SaveASelectionAsMacroAndFindItInTheTree) {
   Result<MacroFile> whole = readMacroFile(library_ + "/whole.tzm");
   ASSERT_TRUE(whole.ok());
   EXPECT_EQ(whole->elements.size(), 2u);
+}
+
+TEST_F(MacroWindow, TheToolBarButtonAndTheMenuEntryShowAndHideThePanelTogether) {
+  auto w = openWithPanel();
+  QAction* button = w->action("SB_Makrofenster");
+  QAction* entry = w->action("Makrofenster1");
+  ASSERT_TRUE(button->isEnabled());
+  EXPECT_TRUE(button->isChecked());
+  auto* bar = w->findChild<QToolBar*>("EditBar");
+  QTest::mouseClick(bar->widgetForAction(button), Qt::LeftButton);
+  QTest::qWait(10);
+  EXPECT_FALSE(w->macroPanel()->isVisible());
+  EXPECT_FALSE(button->isChecked());
+  EXPECT_FALSE(entry->isChecked());
+  entry->trigger();
+  QTest::qWait(10);
+  EXPECT_TRUE(w->macroPanel()->isVisible());
+  EXPECT_TRUE(button->isChecked());
 }
 
 TEST_F(MacroWindow, AnEmptyBoardIsNotSavedAsMacro) {
