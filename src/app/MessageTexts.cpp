@@ -48,7 +48,7 @@ const std::map<MessageId, Variants>& table() {
       {MessageId::SaveColourChanges,
        {"Цвета изменены.\rСохранить изменения?", "Vous avez modifié les couleurs.\rEnregistrer les modifications ?"}},
       {MessageId::ScannedCopyNotLoaded,
-       {"Ошибка загрузки скан-копии: %1", "Erreur au chargement de la copie scannée : %1"}},
+       {"Ошибка загрузки скан-копии: %1\r%2", "Erreur au chargement de la copie scannée : %1\r%2"}},
       {MessageId::GerberFileCreated, {"Файл успешно создан.", "Fichier créé avec succès."}},
       {MessageId::GerberFileNotCreated,
        {"Невозможно создать файл!\r\r%1:\r%2.", "Impossible de créer le fichier !\r\r%1 :\r%2."}},

@@ -47,7 +47,8 @@ std::string messageText(const Message& m) {
       return arg(m, 0) + " connections (rubberbands) removed.\r" + arg(m, 1) +
              " connections (rubberbands) remaining.";
     case MessageId::SaveColourChanges: return "You have changed the colors.\rSave changes?";
-    case MessageId::ScannedCopyNotLoaded: return "Error loading scanned-copy-bitmap: " + arg(m, 0);
+    case MessageId::ScannedCopyNotLoaded:
+      return "Error loading scanned-copy-bitmap: " + arg(m, 0) + "\r" + arg(m, 1);
     case MessageId::HotkeyInUse: return "The hotkey \"" + arg(m, 0) + "\" is already in use.";
     case MessageId::ReplaceReadOnlyQuestion:
       return "The file \"" + arg(m, 0) + "\" is read-only.\rReplace it all the same?";

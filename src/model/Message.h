@@ -25,7 +25,7 @@ enum class MessageId {
   TextsConverted,
   ConnectionsRemoved,   // args: removed, remaining
   SaveColourChanges,
-  ScannedCopyNotLoaded,  // args: file name
+  ScannedCopyNotLoaded,  // args: file name, reason
   GerberFileCreated,     // caption "Gerber file (RS274X format)"
   GerberFileNotCreated,  // args: full file name, reason; caption "Gerber file (RS274X format)"
   DrillFileNotWritten,   // args: full file name, reason

@@ -1,5 +1,8 @@
 #include "ScannedCopy.h"
 
+#include <QBuffer>
+#include <QImageReader>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -20,12 +23,31 @@ int bmpResolution(std::span<const uint8_t> b) {
   return roundInt(Real(ppm) * 2.54L / 100);
 }
 
+namespace {
+
+// An A4 page scanned at 1200 dpi in colour needs about 560 MB as a picture; Qt refuses anything
+// above 128 MB unless told otherwise.
+constexpr int kScanAllocationLimitMb = 1024;
+
+}  // namespace
+
 Result<LoadedScan> decodeScannedCopy(std::span<const uint8_t> bytes, const std::string& path) {
   LoadedScan scan;
-  if (bytes.size() > static_cast<size_t>(std::numeric_limits<int>::max()) ||
-      !scan.image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "BMP") ||
-      scan.image.isNull())
-    return Message{MessageKind::Error, MessageId::ScannedCopyNotLoaded, {path}};
+  if (bytes.size() > static_cast<size_t>(std::numeric_limits<int>::max()))
+    return Message{
+        MessageKind::Error, MessageId::ScannedCopyNotLoaded, {path, "the file is too large"}};
+  QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                            static_cast<qsizetype>(bytes.size()));
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader::setAllocationLimit(kScanAllocationLimitMb);
+  QImageReader reader(&buffer, "BMP");
+  scan.image = reader.read();
+  if (scan.image.isNull()) {
+    return Message{MessageKind::Error,
+                   MessageId::ScannedCopyNotLoaded,
+                   {path, reader.errorString().toStdString()}};
+  }
   scan.dpi = bmpResolution(bytes);
   return scan;
 }
@@ -33,7 +55,7 @@ Result<LoadedScan> decodeScannedCopy(std::span<const uint8_t> bytes, const std::
 Result<LoadedScan> loadScannedCopy(const std::string& path) {
   std::string why;
   const auto bytes = readWholeFile(path, &why);
-  if (!bytes) return Message{MessageKind::Error, MessageId::ScannedCopyNotLoaded, {path}};
+  if (!bytes) return Message{MessageKind::Error, MessageId::ScannedCopyNotLoaded, {path, why}};
   return decodeScannedCopy(*bytes, path);
 }
 

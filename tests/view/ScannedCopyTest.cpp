@@ -101,11 +101,44 @@ TEST_F(ScanFiles, MissingAndBrokenFilesAreReported) {
   const std::string missing = (dir_ / "missing.bmp").string();
   Result<LoadedScan> a = loadScannedCopy(missing);
   ASSERT_FALSE(a.ok());
-  EXPECT_EQ(messageText(a.error()), "Error loading scanned-copy-bitmap: " + missing);
+  EXPECT_EQ(messageText(a.error()),
+            "Error loading scanned-copy-bitmap: " + missing + "\rNo such file or directory");
   std::vector<uint8_t> broken = monoBmp(8, 8, 0);
   broken.resize(40);
   EXPECT_FALSE(loadScannedCopy(write("broken.bmp", broken)).ok());
   EXPECT_FALSE(loadScannedCopy(write("text.bmp", {'h', 'e', 'l', 'l', 'o'})).ok());
+}
+
+// A colour A4 page at 600 dpi is a 140 MB picture, more than Qt admits by default.
+TEST_F(ScanFiles, AColourA4PageScanLoadsAndAnImpossibleOneSaysWhy) {
+  const auto colourBmp = [](int w, int h) {
+    const size_t stride = static_cast<size_t>(w) * 3;
+    std::vector<uint8_t> b(54 + stride * static_cast<size_t>(h), 0xFF);
+    std::fill(b.begin(), b.begin() + 54, 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(b, 2, static_cast<uint32_t>(b.size()));
+    put32(b, 10, 54);
+    put32(b, 14, 40);
+    put32(b, 18, static_cast<uint32_t>(w));
+    put32(b, 22, static_cast<uint32_t>(h));
+    b[26] = 1;
+    b[28] = 24;
+    put32(b, 38, 23622);
+    put32(b, 42, 23622);
+    return b;
+  };
+  Result<LoadedScan> a4 = loadScannedCopy(write("a4.bmp", colourBmp(4960, 7016)));
+  ASSERT_TRUE(a4.ok()) << messageText(a4.error());
+  EXPECT_EQ(a4->image.size(), QSize(4960, 7016));
+  // A header claiming 100,000 x 100,000 pixels: refused with the reader's reason, not silently.
+  std::vector<uint8_t> huge = colourBmp(4, 4);
+  put32(huge, 18, 100000);
+  put32(huge, 22, 100000);
+  Result<LoadedScan> refused = loadScannedCopy(write("huge.bmp", huge));
+  ASSERT_FALSE(refused.ok());
+  ASSERT_EQ(refused.error().args.size(), 2u);
+  EXPECT_FALSE(refused.error().args[1].empty());
 }
 
 TEST_F(ScanFiles, BlackInkTakesTheSideColourAndWhitePaperTheBackground) {
