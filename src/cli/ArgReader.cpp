@@ -20,6 +20,15 @@ std::string decimal(double v) {
   return out.str();
 }
 
+// The whole of `s` as a finite number from `lo` to `hi`.
+std::optional<double> strictNumber(std::string_view s, double lo, double hi) {
+  double d = 0;
+  const auto r = std::from_chars(s.data(), s.data() + s.size(), d);
+  if (r.ec == std::errc() && r.ptr == s.data() + s.size() && std::isfinite(d) && d >= lo && d <= hi)
+    return d;
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> ArgReader::value(const std::string& option) {
@@ -47,13 +56,25 @@ std::optional<int> ArgReader::integer(const std::string& option, int lo, int hi)
 std::optional<double> ArgReader::number(const std::string& option, double lo, double hi) {
   const std::optional<std::string> v = value(option);
   if (!v) return std::nullopt;
-  double d = 0;
-  const auto r = std::from_chars(v->data(), v->data() + v->size(), d);
-  if (r.ec == std::errc() && r.ptr == v->data() + v->size() && std::isfinite(d) && d >= lo &&
-      d <= hi)
-    return d;
+  if (const std::optional<double> d = strictNumber(*v, lo, hi)) return d;
   fail(option + " must be a number from " + decimal(lo) + " to " + decimal(hi) + ", not " +
        quoted(*v));
+  return std::nullopt;
+}
+
+std::optional<std::pair<double, double>> ArgReader::numberPair(const std::string& option, double lo,
+                                                               double hi) {
+  const std::optional<std::string> v = value(option);
+  if (!v) return std::nullopt;
+  const size_t comma = v->find(',');
+  if (comma != std::string::npos) {
+    const std::string_view whole(*v);
+    const auto a = strictNumber(whole.substr(0, comma), lo, hi);
+    const auto b = strictNumber(whole.substr(comma + 1), lo, hi);
+    if (a && b) return std::pair{*a, *b};
+  }
+  fail(option + " must be two numbers from " + decimal(lo) + " to " + decimal(hi) +
+       " separated by a comma, not " + quoted(*v));
   return std::nullopt;
 }
 

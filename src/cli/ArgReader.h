@@ -3,6 +3,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace trazello::cli {
@@ -26,6 +27,9 @@ class ArgReader {
                              int hi = std::numeric_limits<int>::max());
   // The argument after `option` as a decimal number from `lo` to `hi`.
   std::optional<double> number(const std::string& option, double lo, double hi);
+  // The argument after `option` as two decimal numbers from `lo` to `hi` joined by a comma.
+  std::optional<std::pair<double, double>> numberPair(const std::string& option, double lo,
+                                                      double hi);
 
   // Fills an empty `slot` with a word that is not an option; an option nobody took, or a word
   // beyond the last operand, is a mistake.

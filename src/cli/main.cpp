@@ -11,10 +11,12 @@ namespace {
 using trazello::cli::Command;
 
 constexpr const Command* kCommands[] = {
-    &trazello::cli::kInfoCommand,   &trazello::cli::kConvertCommand, &trazello::cli::kRenderCommand,
-    &trazello::cli::kGerberCommand, &trazello::cli::kDrillCommand,   &trazello::cli::kDrillsCommand,
-    &trazello::cli::kNetsCommand,   &trazello::cli::kFloodCommand,  &trazello::cli::kDrcCommand,
-    &trazello::cli::kRouteCommand};
+    &trazello::cli::kInfoCommand,     &trazello::cli::kConvertCommand,
+    &trazello::cli::kRenderCommand,   &trazello::cli::kGerberCommand,
+    &trazello::cli::kDrillCommand,    &trazello::cli::kDrillsCommand,
+    &trazello::cli::kNetsCommand,     &trazello::cli::kFloodCommand,
+    &trazello::cli::kDrcCommand,      &trazello::cli::kRouteCommand,
+    &trazello::cli::kFootprintCommand};
 
 void printUsage(std::ostream& out) {
   out << "Usage: trazello-cli [--help | --version] <command> [arguments]\n"
@@ -32,6 +34,8 @@ void printUsage(std::ostream& out) {
          "  flood FILE --layer L the ground plane of a copper layer as JSON polygons\n"
          "  drc FILE             run the design rule check, findings as JSON\n"
          "  route FILE -o OUT    route every connection of a board, results as JSON\n"
+         "  footprint --type T --count N -o OUT.tzm\n"
+         "                       write a footprint wizard pattern as a macro file\n"
          "\n"
          "\"trazello-cli COMMAND --help\" shows the options of a command.\n"
          "\n"

@@ -256,7 +256,7 @@ TEST_F(Cli, APictureThatCannotBeWrittenLeavesThePreviousOne) {
 
 TEST_F(Cli, EveryCommandExplainsItself) {
   for (const std::string command :
-       {"info", "convert", "render", "gerber", "drill", "drills", "nets", "flood"}) {
+       {"info", "convert", "render", "gerber", "drill", "drills", "nets", "flood", "footprint"}) {
     const CliRun r = run(command + " --help");
     EXPECT_EQ(r.status, 0) << command;
     EXPECT_TRUE(r.out.starts_with("Usage: trazello-cli " + command + " ")) << r.out;

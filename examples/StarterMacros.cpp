@@ -1,0 +1,284 @@
+#include "StarterMacros.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "edit/FootprintWizard.h"
+#include "model/CopperGeometry.h"
+#include "model/ElementGeometry.h"
+#include "model/Layer.h"
+
+// Land patterns: nominal values of the packages' published land patterns (IPC-7351 nominal
+// density as given in the makers' data sheets), rounded to 0.05 mm. All lengths in mm.
+//
+//   package            pitch  row (centre to centre)  pad                       body (silk)
+//   DIP, 300 mil       2.54   7.62                    round 1.6, drill 0.8      between the rows
+//   DIP, 600 mil       2.54   15.24                   round 1.6, drill 0.8      between the rows
+//   header, 1 row      2.54   -                       round 1.7, drill 1.0      2.54 per pin
+//   SOIC narrow        1.27   5.40                    0.60 x 1.55               3.9 wide
+//   SOT-23             0.95   2.20                    0.60 x 1.00 (3 pins)      2.9 x 1.3
+//   TO-92              2.54   - (formed leads)        round 1.6, drill 0.8      4.8 dia. flat face
+//   TO-220             2.54   -                       round 2.0, drill 1.1      10.2 x 4.6
+//   axial resistor     7.62 / 10.16 lead spacing      round 1.6, drill 0.8      1.8 x 3.6 / 2.5
+//   x 6.3 radial capacitor   2.5 / 5.0 lead spacing         round 1.6, drill 0.8      5.0 / 8.0
+//   dia. chip 0603          1.60 (pad centres)             0.90 x 1.00               - chip 0805
+//   1.90                           1.00 x 1.45               - chip 1206          3.00 1.15 x 1.80
+//   - TQFP-32 7x7        0.80   8.40                    0.55 x 1.50               7.0 square
+//   TQFP-44 10x10      0.80   11.40                   0.55 x 1.50               10.0 square
+//   LQFP-48 7x7        0.50   8.40                    0.30 x 1.50               7.0 square
+//   LQFP-64 10x10      0.50   11.40                   0.30 x 1.50               10.0 square
+//   QFN-16 3x3         0.50   2.90                    0.30 x 0.80, centre 1.70  3.0 square
+//   QFN-20 4x4         0.50   3.90                    0.30 x 0.80, centre 2.60  4.0 square
+//   QFN-32 5x5         0.50   4.90                    0.30 x 0.80, centre 3.45  5.0 square
+//
+// Through-hole pads lie on C2, the solder side, and SMD pads on C1, the component side, as on the
+// demo board; every outline is on S1 and keeps clear of the copper.
+
+namespace trazello::examples {
+
+namespace {
+
+constexpr int32_t kSilkWidth = 20;  // 0.2 mm
+
+float mm(double v) {
+  return float(v * 100);
+}
+
+struct Box {
+  float left, bottom, right, top;
+};
+
+// The box of the pad centres of `list`.
+Box centres(const ElementList& list) {
+  Box b{1e9f, 1e9f, -1e9f, -1e9f};
+  for (size_t i = 0; i < list.size(); ++i) {
+    const Point c = padLikeCentre(list[i]);
+    b.left = std::min(b.left, c.x);
+    b.right = std::max(b.right, c.x);
+    b.bottom = std::min(b.bottom, c.y);
+    b.top = std::max(b.top, c.y);
+  }
+  return b;
+}
+
+void silkLine(ElementList& list, std::vector<Point> points) {
+  TObjekt t = newTrack(kSilkWidth, layer::S1);
+  t.Points = std::move(points);
+  list.append(std::move(t));
+}
+
+void silkBox(ElementList& list, Box b) {
+  silkLine(list, {{b.left, b.bottom},
+                  {b.right, b.bottom},
+                  {b.right, b.top},
+                  {b.left, b.top},
+                  {b.left, b.bottom}});
+}
+
+// A silk ring (or, with from != to, an arc counter-clockwise from `from` to `to` degrees).
+void silkCircle(ElementList& list, Point centre, float radius, int from = 0, int to = 0) {
+  TObjekt c = newCircle(centre, layer::S1, radius + kSilkWidth / 2.0f, radius - kSilkWidth / 2.0f);
+  c.Spokes = from;
+  c.Width = to;
+  list.append(std::move(c));
+}
+
+void silkDot(ElementList& list, Point centre) {
+  list.append(newCircle(centre, layer::S1, 25, 0));
+}
+
+ElementList throughHole(PackageType type, int count, double pitch, double row, double pad,
+                        double drill) {
+  FootprintValues v = footprintDefaults(type, FootprintValues{});
+  v.perRow = count;
+  v.pitchMm = pitch;
+  v.yMm = row;
+  v.padOuterMm = pad;
+  v.padDrillMm = drill;
+  return generateFootprint(v, layer::C2);
+}
+
+ElementList smd(PackageType type, int count, int count2, double pitch, double x, double y, double w,
+                double h) {
+  FootprintValues v = footprintDefaults(type, FootprintValues{});
+  v.smd = true;
+  v.perRow = count;
+  v.perColumn = count2;
+  v.pitchMm = pitch;
+  v.xMm = x;
+  v.yMm = y;
+  v.smdWidthMm = w;
+  v.smdHeightMm = h;
+  return generateFootprint(v, layer::C1);
+}
+
+std::string format(const char* pattern, double a, double b = 0) {
+  char line[80];
+  std::snprintf(line, sizeof line, pattern, a, b);
+  return line;
+}
+
+StarterMacro macro(std::string path, ElementList list, std::string first, std::string second) {
+  return {std::move(path), std::move(list), {std::move(first), std::move(second)}};
+}
+
+// Pin 1 is the first pad the wizard makes: bottom-left here, so the notch is on the left.
+StarterMacro dip(int pins, double row) {
+  ElementList l = throughHole(PackageType::Dip, pins / 2, 2.54, row, 1.6, 0.8);
+  const Box p = centres(l);
+  const float inset = mm(1.2);
+  const Box body{p.left - mm(1.27), p.bottom + inset, p.right + mm(1.27), p.top - inset};
+  silkBox(l, body);
+  silkCircle(l, {body.left, (body.bottom + body.top) / 2}, mm(0.6), 270, 90);
+  const std::string name = "DIP-" + std::to_string(pins);
+  return macro("DIP/" + name + format("_%.2fmm.tzm", row), std::move(l),
+               name + format(", rows %.2f mm", row), "pitch 2.54 mm, pad 1.6 mm, drill 0.8 mm");
+}
+
+StarterMacro header(int pins) {
+  ElementList l = throughHole(PackageType::Sip, pins, 2.54, 0, 1.7, 1.0);
+  const Box p = centres(l);
+  silkBox(l, {p.left - mm(1.27), p.bottom - mm(1.27), p.right + mm(1.27), p.top + mm(1.27)});
+  // Pin 1's cell is closed off so the connector's orientation shows.
+  if (pins > 1)
+    silkLine(l, {{p.left + mm(1.27), p.bottom - mm(1.27)}, {p.left + mm(1.27), p.top + mm(1.27)}});
+  char name[32];
+  std::snprintf(name, sizeof name, "Header-1x%02d", pins);
+  return macro(std::string("Headers/") + name + ".tzm", std::move(l),
+               "Pin header 1x" + std::to_string(pins) + ", 2.54 mm", "pad 1.7 mm, drill 1.0 mm");
+}
+
+StarterMacro soic(int pins) {
+  ElementList l = smd(PackageType::Dip, pins / 2, 1, 1.27, 0, 5.4, 0.6, 1.55);
+  const Box p = centres(l);
+  // Between the pad rows, clear of the pads' inner ends.
+  const Box body{p.left - mm(0.9), p.bottom + mm(1.1), p.right + mm(0.9), p.top - mm(1.1)};
+  silkBox(l, body);
+  silkDot(l, {body.left + mm(0.5), body.bottom + mm(0.5)});
+  const std::string name = "SOIC-" + std::to_string(pins);
+  return macro("SMD/" + name + ".tzm", std::move(l), name + ", 3.9 mm body, pitch 1.27 mm",
+               "pads 0.60 x 1.55 mm, rows 5.40 mm");
+}
+
+StarterMacro sot23() {
+  ElementList l = smd(PackageType::Sip, 2, 1, 1.9, 0, 0, 0.6, 1.0);
+  ElementList top = smd(PackageType::Sip, 1, 1, 1.9, 0, 0, 0.6, 1.0);
+  TObjekt pin3 = top[0];
+  moveElement(pin3, mm(0.95), mm(2.2));
+  l.append(std::move(pin3));
+  silkLine(l, {{mm(-0.6), mm(0.6)}, {mm(-0.6), mm(1.6)}});
+  silkLine(l, {{mm(2.5), mm(0.6)}, {mm(2.5), mm(1.6)}});
+  return macro("SMD/SOT-23.tzm", std::move(l), "SOT-23, 3 pins",
+               "pads 0.60 x 1.00 mm, rows 2.20 mm");
+}
+
+StarterMacro to92() {
+  ElementList l = throughHole(PackageType::Sip, 3, 2.54, 0, 1.6, 0.8);
+  // The round back and the flat face of the body, around the middle pin.
+  const Point mid{mm(2.54), 0};
+  silkCircle(l, mid, mm(2.4), 35, 145);
+  silkLine(l, {{mid.x - mm(2.0), mm(-1.2)}, {mid.x + mm(2.0), mm(-1.2)}});
+  return macro("TO/TO-92.tzm", std::move(l), "TO-92, leads formed to 2.54 mm",
+               "pad 1.6 mm, drill 0.8 mm");
+}
+
+StarterMacro to220() {
+  ElementList l = throughHole(PackageType::Sip, 3, 2.54, 0, 2.0, 1.1);
+  const Box body{mm(2.54 - 5.1), mm(-1.8), mm(2.54 + 5.1), mm(2.8)};
+  silkBox(l, body);
+  // The metal tab stands at the back of the body.
+  silkLine(l, {{body.left, mm(1.6)}, {body.right, mm(1.6)}});
+  return macro("TO/TO-220.tzm", std::move(l), "TO-220, 3 pins, standing",
+               "pitch 2.54 mm, pad 2.0 mm, drill 1.1 mm");
+}
+
+StarterMacro axial(double spacing, double length, double diameter, const char* power) {
+  ElementList l = throughHole(PackageType::Sip, 2, spacing, 0, 1.6, 0.8);
+  const float mid = mm(spacing) / 2;
+  const float half = mm(length) / 2;
+  silkBox(l, {mid - half, -mm(diameter) / 2, mid + half, mm(diameter) / 2});
+  silkLine(l, {{mm(1.1), 0}, {mid - half, 0}});
+  silkLine(l, {{mid + half, 0}, {mm(spacing) - mm(1.1), 0}});
+  return macro(
+      "Passive/Resistor-axial" + format("_%.2fmm.tzm", spacing), std::move(l),
+      std::string("Resistor, axial, ") + power + format(" W, lead spacing %.2f mm", spacing),
+      "pad 1.6 mm, drill 0.8 mm");
+}
+
+StarterMacro radial(double spacing, double diameter) {
+  ElementList l = throughHole(PackageType::Sip, 2, spacing, 0, 1.6, 0.8);
+  silkCircle(l, {mm(spacing) / 2, 0}, mm(diameter) / 2);
+  // Plus sign beside the positive lead.
+  const Point plus{mm(spacing) / 2 - mm(diameter) / 4, mm(diameter) / 4 + mm(0.3)};
+  silkLine(l, {{plus.x - mm(0.4), plus.y}, {plus.x + mm(0.4), plus.y}});
+  silkLine(l, {{plus.x, plus.y - mm(0.4)}, {plus.x, plus.y + mm(0.4)}});
+  return macro("Passive/Capacitor-radial" + format("_%.1fmm.tzm", spacing), std::move(l),
+               format("Capacitor, radial, lead spacing %.1f mm", spacing),
+               format("%.1f mm dia., pad 1.6 mm, drill 0.8 mm", diameter));
+}
+
+StarterMacro chip(const char* size, double centres, double w, double h) {
+  ElementList l = smd(PackageType::Sip, 2, 1, centres, 0, 0, w, h);
+  const float gapLeft = mm(w) / 2 + mm(0.25);
+  const float gapRight = mm(centres) - gapLeft;
+  const float y = mm(h) / 2 + mm(0.3);
+  if (gapRight - gapLeft > mm(0.2)) {
+    silkLine(l, {{gapLeft, y}, {gapRight, y}});
+    silkLine(l, {{gapLeft, -y}, {gapRight, -y}});
+  } else {
+    silkLine(l, {{-mm(w) / 2 - mm(0.25), y}, {mm(centres) + mm(w) / 2 + mm(0.25), y}});
+    silkLine(l, {{-mm(w) / 2 - mm(0.25), -y}, {mm(centres) + mm(w) / 2 + mm(0.25), -y}});
+  }
+  return macro(
+      std::string("SMD/Chip-") + size + ".tzm", std::move(l),
+      std::string("Chip resistor or capacitor ") + size,
+      format("pads %.2f x ", w) + format("%.2f mm, centres ", h) + format("%.2f mm", centres));
+}
+
+// Four rows; the silk marks the body's corners outside the pad rows and pin 1 with a dot.
+StarterMacro quad(const std::string& name, int perSide, double pitch, double rows, double w,
+                  double h, double body, double exposed) {
+  ElementList l = smd(PackageType::Quad, perSide, perSide, pitch, rows, rows, w, h);
+  if (exposed > 0) l.append(newSmdPad({0, 0}, layer::C1, mm(exposed), mm(exposed)));
+  const float b = mm(body) / 2;
+  const float edge = mm(perSide - 1) * float(pitch) / 2 + mm(w) / 2 + mm(0.3);
+  for (const float sx : {-1.0f, 1.0f})
+    for (const float sy : {-1.0f, 1.0f})
+      silkLine(l, {{sx * edge, sy * b}, {sx * b, sy * b}, {sx * b, sy * edge}});
+  // Beyond the outer end of pin 1, the wizard's first pad.
+  const Point pin1 = padLikeCentre(l[0]);
+  silkDot(l, {pin1.x, pin1.y - mm(h) / 2 - mm(0.4)});
+  return macro("SMD/" + name + ".tzm", std::move(l),
+               name + format(", %.1f mm body, pitch %.2f mm", body, pitch),
+               format("pads %.2f x ", w) + format("%.2f mm, rows ", h) + format("%.2f mm", rows));
+}
+
+}  // namespace
+
+std::vector<StarterMacro> starterMacros() {
+  std::vector<StarterMacro> out;
+  for (int pins : {8, 14, 16, 18, 20, 22, 24, 28}) out.push_back(dip(pins, 7.62));
+  for (int pins : {24, 28, 32, 40}) out.push_back(dip(pins, 15.24));
+  for (int pins = 1; pins <= 20; ++pins) out.push_back(header(pins));
+  for (int pins : {8, 14, 16}) out.push_back(soic(pins));
+  out.push_back(sot23());
+  out.push_back(to92());
+  out.push_back(to220());
+  out.push_back(axial(7.62, 3.6, 1.8, "0.125"));
+  out.push_back(axial(10.16, 6.3, 2.5, "0.25"));
+  out.push_back(radial(2.5, 5.0));
+  out.push_back(radial(5.0, 8.0));
+  out.push_back(chip("0603", 1.6, 0.9, 1.0));
+  out.push_back(chip("0805", 1.9, 1.0, 1.45));
+  out.push_back(chip("1206", 3.0, 1.15, 1.8));
+  out.push_back(quad("TQFP-32", 8, 0.8, 8.4, 0.55, 1.5, 7.0, 0));
+  out.push_back(quad("TQFP-44", 11, 0.8, 11.4, 0.55, 1.5, 10.0, 0));
+  out.push_back(quad("LQFP-48", 12, 0.5, 8.4, 0.3, 1.5, 7.0, 0));
+  out.push_back(quad("LQFP-64", 16, 0.5, 11.4, 0.3, 1.5, 10.0, 0));
+  out.push_back(quad("QFN-16", 4, 0.5, 2.9, 0.3, 0.8, 3.0, 1.7));
+  out.push_back(quad("QFN-20", 5, 0.5, 3.9, 0.3, 0.8, 4.0, 2.6));
+  out.push_back(quad("QFN-32", 8, 0.5, 4.9, 0.3, 0.8, 5.0, 3.45));
+  return out;
+}
+
+}  // namespace trazello::examples
