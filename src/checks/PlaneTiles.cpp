@@ -11,7 +11,7 @@
 namespace trazello {
 
 namespace {
-constexpr double kElementsPerTile = 400;
+constexpr double kElementsPerTile = 100;
 }
 
 TileGrid::TileGrid(const BoardSettings& board, size_t elementCount)

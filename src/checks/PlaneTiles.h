@@ -10,7 +10,7 @@
 
 namespace trazello {
 
-// The board cut into tiles of a few hundred elements each. The polygon library's sweep grows
+// The board cut into tiles of about a hundred elements each. The polygon library's sweep grows
 // faster than linearly with the number of edges it crosses at once, so large planes are built
 // tile by tile; the pieces of neighbouring tiles meet along the tile edges.
 class TileGrid {
