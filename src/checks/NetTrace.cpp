@@ -20,18 +20,22 @@ namespace trazello {
 Point referencePoint(const TObjekt& e) {
   switch (e.Kind) {
     case ElementKind::Track:
-    case ElementKind::Zone: return e.Points.empty() ? Point{e.X, e.Y} : e.Points.front();
+    case ElementKind::Zone:
+      return e.Points.empty() ? Point{e.X, e.Y} : e.Points.front();
     case ElementKind::Circle: {
       const double mid = (double(e.SizeA) + e.SizeB) / 2;
       const double a = e.Spokes * M_PI / 180;
-      return {static_cast<float>(e.X + mid * std::cos(a)), static_cast<float>(e.Y + mid * std::sin(a))};
+      return {static_cast<float>(e.X + mid * std::cos(a)),
+              static_cast<float>(e.Y + mid * std::sin(a))};
     }
     case ElementKind::Text:
       if (!e.Strokes.empty() && !e.Strokes.front().Points.empty())
         return e.Strokes.front().Points.front();
       return {e.X, e.Y};
-    case ElementKind::SmdPad: return smdCentre(e);
-    default: return {e.X, e.Y};
+    case ElementKind::SmdPad:
+      return smdCentre(e);
+    default:
+      return {e.X, e.Y};
   }
 }
 
@@ -39,7 +43,9 @@ namespace {
 
 class UnionFind {
  public:
-  explicit UnionFind(size_t n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), size_t{0}); }
+  explicit UnionFind(size_t n) : parent_(n) {
+    std::iota(parent_.begin(), parent_.end(), size_t{0});
+  }
   size_t find(size_t i) {
     while (parent_[i] != i) i = parent_[i] = parent_[parent_[i]];
     return i;
@@ -62,8 +68,14 @@ bool isolatedFromPlane(const TObjekt& e) {
 class Tracer {
  public:
   Tracer(const ElementList& list, const BoardSettings& board, NetTrace::Method method)
-      : list_(list), board_(board), state_(layerState(board)), uf_(list.size()),
-        regions_(list.size()), pieces_(list.size()), piecesBuilt_(list.size(), !fast(method)) {
+      : list_(list),
+        board_(board),
+        state_(layerState(board)),
+        uf_(list.size()),
+        regions_(list.size()),
+        pieces_(list.size()),
+        piecesBuilt_(list.size(), !fast(method)),
+        fast_(fast(method)) {
     boxes_.reserve(list.size());
     for (size_t i = 0; i < list.size(); ++i) {
       const TObjekt& e = list[i];
@@ -104,6 +116,11 @@ class Tracer {
   }
 
   void joinThroughPlanes() {
+    touchesCopper_.assign(list_.size(), false);
+    for (size_t i = 0; i < list_.size(); ++i) {
+      const size_t root = uf_.find(i);
+      if (root != i) touchesCopper_[i] = touchesCopper_[root] = true;
+    }
     for (int l : {layer::C1, layer::C2, layer::I1, layer::I2}) {
       if (board_.groundPlane[static_cast<size_t>(l)]) joinThroughPlane(l);
     }
@@ -130,9 +147,12 @@ class Tracer {
   bool copperMeets(size_t i, size_t j) {
     if (pieces(i) && pieces(j)) {
       switch (contact(*pieces(i), *pieces(j))) {
-        case CopperContact::Apart: return false;
-        case CopperContact::Overlap: return true;
-        case CopperContact::Unsure: break;
+        case CopperContact::Apart:
+          return false;
+        case CopperContact::Overlap:
+          return true;
+        case CopperContact::Unsure:
+          break;
       }
     }
     return overlap(region(i), region(j));
@@ -162,19 +182,46 @@ class Tracer {
     return out;
   }
 
+  // Whether the plane areas of a layer are the same without the element's copper. Copper kept
+  // apart from the plane by a clearance lies in a hole of the plane; when it touches neither
+  // other copper nor a thermal spoke, it is an island no other element is looked for in.
+  // Elements without copper are looked for wherever their reference point lies, islands
+  // included, so then every island stays.
+  bool apartFromPlane(size_t i, const SpatialIndex& spokes, bool copperless) const {
+    const TObjekt& e = list_[i];
+    if (!fast_ || copperless || touchesCopper_[i] || e.Clearance <= 0 || !isolatedFromPlane(e))
+      return false;
+    bool nearSpoke = false;
+    spokes.query(widened(boxes_[i], 1), [&](size_t) { nearSpoke = true; });
+    return !nearSpoke;
+  }
+
+  SpatialIndex spokesOn(int layerCode) const {
+    SpatialIndex spokes(cell_, extent_);
+    for (size_t i = 0; i < list_.size(); ++i) {
+      const TObjekt& e = list_[i];
+      if (!e.KeepOut && isOnLayer(e, layerCode) && e.isPadLike() && e.Thermal())
+        spokes.insert(i, widened(unitsBoxOf(spokeRegion(e)), 1));
+    }
+    return spokes;
+  }
+
   void joinThroughPlane(int layerCode) {
     const std::vector<size_t> candidates = planeCandidates(layerCode);
     if (candidates.size() < 2) return;
+    bool copperless = false;
+    for (size_t i : candidates) copperless = copperless || region(i).empty();
+    const SpatialIndex spokes = spokesOn(layerCode);
     size_t onLayer = 0;
     for (const TObjekt& e : list_) onLayer += isOnLayer(e, layerCode);
     const TileGrid grid(board_, onLayer);
     std::vector<Paths> copper = floodTiles(list_, layerCode, grid);
     for (size_t i = 0; i < list_.size(); ++i) {
       if (list_[i].KeepOut || !isOnLayer(list_[i], layerCode)) continue;
+      if (apartFromPlane(i, spokes, copperless)) continue;
       const Paths& r = region(i);
-      grid.forTilesOverlapping(unitsBoxOf(r), [&](size_t t) {
-        copper[t].insert(copper[t].end(), r.begin(), r.end());
-      });
+      grid.forTilesOverlapping(
+          unitsBoxOf(r), [&](size_t t) { copper[t].insert(copper[t].end(), r.begin(), r.end()); });
     }
     PlaneAreas areas(grid);
     for (size_t t = 0; t < grid.count(); ++t) {
@@ -201,6 +248,9 @@ class Tracer {
   // The true shapes of the elements whose pairs can be decided without polygons.
   std::vector<std::optional<std::vector<RoundedConvex>>> pieces_;
   std::vector<bool> piecesBuilt_;  // all of them when the pairs are to be compared as polygons
+  bool fast_;
+  // Whether an element's copper meets that of another element.
+  std::vector<bool> touchesCopper_;
   std::vector<IRect> boxes_;
   IRect extent_;
   int32_t cell_ = 1;

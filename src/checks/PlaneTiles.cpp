@@ -11,7 +11,7 @@
 namespace trazello {
 
 namespace {
-constexpr double kElementsPerTile = 400;
+constexpr double kElementsPerTile = 100;
 }
 
 TileGrid::TileGrid(const BoardSettings& board, size_t elementCount)
@@ -33,6 +33,26 @@ int32_t TileGrid::yAt(int r) const {
   return -static_cast<int32_t>(int64_t(height_) * r / rows_);
 }
 
+namespace {
+// The part `i` of `parts` equal parts of `length` that holds `v` (both in `scale` steps per
+// unit), where part i starts at length * i / parts cut to whole units, as the tile edges are.
+// A share of proportions alone would put a point just past a cut edge into the part before.
+int partOf(int64_t v, int64_t length, int parts, int64_t scale) {
+  const auto start = [&](int i) { return length * i / parts * scale; };
+  int i = static_cast<int>(std::clamp<int64_t>(v * parts / (length * scale), 0, parts - 1));
+  while (i + 1 < parts && v >= start(i + 1)) ++i;
+  while (i > 0 && v < start(i)) --i;
+  return i;
+}
+}  // namespace
+
+int TileGrid::columnOf(int64_t x, int64_t scale) const {
+  return partOf(x, width_, cols_, scale);
+}
+int TileGrid::rowOf(int64_t depth, int64_t scale) const {
+  return partOf(depth, height_, rows_, scale);
+}
+
 IRect TileGrid::bounds(size_t tile) const {
   const int c = static_cast<int>(tile % static_cast<size_t>(cols_));
   const int r = static_cast<int>(tile / static_cast<size_t>(cols_));
@@ -42,24 +62,24 @@ IRect TileGrid::bounds(size_t tile) const {
 Path TileGrid::rect(size_t tile) const {
   const IRect b = bounds(tile);
   const int64_t s = kShapeScale;
-  return {{b.left * s, b.top * s}, {b.right * s, b.top * s}, {b.right * s, b.bottom * s},
+  return {{b.left * s, b.top * s},
+          {b.right * s, b.top * s},
+          {b.right * s, b.bottom * s},
           {b.left * s, b.bottom * s}};
 }
 
-int64_t TileGrid::columnEdge(int c) const { return int64_t(xAt(c)) * kShapeScale; }
-int64_t TileGrid::rowEdge(int r) const { return int64_t(yAt(r)) * kShapeScale; }
+int64_t TileGrid::columnEdge(int c) const {
+  return int64_t(xAt(c)) * kShapeScale;
+}
+int64_t TileGrid::rowEdge(int r) const {
+  return int64_t(yAt(r)) * kShapeScale;
+}
 
 void TileGrid::forTilesOverlapping(const IRect& box, const std::function<void(size_t)>& f) const {
   if (isEmpty(box)) return;
-  auto column = [&](int64_t x) {
-    return static_cast<int>(std::clamp<int64_t>(x * cols_ / width_, 0, cols_ - 1));
-  };
-  auto row = [&](int64_t y) {
-    return static_cast<int>(std::clamp<int64_t>(-y * rows_ / height_, 0, rows_ - 1));
-  };
   if (box.right < 0 || box.left > width_ || box.bottom < -height_ || box.top > 0) return;
-  for (int r = row(box.bottom); r <= row(box.top); ++r) {
-    for (int c = column(box.left); c <= column(box.right); ++c) {
+  for (int r = rowOf(-int64_t(box.bottom), 1); r <= rowOf(-int64_t(box.top), 1); ++r) {
+    for (int c = columnOf(box.left, 1); c <= columnOf(box.right, 1); ++c) {
       if (overlaps(bounds(index(c, r)), box)) f(index(c, r));
     }
   }
@@ -68,9 +88,7 @@ void TileGrid::forTilesOverlapping(const IRect& box, const std::function<void(si
 bool TileGrid::tileAt(CPoint p, size_t& tile) const {
   const int64_t s = kShapeScale;
   if (p.x < 0 || p.x > width_ * s || p.y > 0 || p.y < -height_ * s) return false;
-  const int c = static_cast<int>(std::clamp<int64_t>(p.x * cols_ / (int64_t(width_) * s), 0, cols_ - 1));
-  const int r = static_cast<int>(std::clamp<int64_t>(-p.y * rows_ / (int64_t(height_) * s), 0, rows_ - 1));
-  tile = index(c, r);
+  tile = index(columnOf(p.x, s), rowOf(-p.y, s));
   return true;
 }
 
@@ -78,8 +96,12 @@ IRect unitsBoxOf(const Paths& paths) {
   IRect r;
   for (const Path& ring : paths) {
     const CBox b = boxOf(ring);
-    const auto down = [](int64_t v) { return static_cast<int32_t>(std::floor(double(v) / kShapeScale)); };
-    const auto up = [](int64_t v) { return static_cast<int32_t>(std::ceil(double(v) / kShapeScale)); };
+    const auto down = [](int64_t v) {
+      return static_cast<int32_t>(std::floor(double(v) / kShapeScale));
+    };
+    const auto up = [](int64_t v) {
+      return static_cast<int32_t>(std::ceil(double(v) / kShapeScale));
+    };
     r = unite(r, IRect{down(b.left), down(b.bottom), up(b.right) + 1, up(b.top) + 1});
   }
   return r;
@@ -92,9 +114,8 @@ std::vector<Paths> floodTiles(const ElementList& list, int layerCode, const Tile
     const Paths cut = clearanceRegion(e);
     const Paths spoke = e.KeepOut ? Paths{} : spokeRegion(e);
     if (cut.empty() && spoke.empty()) continue;
-    grid.forTilesOverlapping(unitsBoxOf(cut), [&](size_t t) {
-      cuts[t].insert(cuts[t].end(), cut.begin(), cut.end());
-    });
+    grid.forTilesOverlapping(
+        unitsBoxOf(cut), [&](size_t t) { cuts[t].insert(cuts[t].end(), cut.begin(), cut.end()); });
     grid.forTilesOverlapping(unitsBoxOf(spoke), [&](size_t t) {
       spokes[t].insert(spokes[t].end(), spoke.begin(), spoke.end());
     });

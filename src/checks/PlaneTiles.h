@@ -10,7 +10,7 @@
 
 namespace trazello {
 
-// The board cut into tiles of a few hundred elements each. The polygon library's sweep grows
+// The board cut into tiles of about a hundred elements each. The polygon library's sweep grows
 // faster than linearly with the number of edges it crosses at once, so large planes are built
 // tile by tile; the pieces of neighbouring tiles meet along the tile edges.
 class TileGrid {
@@ -21,7 +21,9 @@ class TileGrid {
   int cols() const { return cols_; }
   int rows() const { return rows_; }
   // Tile (c, r): column c from the left, row r from the top.
-  size_t index(int c, int r) const { return static_cast<size_t>(r) * static_cast<size_t>(cols_) + static_cast<size_t>(c); }
+  size_t index(int c, int r) const {
+    return static_cast<size_t>(r) * static_cast<size_t>(cols_) + static_cast<size_t>(c);
+  }
   IRect bounds(size_t tile) const;
   Path rect(size_t tile) const;
   // The x of the edge between columns c - 1 and c, and the y between rows r - 1 and r, in
@@ -33,6 +35,10 @@ class TileGrid {
   bool tileAt(CPoint p, size_t& tile) const;
 
  private:
+  // The column holding x, and the row holding the point `depth` below the top edge, both in
+  // `scale` steps per unit; points beyond the board go to the border tiles.
+  int columnOf(int64_t x, int64_t scale) const;
+  int rowOf(int64_t depth, int64_t scale) const;
   int32_t xAt(int c) const;
   int32_t yAt(int r) const;
 

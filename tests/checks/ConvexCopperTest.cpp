@@ -97,8 +97,7 @@ TEST(ConvexCopper, CopperThatIsNotConvexHasNoPieces) {
   TObjekt bent = newPad({0, 0}, layer::C1, padshape::Square, 50, 20);
   bent.Points[1] = {0, 0};  // an outline that folds back on itself
   bent.Points[2] = {-50, 50};
-  for (const TObjekt& e : {zone, bent})
-    EXPECT_FALSE(convexPieces(e, nullptr)) << int(e.Kind);
+  for (const TObjekt& e : {zone, bent}) EXPECT_FALSE(convexPieces(e, nullptr)) << int(e.Kind);
 }
 
 // Random elements of every kind the pieces describe, at random places and turns.
@@ -222,6 +221,32 @@ TEST(ConvexCopper, FastTraceGivesTheNetsOfThePolygonTrace) {
             << "board " << board << ", elements " << j << " and " << i;
       }
     }
+  }
+}
+
+// The same on boards whose planes are on, with copper kept apart from them by clearances
+// (islands in the plane), thermal pads and cut-outs.
+TEST(ConvexCopper, FastTraceGivesTheNetsOfThePolygonTraceWithPlanes) {
+  RandomCopper random(23);
+  for (int board = 0; board < 300; ++board) {
+    ElementList list;
+    for (int k = 0; k < 24; ++k) {
+      const uint8_t l = random.pick(3) ? layer::C1 : layer::C2;
+      TObjekt e = random.element(400, l);
+      // A negative clearance (from a damaged file) isolates without cutting the plane.
+      if (!e.Thermal() && random.pick(2)) e.Clearance = random.pick(4) * 10 - 9;
+      if (e.Kind == ElementKind::Zone && random.pick(4) == 0) e.KeepOut = 1;
+      list.append(std::move(e));
+    }
+    BoardSettings settings;
+    settings.width = 400;
+    settings.height = 400;
+    settings.activeLayer = random.pick(2) ? layer::C1 : layer::C2;
+    settings.groundPlane[layer::C1] = 1;
+    settings.groundPlane[layer::C2] = static_cast<uint8_t>(random.pick(2));
+    EXPECT_EQ(NetTrace(list, settings).netOf(),
+              NetTrace(list, settings, NetTrace::Method::Polygons).netOf())
+        << "board " << board;
   }
 }
 

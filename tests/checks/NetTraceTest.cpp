@@ -174,6 +174,28 @@ TEST(NetTrace, PlaneAreasJoinAcrossTiles) {
   }
 }
 
+// On a board whose size the tiles do not divide, tile edges are cut to whole units: a pad
+// whose centre lies just past such an edge belongs to the plane like any other.
+TEST(NetTrace, APadJustPastATileEdgeJoinsThePlane) {
+  ElementList list;
+  for (int i = 0; i < 1600; ++i) {
+    const float x = 50 + static_cast<float>(i % 40) * 100;
+    const float y = -50 - static_cast<float>(i / 40) * 100;
+    list.append(track({{x, y}, {x + 20, y}}, layer::C1, 10, 20));  // isolated by clearance
+  }
+  const size_t a = list.size();
+  list.append(pad({100, -100}, layer::C1));
+  list.append(pad({2000.25f, -500}, layer::C1));   // the edge between columns is at 2000
+  list.append(pad({1000, -2000.25f}, layer::C1));  // and between rows at -2000
+  list.append(pad({2000.25f, -2000.25f}, layer::C1));
+  BoardSettings b = boardWith({layer::C1});
+  b.width = 4001;
+  b.height = 4001;
+  const NetTrace trace(list, b);
+  for (size_t i = a + 1; i < list.size(); ++i) EXPECT_EQ(trace.netOf()[i], trace.netOf()[a]) << i;
+  EXPECT_EQ(trace.netCount(), 1601);
+}
+
 TEST(NetTrace, ALongChainIsOneNet) {
   // Iterative throughout: a net of many elements must not exhaust the stack.
   ElementList list;
