@@ -5,24 +5,18 @@
 
 #include <algorithm>
 
-#include "SyntheticBoard.h"
+#include "BenchToolHost.h"
 #include "edit/commands/SelectionCommands.h"
 #include "edit/commands/TransformCommands.h"
-#include "edit/tools/ToolDispatcher.h"
 #include "model/Groups.h"
 
 namespace {
 
 using namespace trazello;
 
-class BenchHost : public ToolHost {
+class BenchHost : public bench::BenchToolHost {
  public:
-  BenchHost(size_t count, size_t selected) {
-    int32_t side = 0;
-    doc.elements() = bench::syntheticBoardOfDensity(count, side);
-    doc.working().width = side;
-    doc.working().height = side;
-    doc.working().activeLayer = 1;
+  BenchHost(size_t count, size_t selected) : BenchToolHost(count) {
     doc.working().grid = 100;
     // Every k-th element, so that the selection spreads over the board; one group in ten
     // elements, as a board of placed footprints has.
@@ -35,18 +29,6 @@ class BenchHost : public ToolHost {
     }
     undo.setDepth(4);
   }
-  Document& document() override { return doc; }
-  UndoHistory& undoHistory() override { return undo; }
-  SizeFields& sizeFields() override { return sizes; }
-  double zoom() const override { return 0.2; }
-  ToolOptions options() const override { return {}; }
-  std::optional<TextWindowValues> askText(const TextWindowValues&) override { return {}; }
-  std::optional<LegacyTextValues> askLegacyText(const LegacyTextValues&) override { return {}; }
-  Point legacyTextExtent(const std::string&, int32_t) const override { return {}; }
-
-  Document doc;
-  UndoHistory undo;
-  SizeFields sizes;
 };
 
 size_t boardOf(const benchmark::State& state) {

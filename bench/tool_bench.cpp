@@ -8,38 +8,14 @@
 #include <numeric>
 #include <random>
 
-#include "SyntheticBoard.h"
-#include "edit/tools/ToolDispatcher.h"
+#include "BenchToolHost.h"
 #include "model/PadGeometry.h"
 
 namespace {
 
 using namespace trazello;
 
-class BenchHost : public ToolHost {
- public:
-  explicit BenchHost(size_t count) {
-    int32_t side = 0;
-    doc.elements() = bench::syntheticBoardOfDensity(count, side);
-    doc.working().width = side;
-    doc.working().height = side;
-    doc.working().activeLayer = 1;
-    this->side = side;
-  }
-  Document& document() override { return doc; }
-  UndoHistory& undoHistory() override { return undo; }
-  SizeFields& sizeFields() override { return sizes; }
-  double zoom() const override { return 0.2; }
-  ToolOptions options() const override { return {}; }
-  std::optional<TextWindowValues> askText(const TextWindowValues&) override { return {}; }
-  std::optional<LegacyTextValues> askLegacyText(const LegacyTextValues&) override { return {}; }
-  Point legacyTextExtent(const std::string&, int32_t) const override { return {}; }
-
-  Document doc;
-  UndoHistory undo;
-  SizeFields sizes;
-  int32_t side = 0;
-};
+using BenchHost = bench::BenchToolHost;
 
 // Selects the 100 pads nearest the board's centre and returns the centre of the nearest.
 Point selectHundredPads(ElementList& list, int32_t side) {
