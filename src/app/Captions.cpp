@@ -329,7 +329,7 @@ const std::map<std::string, Caption>& table() {
       {"SB_MakroDelete", {"Удалить макрос", "Delete macro", "Supprimer la macro"}},
       {"SB_MakroDelete.Text", {"Удал.", "Delete", "Suppr."}},
       {"StatusAutosave", {"Автосохранение...", "Autosave...", "Sauvegarde automatique..."}},
-      // The special-shape window.
+      // The polygon and spiral window.
       {"VielEckDlg", {"Спецформы", "Special forms", "Formes spéciales"}},
       {"VielEckDlg.TS_Vieleck", {"Правильный многоугольник", "Equil. polygon", "Polygone régulier"}},
       {"VielEckDlg.TS_Spirale", {"Спираль", "Spiral", "Spirale"}},

@@ -8,8 +8,8 @@
 
 #include "AppSettings.h"
 #include "DrawingArea.h"
+#include "PolygonSpiralDialog.h"
 #include "SizeBar.h"
-#include "SpecialShapeDialog.h"
 #include "TextDialog.h"
 #include "files/TextEncoding.h"
 
@@ -63,13 +63,13 @@ std::optional<LegacyTextValues> WindowToolHost::askLegacyText(const LegacyTextVa
   return legacy_->ask(initial);
 }
 
-SpecialShapeDialog* WindowToolHost::specialShapeDialog() {
-  if (!shapes_) shapes_ = new SpecialShapeDialog(Language(language_), parent_);
+PolygonSpiralDialog* WindowToolHost::specialShapeDialog() {
+  if (!shapes_) shapes_ = new PolygonSpiralDialog(Language(language_), parent_);
   return shapes_;
 }
 
-std::optional<SpecialShapeValues> WindowToolHost::askSpecialShape() {
-  SpecialShapeDialog* dialog = specialShapeDialog();
+std::optional<PolygonSpiralValues> WindowToolHost::askPolygonSpiral() {
+  PolygonSpiralDialog* dialog = specialShapeDialog();
   dialog->setMil(settings_.mil);
   return dialog->ask();
 }

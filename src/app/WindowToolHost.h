@@ -12,7 +12,7 @@ namespace trazello {
 class DrawingArea;
 class LegacyTextDialog;
 class SizeBar;
-class SpecialShapeDialog;
+class PolygonSpiralDialog;
 class TextDialog;
 struct AppSettings;
 
@@ -31,7 +31,7 @@ class WindowToolHost : public ToolHost {
   ToolOptions options() const override;
   std::optional<TextWindowValues> askText(const TextWindowValues& initial) override;
   std::optional<LegacyTextValues> askLegacyText(const LegacyTextValues& initial) override;
-  std::optional<SpecialShapeValues> askSpecialShape() override;
+  std::optional<PolygonSpiralValues> askPolygonSpiral() override;
   double screenPixelsPerInch() const override;
   Point legacyTextExtent(const std::string& text, int32_t fontHeight) const override;
 
@@ -40,15 +40,16 @@ class WindowToolHost : public ToolHost {
     if (routeProgress_) routeProgress_(status, searched);
   }
   // Where the autorouter's sizes come from and its progress goes (the router's window).
-  void setRouteWindow(std::function<RouteSizes()> sizes,
-                      std::function<void(const std::string&, const std::optional<IRect>&)> progress) {
+  void setRouteWindow(
+      std::function<RouteSizes()> sizes,
+      std::function<void(const std::string&, const std::optional<IRect>&)> progress) {
     routeSizes_ = std::move(sizes);
     routeProgress_ = std::move(progress);
   }
 
   void setKeepOut(bool down) { keepOut_ = down; }
   TextDialog* textDialog();
-  SpecialShapeDialog* specialShapeDialog();
+  PolygonSpiralDialog* specialShapeDialog();
 
  private:
   Document& doc_;
@@ -63,7 +64,7 @@ class WindowToolHost : public ToolHost {
   std::function<void(const std::string&, const std::optional<IRect>&)> routeProgress_;
   QPointer<TextDialog> text_;
   QPointer<LegacyTextDialog> legacy_;
-  QPointer<SpecialShapeDialog> shapes_;
+  QPointer<PolygonSpiralDialog> shapes_;
 };
 
 }  // namespace trazello

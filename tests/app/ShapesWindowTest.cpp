@@ -13,7 +13,7 @@
 #include "ModalScript.h"
 #include "WindowFixture.h"
 #include "app/FootprintWizardDialog.h"
-#include "app/SpecialShapeDialog.h"
+#include "app/PolygonSpiralDialog.h"
 #include "app/TUnitSpinEdit.h"
 #include "app/TileDialog.h"
 #include "app/ToolBar.h"
@@ -157,12 +157,12 @@ TEST_F(ShapesWindow, SpecialShapeButtonPlacesASpiralAndCancelReturnsToEdit) {
   ASSERT_TRUE(button && button->isEnabled());
 
   ModalScript cancel;
-  cancel.at<SpecialShapeDialog>([](SpecialShapeDialog* d) { press(d, "CancelBtn"); });
+  cancel.at<PolygonSpiralDialog>([](PolygonSpiralDialog* d) { press(d, "CancelBtn"); });
   run(button, cancel);
   EXPECT_EQ(w->currentTool().code, ToolCode::Edit);
 
   ModalScript script;
-  script.at<SpecialShapeDialog>([](SpecialShapeDialog* d) {
+  script.at<PolygonSpiralDialog>([](PolygonSpiralDialog* d) {
     child<QTabWidget>(d, "PageControl1")->setCurrentIndex(1);
     press(d, "OKBtn");
   });

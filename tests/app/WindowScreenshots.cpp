@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
   });
   w.action("BauteilAssistent1")->trigger();
 
-  // The special-shape window, grabbed while it is open, then cancelled.
+  // The polygon and spiral window, grabbed while it is open, then cancelled.
   QTimer::singleShot(200, [&] {
     if (QWidget* dialog = QApplication::activeModalWidget()) {
       dialog->grab().save(out + "/shape-window.png");

@@ -34,7 +34,7 @@ class FakeToolHost : public ToolHost {
   std::optional<LegacyTextValues> askLegacyText(const LegacyTextValues&) override {
     return legacyAnswer;
   }
-  std::optional<SpecialShapeValues> askSpecialShape() override {
+  std::optional<PolygonSpiralValues> askPolygonSpiral() override {
     ++askedShape;
     return shapeAnswer;
   }
@@ -53,7 +53,7 @@ class FakeToolHost : public ToolHost {
   std::deque<std::optional<TextWindowValues>> textAnswers;
   std::vector<TextWindowValues> askedText;
   std::optional<LegacyTextValues> legacyAnswer;
-  std::optional<SpecialShapeValues> shapeAnswer;
+  std::optional<PolygonSpiralValues> shapeAnswer;
   int askedShape = 0;
 };
 

@@ -70,7 +70,7 @@ struct InteractionState {
   std::optional<TObjekt> pendingText;
 
   // The special-shape tool: the shape the window gave, which follows the pointer.
-  std::optional<SpecialShapeValues> shape;
+  std::optional<PolygonSpiralValues> shape;
 };
 
 }  // namespace trazello

@@ -16,7 +16,7 @@ ShapeTarget targetOf(ToolContext& ctx) {
 }  // namespace
 
 void SpecialShapeTool::enter(ToolContext& ctx, Outcome& out) {
-  const auto answer = ctx.host().askSpecialShape();
+  const auto answer = ctx.host().askPolygonSpiral();
   if (!answer) {
     out.nextTool = ToolChoice{ToolCode::Edit, false};
     return;
@@ -30,7 +30,7 @@ void SpecialShapeTool::move(ToolContext& ctx, const ToolEvent& e, Outcome& out) 
   const auto& shape = ctx.state().shape;
   if (!shape) return;
   const ShapeTarget target = targetOf(ctx);
-  if (shape->shape == SpecialShapeValues::Shape::Spiral) {
+  if (shape->shape == PolygonSpiralValues::Shape::Spiral) {
     out.preview.shapeSource = Preview::ShapeSource::Own;
     out.preview.ownShapes = spiralArcs(p, *shape, target);
     return;
@@ -52,7 +52,7 @@ void SpecialShapeTool::press(ToolContext& ctx, const ToolEvent& e, Outcome& out)
   const Point p = ctx.gridPoint(e);
   const ShapeTarget target = targetOf(ctx);
   std::vector<TObjekt> placed;
-  if (s.shape->shape == SpecialShapeValues::Shape::Spiral) {
+  if (s.shape->shape == PolygonSpiralValues::Shape::Spiral) {
     placed = spiralArcs(p, *s.shape, target);
     // The arcs of one spiral are one group, selected and moved as one.
     const int32_t group = nextGroupId(ctx.list());

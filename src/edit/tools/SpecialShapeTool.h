@@ -4,7 +4,7 @@
 
 namespace trazello {
 
-// The special-shape tool: the special-shape window gives a polygon or a spiral, which follows
+// The special-shape tool: the polygon and spiral window gives a polygon or a spiral, which follows
 // the snapped pointer and is added at every left click; the tool stays until a right click.
 // Cancel in the window returns to the edit tool.
 class SpecialShapeTool : public Tool {

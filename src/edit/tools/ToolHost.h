@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "edit/PolygonSpiral.h"
 #include "edit/SizeFields.h"
-#include "edit/SpecialShapes.h"
 #include "edit/UndoHistory.h"
 #include "model/Document.h"
 #include "model/LayerPredicates.h"
@@ -67,8 +67,8 @@ class ToolHost {
   virtual std::optional<TextWindowValues> askText(const TextWindowValues& initial) = 0;
   // The window for texts of old files; none on Cancel.
   virtual std::optional<LegacyTextValues> askLegacyText(const LegacyTextValues& initial) = 0;
-  // The special-shape window, shown modally with the values it kept; none on Cancel.
-  virtual std::optional<SpecialShapeValues> askSpecialShape() { return std::nullopt; }
+  // The polygon and spiral window, shown modally with the values it kept; none on Cancel.
+  virtual std::optional<PolygonSpiralValues> askPolygonSpiral() { return std::nullopt; }
   // Logical pixels per inch of the screen, which old texts' font heights refer to.
   virtual double screenPixelsPerInch() const { return 96; }
   // The extent (width, height) in units of `text` in bold "Arial" of font height `fontHeight`

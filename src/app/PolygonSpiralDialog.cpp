@@ -1,4 +1,4 @@
-#include "SpecialShapeDialog.h"
+#include "PolygonSpiralDialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -21,7 +21,7 @@ QString text(const char* name, Language language) {
 
 }  // namespace
 
-SpecialShapeDialog::SpecialShapeDialog(Language language, QWidget* parent) : QDialog(parent) {
+PolygonSpiralDialog::PolygonSpiralDialog(Language language, QWidget* parent) : QDialog(parent) {
   setObjectName("VielEckDlg");
   setWindowTitle(QString::fromStdString(caption("VielEckDlg", language)));
   auto* layout = new QVBoxLayout(this);
@@ -78,8 +78,8 @@ SpecialShapeDialog::SpecialShapeDialog(Language language, QWidget* parent) : QDi
   layout->addWidget(buttons);
 }
 
-TUnitSpinEdit* SpecialShapeDialog::length(const char* name, double min, double max, double value,
-                                          int decimals) {
+TUnitSpinEdit* PolygonSpiralDialog::length(const char* name, double min, double max, double value,
+                                           int decimals) {
   auto* e = new TUnitSpinEdit(this);
   e->setObjectName(name);
   e->setMin(min);
@@ -91,12 +91,12 @@ TUnitSpinEdit* SpecialShapeDialog::length(const char* name, double min, double m
   return e;
 }
 
-void SpecialShapeDialog::setMil(bool on) {
+void PolygonSpiralDialog::setMil(bool on) {
   for (TUnitSpinEdit* e : {radius_, lineWidth_, start_, distance_, trackWidth_}) e->setMil(on);
 }
 
-void SpecialShapeDialog::setValues(const SpecialShapeValues& v) {
-  pages_->setCurrentIndex(v.shape == SpecialShapeValues::Shape::Spiral ? 1 : 0);
+void PolygonSpiralDialog::setValues(const PolygonSpiralValues& v) {
+  pages_->setCurrentIndex(v.shape == PolygonSpiralValues::Shape::Spiral ? 1 : 0);
   corners_->setValue(v.corners);
   radius_->setValue(v.radiusMm);
   lineWidth_->setValue(v.lineWidthMm);
@@ -108,10 +108,10 @@ void SpecialShapeDialog::setValues(const SpecialShapeValues& v) {
   turns_->setValue(v.turns);
 }
 
-SpecialShapeValues SpecialShapeDialog::values() const {
-  SpecialShapeValues v;
-  v.shape = pages_->currentIndex() == 1 ? SpecialShapeValues::Shape::Spiral
-                                        : SpecialShapeValues::Shape::Polygon;
+PolygonSpiralValues PolygonSpiralDialog::values() const {
+  PolygonSpiralValues v;
+  v.shape = pages_->currentIndex() == 1 ? PolygonSpiralValues::Shape::Spiral
+                                        : PolygonSpiralValues::Shape::Polygon;
   v.corners = corners_->value();
   v.radiusMm = radius_->value();
   v.lineWidthMm = lineWidth_->value();
@@ -124,7 +124,7 @@ SpecialShapeValues SpecialShapeDialog::values() const {
   return v;
 }
 
-std::optional<SpecialShapeValues> SpecialShapeDialog::ask() {
+std::optional<PolygonSpiralValues> PolygonSpiralDialog::ask() {
   if (exec() != QDialog::Accepted) return std::nullopt;
   return values();
 }

@@ -9,9 +9,9 @@
 
 namespace trazello {
 
-// The values of the special-shape window: the page chosen and the fields of both pages, lengths
-// in millimetres. Out-of-range values are clamped by the generators, not rejected.
-struct SpecialShapeValues {
+// The values of the polygon and spiral window: the page chosen and the fields of both pages,
+// lengths in millimetres. Out-of-range values are clamped by the generators, not rejected.
+struct PolygonSpiralValues {
   enum class Shape : uint8_t { Polygon, Spiral };
   Shape shape = Shape::Polygon;
 
@@ -36,17 +36,17 @@ struct ShapeTarget {
 
 // The polygon's vertices 0 to n around `centre`, counter-clockwise from the angle offset;
 // vertex n repeats vertex 0.
-std::vector<Point> polygonVertices(Point centre, const SpecialShapeValues& v);
+std::vector<Point> polygonVertices(Point centre, const PolygonSpiralValues& v);
 
 // The element a polygon places at `centre`: a zone through vertices 0 to n-1 when filled, else a
 // track through vertices 0 to n. None for a filled polygon of fewer than three corners, which
 // would be a zone without area.
-std::optional<TObjekt> polygonElement(Point centre, const SpecialShapeValues& v,
+std::optional<TObjekt> polygonElement(Point centre, const PolygonSpiralValues& v,
                                       const ShapeTarget& target);
 
 // The quarter arcs of a spiral starting at `centre`, each starting where the previous one ended,
 // the radius growing by the distance on each full turn. Ungrouped; the tool groups them.
-std::vector<TObjekt> spiralArcs(Point centre, const SpecialShapeValues& v,
+std::vector<TObjekt> spiralArcs(Point centre, const PolygonSpiralValues& v,
                                 const ShapeTarget& target);
 
 }  // namespace trazello

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "Captions.h"
-#include "edit/SpecialShapes.h"
+#include "edit/PolygonSpiral.h"
 
 class QCheckBox;
 class QDoubleSpinBox;
@@ -15,20 +15,20 @@ namespace trazello {
 
 class TUnitSpinEdit;
 
-// The special-shape window (`VielEckDlg`): an equilateral polygon or a spiral, one page each;
+// The polygon and spiral window (`VielEckDlg`): an equilateral polygon or a spiral, one page each;
 // the page shown when OK is pressed is the shape. It keeps its values between uses.
-class SpecialShapeDialog : public QDialog {
+class PolygonSpiralDialog : public QDialog {
   Q_OBJECT
 
  public:
-  SpecialShapeDialog(Language language, QWidget* parent = nullptr);
+  PolygonSpiralDialog(Language language, QWidget* parent = nullptr);
 
-  void setValues(const SpecialShapeValues& v);
-  SpecialShapeValues values() const;
+  void setValues(const PolygonSpiralValues& v);
+  PolygonSpiralValues values() const;
   // Lengths in mil instead of millimetres.
   void setMil(bool on);
   // Shows the window modally; none on Cancel.
-  std::optional<SpecialShapeValues> ask();
+  std::optional<PolygonSpiralValues> ask();
 
  private:
   TUnitSpinEdit* length(const char* name, double min, double max, double value, int decimals);

@@ -1,4 +1,4 @@
-#include "SpecialShapes.h"
+#include "PolygonSpiral.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,13 +10,13 @@ namespace trazello {
 
 namespace {
 
-int cornersOf(const SpecialShapeValues& v) {
+int cornersOf(const PolygonSpiralValues& v) {
   return std::clamp(v.corners, 1, 99);
 }
 
 }  // namespace
 
-std::vector<Point> polygonVertices(Point centre, const SpecialShapeValues& v) {
+std::vector<Point> polygonVertices(Point centre, const PolygonSpiralValues& v) {
   const int n = cornersOf(v);
   const double radius = std::clamp(v.radiusMm, 1.0, 149.9) * 100;
   const double offset = std::clamp(v.angleOffset, -180.0, 180.0);
@@ -30,7 +30,7 @@ std::vector<Point> polygonVertices(Point centre, const SpecialShapeValues& v) {
   return points;
 }
 
-std::optional<TObjekt> polygonElement(Point centre, const SpecialShapeValues& v,
+std::optional<TObjekt> polygonElement(Point centre, const PolygonSpiralValues& v,
                                       const ShapeTarget& target) {
   const int32_t width = roundInt(std::clamp(v.lineWidthMm, 0.0, 99.99) * 100);
   std::vector<Point> points = polygonVertices(centre, v);
@@ -47,7 +47,7 @@ std::optional<TObjekt> polygonElement(Point centre, const SpecialShapeValues& v,
   return e;
 }
 
-std::vector<TObjekt> spiralArcs(Point centre, const SpecialShapeValues& v,
+std::vector<TObjekt> spiralArcs(Point centre, const PolygonSpiralValues& v,
                                 const ShapeTarget& target) {
   const int arcs = roundInt(std::clamp(v.turns, 1.0, 99.9) * 4);
   const int32_t step = roundInt(std::clamp(v.spiralDistanceMm, 0.1, 99.9) * 25);

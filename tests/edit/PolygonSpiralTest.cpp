@@ -5,14 +5,14 @@
 #include <set>
 
 #include "FakeToolHost.h"
-#include "edit/SpecialShapes.h"
+#include "edit/PolygonSpiral.h"
 #include "model/Layer.h"
 
 namespace trazello::testing {
 namespace {
 
-SpecialShapeValues polygon(int corners, double radiusMm, double offset, bool filled = false) {
-  SpecialShapeValues v;
+PolygonSpiralValues polygon(int corners, double radiusMm, double offset, bool filled = false) {
+  PolygonSpiralValues v;
   v.corners = corners;
   v.radiusMm = radiusMm;
   v.angleOffset = offset;
@@ -20,9 +20,9 @@ SpecialShapeValues polygon(int corners, double radiusMm, double offset, bool fil
   return v;
 }
 
-SpecialShapeValues spiral(double turns) {
-  SpecialShapeValues v;
-  v.shape = SpecialShapeValues::Shape::Spiral;
+PolygonSpiralValues spiral(double turns) {
+  PolygonSpiralValues v;
+  v.shape = PolygonSpiralValues::Shape::Spiral;
   v.turns = turns;
   return v;
 }
@@ -32,7 +32,7 @@ void expectPoint(Point actual, float x, float y) {
   EXPECT_FLOAT_EQ(actual.y, y);
 }
 
-TEST(SpecialShapes, SquareVerticesLieOnTheAxesOrOnTheDiagonals) {
+TEST(PolygonSpiral, SquareVerticesLieOnTheAxesOrOnTheDiagonals) {
   const Point p{5000, -5000};
   const auto axes = polygonVertices(p, polygon(4, 10, 0));
   ASSERT_EQ(axes.size(), 5u);
@@ -51,7 +51,7 @@ TEST(SpecialShapes, SquareVerticesLieOnTheAxesOrOnTheDiagonals) {
   expectPoint(diagonal[3], 5707, -5707);
 }
 
-TEST(SpecialShapes, OneCornerGivesOneVertexTwiceOnATrackAndNoZone) {
+TEST(PolygonSpiral, OneCornerGivesOneVertexTwiceOnATrackAndNoZone) {
   const ShapeTarget target{layer::C1, 40, false};
   const auto track = polygonElement({0, 0}, polygon(1, 5, 0), target);
   ASSERT_TRUE(track);
@@ -65,9 +65,9 @@ TEST(SpecialShapes, OneCornerGivesOneVertexTwiceOnATrackAndNoZone) {
   EXPECT_TRUE(polygonElement({0, 0}, polygon(3, 5, 0, true), target));
 }
 
-TEST(SpecialShapes, OutlineIsAClosedTrackAndFillIsAZoneOfTheCorners) {
+TEST(PolygonSpiral, OutlineIsAClosedTrackAndFillIsAZoneOfTheCorners) {
   const ShapeTarget target{layer::S1, 33, false};
-  SpecialShapeValues v = polygon(6, 12, 0);
+  PolygonSpiralValues v = polygon(6, 12, 0);
   v.lineWidthMm = 0.4;
   const auto track = polygonElement({0, 0}, v, target);
   ASSERT_TRUE(track);
@@ -87,7 +87,7 @@ TEST(SpecialShapes, OutlineIsAClosedTrackAndFillIsAZoneOfTheCorners) {
   EXPECT_EQ(zone->Layer, layer::S1);
 }
 
-TEST(SpecialShapes, SpiralArcsJoinEndToEndAndGrowByTheDistancePerTurn) {
+TEST(PolygonSpiral, SpiralArcsJoinEndToEndAndGrowByTheDistancePerTurn) {
   const ShapeTarget target{layer::C1, 40, false};
   const auto arcs = spiralArcs({1000, -1000}, spiral(6), target);
   ASSERT_EQ(arcs.size(), 24u);
