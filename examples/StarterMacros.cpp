@@ -8,28 +8,33 @@
 #include "model/ElementGeometry.h"
 #include "model/Layer.h"
 
-// Land patterns: nominal values of the packages' published land patterns (IPC-7351 nominal
-// density as given in the makers' data sheets), rounded to 0.05 mm. All lengths in mm.
+// Land patterns. All lengths in mm; "rows" is the distance between the centres of opposite pads.
 //
-//   package            pitch  row (centre to centre)  pad                       body (silk)
-//   DIP, 300 mil       2.54   7.62                    round 1.6, drill 0.8      between the rows
-//   DIP, 600 mil       2.54   15.24                   round 1.6, drill 0.8      between the rows
-//   header, 1 row      2.54   -                       round 1.7, drill 1.0      2.54 per pin
-//   SOIC narrow        1.27   5.40                    0.60 x 1.55               3.9 wide
-//   SOT-23             0.95   2.20                    0.60 x 1.00 (3 pins)      2.9 x 1.3
-//   TO-92              2.54   - (formed leads)        round 1.6, drill 0.8      4.8 dia. flat face
-//   TO-220             2.54   -                       round 2.0, drill 1.1      10.2 x 4.6
-//   axial resistor     7.62 / 10.16 lead spacing      round 1.6, drill 0.8      1.8 x 3.6 / 2.5
-//   x 6.3 radial capacitor   2.5 / 5.0 lead spacing         round 1.6, drill 0.8      5.0 / 8.0
-//   dia. chip 0603          1.60 (pad centres)             0.90 x 1.00               - chip 0805
-//   1.90                           1.00 x 1.45               - chip 1206          3.00 1.15 x 1.80
-//   - TQFP-32 7x7        0.80   8.40                    0.55 x 1.50               7.0 square
-//   TQFP-44 10x10      0.80   11.40                   0.55 x 1.50               10.0 square
-//   LQFP-48 7x7        0.50   8.40                    0.30 x 1.50               7.0 square
-//   LQFP-64 10x10      0.50   11.40                   0.30 x 1.50               10.0 square
-//   QFN-16 3x3         0.50   2.90                    0.30 x 0.80, centre 1.70  3.0 square
-//   QFN-20 4x4         0.50   3.90                    0.30 x 0.80, centre 2.60  4.0 square
-//   QFN-32 5x5         0.50   4.90                    0.30 x 0.80, centre 3.45  5.0 square
+// Surface-mount patterns, each from a maker's published recommended land pattern:
+// - SOIC-8/14/16 (JEDEC MS-012, 3.9 mm body): pitch 1.27, rows 5.40, pads 0.60 x 1.55; the
+//   recommended PCB land pattern of an MS-012 8-pin SOIC maker's data sheet.
+// - Chip 0603 / 0805 / 1206: pads 0.95 x 0.95 / 1.10 x 1.40 / 1.25 x 1.75 (length along the part x
+//   width), gap 0.50 / 0.65 / 1.50; a resistor maker's recommended solder pads for reflow
+//   soldering (pad centres = gap + pad length).
+// - TQFP-32 7 x 7, pitch 0.80: rows 8.45, pads 0.45 x 1.30; QFN-24 4 x 4, pitch 0.50: rows 3.95,
+//   pads 0.25 x 0.70, centre pad 2.75; QFN-28 5 x 5: rows 4.80, pads 0.25 x 0.90, centre 3.25;
+//   QFN-32 5 x 5: rows 4.85, pads 0.25 x 0.80, centre 3.30. A microcontroller maker's land
+//   patterns "based on the IPC-7351 guidelines", which give each value as a range: we take its
+//   middle.
+// - Diodes SOD-323 / SOD-123 / SMA (DO-214AC) / SMB (DO-214AA): pad centres 2.40 / 3.70 / 4.00 /
+//   4.30, pads 1.35 x 0.65 / 1.20 x 0.70 / 2.50 x 1.70 / 2.50 x 2.30; a diode maker's suggested
+//   pad layouts "based on IPC-7351A".
+//
+// Not yet checked against a maker's published pattern, so the first to revisit:
+// - SOT-23 (3 pins): pitch 0.95, rows 2.20, pads 0.60 x 1.00.
+//
+// Through-hole parts have no land-pattern standard of that kind; their drills are the lead's
+// largest section plus about 0.3 mm, their pads leave a ring of at least 0.4 mm:
+// - DIP, 300 and 600 mil rows (7.62 / 15.24), pitch 2.54: pad 1.6, drill 0.8.
+// - Pin header, one row, pitch 2.54 (0.64 mm square pins): pad 1.7, drill 1.0.
+// - TO-92, leads formed to 2.54: pad 1.6, drill 0.8. TO-220, pitch 2.54: pad 2.0, drill 1.1.
+// - Axial resistor, lead spacing 7.62 / 10.16 (body 1.8 x 3.6 / 2.5 x 6.3): pad 1.6, drill 0.8.
+// - Radial capacitor, lead spacing 2.5 / 5.0 (body 5 / 8 dia.): pad 1.6, drill 0.8.
 //
 // Through-hole pads lie on C2, the solder side, and SMD pads on C1, the component side, as on the
 // demo board; every outline is on S1 and keeps clear of the copper.
@@ -235,6 +240,19 @@ StarterMacro chip(const char* size, double centres, double w, double h) {
       format("pads %.2f x ", w) + format("%.2f mm, centres ", h) + format("%.2f mm", centres));
 }
 
+// Pad 1, on the left, is the cathode: the silk bar beside it marks the band on the part.
+StarterMacro diode(const char* name, double centres, double w, double h) {
+  ElementList l = smd(PackageType::Sip, 2, 1, centres, 0, 0, w, h);
+  const float inner = mm(w) / 2 + mm(0.25);
+  const float y = mm(h) / 2 + mm(0.3);
+  silkLine(l, {{-mm(w) / 2 - mm(0.25), y}, {mm(centres) - inner, y}});
+  silkLine(l, {{-mm(w) / 2 - mm(0.25), -y}, {mm(centres) - inner, -y}});
+  silkLine(l, {{-mm(w) / 2 - mm(0.25), -y}, {-mm(w) / 2 - mm(0.25), y}});
+  return macro(std::string("SMD/Diode-") + name + ".tzm", std::move(l),
+               std::string("Diode ") + name + ", pad 1 cathode",
+               format("pads %.2f x ", w) + format("%.2f mm, centres ", h) + format("%.2f mm", centres));
+}
+
 // Four rows; the silk marks the body's corners outside the pad rows and pin 1 with a dot.
 StarterMacro quad(const std::string& name, int perSide, double pitch, double rows, double w,
                   double h, double body, double exposed) {
@@ -268,16 +286,17 @@ std::vector<StarterMacro> starterMacros() {
   out.push_back(axial(10.16, 6.3, 2.5, "0.25"));
   out.push_back(radial(2.5, 5.0));
   out.push_back(radial(5.0, 8.0));
-  out.push_back(chip("0603", 1.6, 0.9, 1.0));
-  out.push_back(chip("0805", 1.9, 1.0, 1.45));
-  out.push_back(chip("1206", 3.0, 1.15, 1.8));
-  out.push_back(quad("TQFP-32", 8, 0.8, 8.4, 0.55, 1.5, 7.0, 0));
-  out.push_back(quad("TQFP-44", 11, 0.8, 11.4, 0.55, 1.5, 10.0, 0));
-  out.push_back(quad("LQFP-48", 12, 0.5, 8.4, 0.3, 1.5, 7.0, 0));
-  out.push_back(quad("LQFP-64", 16, 0.5, 11.4, 0.3, 1.5, 10.0, 0));
-  out.push_back(quad("QFN-16", 4, 0.5, 2.9, 0.3, 0.8, 3.0, 1.7));
-  out.push_back(quad("QFN-20", 5, 0.5, 3.9, 0.3, 0.8, 4.0, 2.6));
-  out.push_back(quad("QFN-32", 8, 0.5, 4.9, 0.3, 0.8, 5.0, 3.45));
+  out.push_back(chip("0603", 0.5 + 0.95, 0.95, 0.95));
+  out.push_back(chip("0805", 0.65 + 1.1, 1.1, 1.4));
+  out.push_back(chip("1206", 1.5 + 1.25, 1.25, 1.75));
+  out.push_back(diode("SOD-323", 2.4, 1.35, 0.65));
+  out.push_back(diode("SOD-123", 3.7, 1.2, 0.7));
+  out.push_back(diode("SMA", 4.0, 2.5, 1.7));
+  out.push_back(diode("SMB", 4.3, 2.5, 2.3));
+  out.push_back(quad("TQFP-32", 8, 0.8, 8.45, 0.45, 1.3, 7.0, 0));
+  out.push_back(quad("QFN-24", 6, 0.5, 3.95, 0.25, 0.7, 4.0, 2.75));
+  out.push_back(quad("QFN-28", 7, 0.5, 4.8, 0.25, 0.9, 5.0, 3.25));
+  out.push_back(quad("QFN-32", 8, 0.5, 4.85, 0.25, 0.8, 5.0, 3.3));
   return out;
 }
 
