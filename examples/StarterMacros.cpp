@@ -248,9 +248,10 @@ StarterMacro diode(const char* name, double centres, double w, double h) {
   silkLine(l, {{-mm(w) / 2 - mm(0.25), y}, {mm(centres) - inner, y}});
   silkLine(l, {{-mm(w) / 2 - mm(0.25), -y}, {mm(centres) - inner, -y}});
   silkLine(l, {{-mm(w) / 2 - mm(0.25), -y}, {-mm(w) / 2 - mm(0.25), y}});
-  return macro(std::string("SMD/Diode-") + name + ".tzm", std::move(l),
-               std::string("Diode ") + name + ", pad 1 cathode",
-               format("pads %.2f x ", w) + format("%.2f mm, centres ", h) + format("%.2f mm", centres));
+  return macro(
+      std::string("SMD/Diode-") + name + ".tzm", std::move(l),
+      std::string("Diode ") + name + ", pad 1 cathode",
+      format("pads %.2f x ", w) + format("%.2f mm, centres ", h) + format("%.2f mm", centres));
 }
 
 // Four rows; the silk marks the body's corners outside the pad rows and pin 1 with a dot.
