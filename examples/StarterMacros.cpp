@@ -28,8 +28,8 @@
 // Not yet checked against a maker's published pattern, so the first to revisit:
 // - SOT-23 (3 pins): pitch 0.95, rows 2.20, pads 0.60 x 1.00.
 //
-// Through-hole parts have no land-pattern standard of that kind; their drills are the lead's
-// largest section plus about 0.3 mm, their pads leave a ring of at least 0.4 mm:
+// Through-hole parts have no land-pattern standard of that kind; the drills admit the common lead
+// sizes and the pads leave a copper ring of at least 0.35 mm, enough to etch and drill by hand:
 // - DIP, 300 and 600 mil rows (7.62 / 15.24), pitch 2.54: pad 1.6, drill 0.8.
 // - Pin header, one row, pitch 2.54 (0.64 mm square pins): pad 1.7, drill 1.0.
 // - TO-92, leads formed to 2.54: pad 1.6, drill 0.8. TO-220, pitch 2.54: pad 2.0, drill 1.1.
