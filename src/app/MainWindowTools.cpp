@@ -37,6 +37,7 @@ MainWindow::~MainWindow() {
 void MainWindow::buildTools() {
   toolHost_ =
       std::make_unique<WindowToolHost>(doc_, undo_, *sizeBar_, *area_, settings_, int(lang_), this);
+  toolHost_->setHelp([this] { openContextHelp(paths_, kHelpIndex); });
   tools_ = std::make_unique<ToolDispatcher>(*toolHost_);
   undoController_->setPolylineInProgress([this] { return tools_->polylineInProgress(); });
   toolBar_ = new ToolBar(settings_.hotkeys, int(lang_), this);

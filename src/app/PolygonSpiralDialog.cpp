@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "DialogButtons.h"
 #include "TUnitSpinEdit.h"
 
 namespace trazello {
@@ -68,14 +69,11 @@ PolygonSpiralDialog::PolygonSpiralDialog(Language language, QWidget* parent) : Q
   sf->addRow(text("SE_Spirale_Umdrehungen", language), turns_);
   pages_->addTab(spiral, text("TS_Spirale", language));
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName("OKBtn");
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName("CancelBtn");
-  buttons->button(QDialogButtonBox::Cancel)
-      ->setText(QString::fromStdString(caption("VielEckDlg.CancelBtn", language)));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  layout->addWidget(okCancelHelpButtons(
+      this, QString::fromStdString(caption("OKBtn", language)),
+      QString::fromStdString(caption("VielEckDlg.CancelBtn", language)), language, [this] {
+        if (help_) help_();
+      }));
 }
 
 TUnitSpinEdit* PolygonSpiralDialog::length(const char* name, double min, double max, double value,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 
 #include "Captions.h"
@@ -29,10 +30,13 @@ class PolygonSpiralDialog : public QDialog {
   void setMil(bool on);
   // Shows the window modally; none on Cancel.
   std::optional<PolygonSpiralValues> ask();
+  // What the Help button opens.
+  void setHelp(std::function<void()> help) { help_ = std::move(help); }
 
  private:
   TUnitSpinEdit* length(const char* name, double min, double max, double value, int decimals);
 
+  std::function<void()> help_;
   QTabWidget* pages_ = nullptr;
   QSpinBox* corners_ = nullptr;
   TUnitSpinEdit* radius_ = nullptr;

@@ -64,7 +64,12 @@ std::optional<LegacyTextValues> WindowToolHost::askLegacyText(const LegacyTextVa
 }
 
 PolygonSpiralDialog* WindowToolHost::specialShapeDialog() {
-  if (!shapes_) shapes_ = new PolygonSpiralDialog(Language(language_), parent_);
+  if (!shapes_) {
+    shapes_ = new PolygonSpiralDialog(Language(language_), parent_);
+    shapes_->setHelp([this] {
+      if (help_) help_();
+    });
+  }
   return shapes_;
 }
 

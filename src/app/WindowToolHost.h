@@ -50,8 +50,11 @@ class WindowToolHost : public ToolHost {
   void setKeepOut(bool down) { keepOut_ = down; }
   TextDialog* textDialog();
   PolygonSpiralDialog* specialShapeDialog();
+  // What the Help buttons of the windows the tools open show.
+  void setHelp(std::function<void()> help) { help_ = std::move(help); }
 
  private:
+  std::function<void()> help_;
   Document& doc_;
   UndoHistory& undo_;
   SizeBar& sizes_;
