@@ -21,7 +21,7 @@ constexpr double kSmallestScale = 0.01;
 
 FootprintPreview::FootprintPreview(const SchemeStore& schemes, QWidget* parent)
     : QWidget(parent), schemes_(schemes) {
-  setObjectName("Panel1");
+  setObjectName("PaintBox1");
   setMinimumSize(120, 100);
 }
 

@@ -16,6 +16,7 @@
 
 #include "DialogButtons.h"
 #include "FootprintPreview.h"
+#include "PackageTypePicture.h"
 #include "TUnitSpinEdit.h"
 
 namespace trazello {
@@ -55,6 +56,8 @@ QWidget* FootprintWizardDialog::buildFields(Language language) {
   type_->setObjectName("CB_Typ");
   for (int i = 0; i < 5; ++i) type_->addItem(text("CB_Typ." + std::to_string(i), language));
   form->addRow(text("CB_Typ", language), type_);
+  picture_ = new PackageTypePicture(fields);
+  form->addRow(picture_);
 
   auto* kinds = new QHBoxLayout;
   auto* group = new QButtonGroup(fields);
@@ -169,6 +172,7 @@ void FootprintWizardDialog::setLayer(uint8_t layerCode) {
 void FootprintWizardDialog::refresh() {
   if (filling_) return;
   const FootprintValues v = values();
+  picture_->setType(v.type);
   perColumn_->setEnabled(usesPerColumn(v.type));
   y_->setEnabled(usesY(v.type));
   x_->setEnabled(usesX(v.type));

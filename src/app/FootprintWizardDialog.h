@@ -15,6 +15,7 @@ class QToolButton;
 namespace trazello {
 
 class FootprintPreview;
+class PackageTypePicture;
 class SchemeStore;
 class TUnitSpinEdit;
 
@@ -64,6 +65,7 @@ class FootprintWizardDialog : public QDialog {
   QSpinBox* perColumn_ = nullptr;
   QLabel* total_ = nullptr;
   FootprintPreview* preview_ = nullptr;
+  PackageTypePicture* picture_ = nullptr;
 };
 
 }  // namespace trazello

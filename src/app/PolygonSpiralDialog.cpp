@@ -70,7 +70,7 @@ PolygonSpiralDialog::PolygonSpiralDialog(Language language, QWidget* parent) : Q
   pages_->addTab(spiral, text("TS_Spirale", language));
 
   layout->addWidget(okCancelHelpButtons(
-      this, QString::fromStdString(caption("OKBtn", language)),
+      this, QStringLiteral("OK"),
       QString::fromStdString(caption("VielEckDlg.CancelBtn", language)), language, [this] {
         if (help_) help_();
       }));

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <set>
 #include <QToolButton>
 
 #include "ModalScript.h"
@@ -113,6 +114,15 @@ TEST_F(ShapesWindow, CancelInTheWizardKeepsWhatWasCopied) {
     EXPECT_TRUE(child<TUnitSpinEdit>(d, "SE_SMDX")->isEnabled());
     EXPECT_FALSE(child<TUnitSpinEdit>(d, "SE_XPad")->isEnabled());
     EXPECT_EQ(d->pattern()[0].Kind, ElementKind::SmdPad);
+    // Each package type has a sketch of its own naming its distances.
+    std::set<QByteArray> sketches;
+    for (int type = 0; type < 5; ++type) {
+      child<QComboBox>(d, "CB_Typ")->setCurrentIndex(type);
+      const QImage sketch = child<QWidget>(d, "Panel1")->grab().toImage();
+      sketches.insert(QByteArray(reinterpret_cast<const char*>(sketch.constBits()),
+                                 sketch.sizeInBytes()));
+    }
+    EXPECT_EQ(sketches.size(), 5u);
     press(d, "CancelBtn");
   });
   run(w->action("BauteilAssistent1"), script);
