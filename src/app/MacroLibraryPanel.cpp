@@ -284,13 +284,26 @@ void MacroLibraryPanel::deleteChosen() {
                   MessageId::DeleteMacroQuestion,
                   {utf8ToCp1252(item->text(0).toStdString())}};
   if (showMessage(this, q, language_) != QMessageBox::Ok) return;
-  std::error_code ignored;
-  std::filesystem::remove(path, ignored);
+  std::error_code failed;
+  // A file that is still there keeps its node: the user must not be told it is gone.
+  if (!std::filesystem::remove(path, failed) && std::filesystem::exists(path)) {
+    showMessage(this,
+                Message{MessageKind::Error,
+                        MessageId::MacroNotDeleted,
+                        {utf8ToCp1252(path), failed ? failed.message() : std::string("unknown")}},
+                language_);
+    return;
+  }
   if (buffer_.path() == path) buffer_.clear();
   filling_ = true;
   delete item;
   filling_ = false;
-  showBuffer();
+  // The node that took its place is the chosen one now, and shows as if clicked.
+  QTreeWidgetItem* next = tree_->currentItem();
+  if (next && !next->data(0, kFolderRole).toBool())
+    chosen();
+  else
+    showBuffer();
 }
 
 }  // namespace trazello

@@ -87,6 +87,8 @@ const std::map<MessageId, Variants>& table() {
        {"Объекты не выделены.\rСохранить всю плату как макрос?",
         "Aucun objet sélectionné.\rEnregistrer toute la carte comme macro ?"}},
       {MessageId::DeleteMacroQuestion, {"Удалить файл \"%1\" ?", "Supprimer le fichier \"%1\" ?"}},
+      {MessageId::MacroNotDeleted,
+       {"Невозможно удалить файл \"%1\":\r%2.", "Le fichier \"%1\" ne peut pas être supprimé :\r%2."}},
   };
   return t;
 }

@@ -67,6 +67,8 @@ std::string messageText(const Message& m) {
     case MessageId::SaveWholeLayoutAsMacro:
       return "No objects selected.\rSave whole layout as macro?";
     case MessageId::DeleteMacroQuestion: return "Delete file \"" + arg(m, 0) + "\" ?";
+    case MessageId::MacroNotDeleted:
+      return "The file \"" + arg(m, 0) + "\" can not be deleted:\r" + arg(m, 1) + ".";
     case MessageId::Count: break;
   }
   return {};

@@ -228,6 +228,30 @@ TEST_F(MacroWindow, ButtonsTurnTheBufferAndDeleteAsksFirst) {
   EXPECT_FALSE(item(panel->tree(), "dip2.tzm"));
 }
 
+TEST_F(MacroWindow, DeleteShowsTheNextMacroAndAFailedDeleteKeepsTheNode) {
+  ElementList one;
+  one.append(newPad({0, 0}, layer::C1, 1, 60, 25));
+  ASSERT_FALSE(writeMacroFile(library_ + "/ic/one.tzm", one, false, {"one pin", ""}));
+  auto w = openWithPanel();
+  MacroLibraryPanel* panel = w->macroPanel();
+  clickNode(panel->tree(), item(panel->tree(), "dip2.tzm"));
+  answerNextBox(QMessageBox::Ok);
+  panel->findChild<QToolButton*>("SB_MakroDelete")->click();
+  ASSERT_FALSE(item(panel->tree(), "dip2.tzm"));
+  ASSERT_TRUE(panel->tree()->currentItem());
+  ASSERT_EQ(panel->tree()->currentItem()->text(0), "one.tzm");
+  EXPECT_EQ(panel->buffer().path(), library_ + "/ic/one.tzm");
+  EXPECT_EQ(w->document().macroBuffer().size(), 1u);
+
+  // Something that cannot be removed stands where the chosen file was.
+  fs::remove(library_ + "/ic/one.tzm");
+  fs::create_directories(library_ + "/ic/one.tzm/inside");
+  answerNextBox(QMessageBox::Ok);
+  panel->findChild<QToolButton*>("SB_MakroDelete")->click();
+  EXPECT_TRUE(lastBox_.contains("can not be deleted")) << lastBox_.toStdString();
+  EXPECT_TRUE(item(panel->tree(), "one.tzm"));
+}
+
 // Not a check: a picture of the panel for looking at, when TRAZELLO_SCREENSHOT_DIR is set.
 TEST_F(MacroWindow, Screenshot) {
   const char* dir = std::getenv("TRAZELLO_SCREENSHOT_DIR");
