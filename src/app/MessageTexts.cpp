@@ -87,6 +87,11 @@ const std::map<MessageId, Variants>& table() {
        {"Объекты не выделены.\rСохранить всю плату как макрос?",
         "Aucun objet sélectionné.\rEnregistrer toute la carte comme macro ?"}},
       {MessageId::DeleteMacroQuestion, {"Удалить файл \"%1\" ?", "Supprimer le fichier \"%1\" ?"}},
+      {MessageId::PreviewCopied,
+       {"Изображение предварительного просмотра скопировано в буфер обмена.",
+        "L'image de l'aperçu a été copiée dans le presse-papiers."}},
+      {MessageId::CalibrationOutOfRange,
+       {"Введите значения от 0.8 до 1.2", "Veuillez entrer des valeurs de 0.8 à 1.2"}},
   };
   return t;
 }

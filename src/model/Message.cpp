@@ -67,6 +67,9 @@ std::string messageText(const Message& m) {
     case MessageId::SaveWholeLayoutAsMacro:
       return "No objects selected.\rSave whole layout as macro?";
     case MessageId::DeleteMacroQuestion: return "Delete file \"" + arg(m, 0) + "\" ?";
+    case MessageId::PreviewCopied:
+      return "The bitmap of the preview has been copied to the clipboard.";
+    case MessageId::CalibrationOutOfRange: return "Please enter values from 0.8 to 1.2";
     case MessageId::Count: break;
   }
   return {};
