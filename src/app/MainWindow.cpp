@@ -77,6 +77,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   connect(area_, &DrawingArea::originChanged, this, &MainWindow::refreshView);
   buildAreaMenu();
   connectShapeCommands();
+  connectPrintCommands();
   buildPropertiesPanel();
   buildPhotoView();
   area_->installEventFilter(this);

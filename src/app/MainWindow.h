@@ -43,6 +43,7 @@ class OutputCommands;
 class LayerPanel;
 class MacroLibraryPanel;
 class PhotoViewWindow;
+class PrintWindow;
 class AutoRouterWindow;
 class PropertiesPanel;
 class RulerWidget;
@@ -104,6 +105,7 @@ class MainWindow : public QMainWindow {
   void showPhotoView(bool on);
   TOptionsDlg* optionsDialog() const { return optionsDlg_; }
   AutoSaveTimer* autoSaveTimer() const { return autoSave_; }
+  PrintWindow* printWindow() const { return print_; }
   // The displayed coordinates of the last pointer position, as the status line shows them.
   QString coordinateText() const;
 
@@ -133,6 +135,9 @@ class MainWindow : public QMainWindow {
   // The footprint wizard and the tile command, with their windows.
   void connectShapeCommands();
   void openFootprintWizard();
+  // The print window and the printer set-up.
+  void connectPrintCommands();
+  void openPrintWindow();
   void tileCopies();
   // The angle menu, the align menu, naming and the value window they share.
   void buildSelectionMenus();
@@ -290,6 +295,7 @@ class MainWindow : public QMainWindow {
   bool photoMirrored_ = false;  // the picture on show is mirrored
   FootprintWizardDialog* wizard_ = nullptr;
   TileDialog* tileDialog_ = nullptr;
+  PrintWindow* print_ = nullptr;
 };
 
 }  // namespace trazello

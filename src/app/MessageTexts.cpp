@@ -89,6 +89,11 @@ const std::map<MessageId, Variants>& table() {
       {MessageId::DeleteMacroQuestion, {"Удалить файл \"%1\" ?", "Supprimer le fichier \"%1\" ?"}},
       {MessageId::MacroNotDeleted,
        {"Невозможно удалить файл \"%1\":\r%2.", "Le fichier \"%1\" ne peut pas être supprimé :\r%2."}},
+      {MessageId::PreviewCopied,
+       {"Изображение предварительного просмотра скопировано в буфер обмена.",
+        "L'image de l'aperçu a été copiée dans le presse-papiers."}},
+      {MessageId::CalibrationOutOfRange,
+       {"Введите значения от 0.8 до 1.2", "Veuillez entrer des valeurs de 0.8 à 1.2"}},
   };
   return t;
 }

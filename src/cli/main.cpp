@@ -16,7 +16,7 @@ constexpr const Command* kCommands[] = {
     &trazello::cli::kDrillCommand,    &trazello::cli::kDrillsCommand,
     &trazello::cli::kNetsCommand,     &trazello::cli::kFloodCommand,
     &trazello::cli::kDrcCommand,      &trazello::cli::kRouteCommand,
-    &trazello::cli::kFootprintCommand};
+    &trazello::cli::kFootprintCommand, &trazello::cli::kPrintCommand};
 
 void printUsage(std::ostream& out) {
   out << "Usage: trazello-cli [--help | --version] <command> [arguments]\n"
@@ -36,6 +36,7 @@ void printUsage(std::ostream& out) {
          "  route FILE -o OUT    route every connection of a board, results as JSON\n"
          "  footprint --type T --count N -o OUT.tzm\n"
          "                       write a footprint wizard pattern as a macro file\n"
+         "  print FILE -o PDF    print a board at true scale into a PDF file\n"
          "\n"
          "\"trazello-cli COMMAND --help\" shows the options of a command.\n"
          "\n"

@@ -69,6 +69,9 @@ std::string messageText(const Message& m) {
     case MessageId::DeleteMacroQuestion: return "Delete file \"" + arg(m, 0) + "\" ?";
     case MessageId::MacroNotDeleted:
       return "The file \"" + arg(m, 0) + "\" can not be deleted:\r" + arg(m, 1) + ".";
+    case MessageId::PreviewCopied:
+      return "The bitmap of the preview has been copied to the clipboard.";
+    case MessageId::CalibrationOutOfRange: return "Please enter values from 0.8 to 1.2";
     case MessageId::Count: break;
   }
   return {};

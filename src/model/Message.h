@@ -45,6 +45,8 @@ enum class MessageId {
   SaveWholeLayoutAsMacro,    // Yes / No; caption "Save as macro"
   DeleteMacroQuestion,       // args: file name; OK / Cancel
   MacroNotDeleted,           // args: full file name, reason
+  PreviewCopied,             // the print preview's picture is on the clipboard
+  CalibrationOutOfRange,     // a printer correction factor outside 0.8 to 1.2
   Count,  // not a message: the number of messages; new ones go above
 };
 

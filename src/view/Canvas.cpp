@@ -37,6 +37,19 @@ Canvas::Canvas(QPainter& painter, const ViewMapping& mapping, QSize surface)
   applyMode();
 }
 
+Canvas::Canvas(QPainter& painter, const QTransform& worldToPixels, QSize surface)
+    : painter_(painter),
+      scale_(std::min(std::abs(worldToPixels.m11()), std::abs(worldToPixels.m22()))) {
+  if (scale_ <= 0) scale_ = 0.001;
+  const QRectF r =
+      worldToPixels.inverted().mapRect(QRectF(0, 0, surface.width(), surface.height()));
+  clip_ = {static_cast<int32_t>(std::floor(r.left())), static_cast<int32_t>(std::floor(r.top())),
+           static_cast<int32_t>(std::ceil(r.right())), static_cast<int32_t>(std::ceil(r.bottom()))};
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setTransform(worldToPixels);
+  applyMode();
+}
+
 bool Canvas::meets(const IRect& box) const {
   return box.left <= clip_.right && box.right >= clip_.left && box.top <= clip_.bottom &&
          box.bottom >= clip_.top;

@@ -21,6 +21,9 @@ class Canvas {
  public:
   // `surface` is the size in pixels of what the painter paints on; the mapping places the board.
   Canvas(QPainter& painter, const ViewMapping& mapping, QSize surface);
+  // A canvas with any world-to-pixel map (printing: mirrored, stretched by the printer's
+  // calibration, several copies); mapping() then describes nothing.
+  Canvas(QPainter& painter, const QTransform& worldToPixels, QSize surface);
 
   QPainter& painter() { return painter_; }
   const ViewMapping& mapping() const { return mapping_; }

@@ -75,12 +75,10 @@ IRect scanRect(int w, int h, int dpi, int32_t offsetX, int32_t offsetY) {
   return {dx, -down + dy, right + dx, dy};
 }
 
-namespace {
-bool isTwoColour(const QImage& img) {
+bool isTwoColourScan(const QImage& img) {
   return img.format() == QImage::Format_Mono || img.format() == QImage::Format_MonoLSB ||
          (img.format() == QImage::Format_Indexed8 && img.colorCount() == 2);
 }
-}  // namespace
 
 QList<QRgb> scanColourTable(const QList<QRgb>& palette, QRgb ink, QRgb paper) {
   // Image readers may reorder a one-bit palette, so the index says nothing about which pixels
@@ -96,7 +94,7 @@ void DrawScannedCopy(RenderContext& ctx, const BoardSettings& board, const Scann
   const size_t i = static_cast<size_t>(side);
   QImage image = scans[i];
   if (image.isNull()) return;
-  if (isTwoColour(image)) {
+  if (isTwoColourScan(image)) {
     const auto colour = static_cast<ColorRef>(board.templateColour[i]) & 0x00FFFFFFu;
     image.setColorTable(scanColourTable(image.colorTable(), toQColor(colour).rgb(),
                                         toQColor(ctx.scheme[SchemeSlot::Background]).rgb()));

@@ -47,6 +47,9 @@ IRect scanRect(int w, int h, int dpi, int32_t offsetX, int32_t offsetY);
 // `paper`, in the order of the image's own palette.
 QList<QRgb> scanColourTable(const QList<QRgb>& palette, QRgb ink, QRgb paper);
 
+// A one-bit picture, or one of two palette entries: drawn in a layer colour on a background.
+bool isTwoColourScan(const QImage& img);
+
 void DrawScannedCopy(RenderContext& ctx, const BoardSettings& board, const ScannedCopies& scans);
 
 }  // namespace trazello

@@ -1,7 +1,8 @@
 // Pictures of the editor at work, for looking at by eye (not a test):
 // `window_screenshots DIR LAYOUT [LANGUAGE]` writes the window, the window while a track is drawn,
-// the measure box, the text window, the Gerber window, the footprint wizard, the special-shape
+// the measure box, the text window, the Gerber window, the print window, the footprint wizard, the special-shape
 // window and the photo view.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
@@ -91,6 +92,18 @@ int main(int argc, char** argv) {
     }
   });
   w.action("GerberFormat1")->trigger();
+
+  // The print window with frame, crosses and drill plan, centred, grabbed, then closed.
+  QTimer::singleShot(300, [&] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      for (const char* name : {"Rahmen", "Passkreuze", "CB_Bohrplan1", "B_Zentrieren"})
+        if (auto* b = dialog->findChild<QAbstractButton*>(name)) b->click();
+      QApplication::processEvents();
+      dialog->grab().save(out + "/print-window.png");
+      dialog->close();
+    }
+  });
+  w.action("Drucken1")->trigger();
 
   // The footprint wizard showing four sides of SMD pads, then cancelled.
   QTimer::singleShot(200, [&] {
