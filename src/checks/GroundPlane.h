@@ -13,6 +13,11 @@ namespace trazello {
 // meet along the tile edges.
 Paths floodOfLayer(const ElementList& list, const BoardSettings& board, int layerCode);
 
+// The same plane as its connected pieces with their holes, in standard order
+// (inStandardOrder): what uniting all of floodOfLayer() gives, joined along the tile edges.
+std::vector<PolygonWithHoles> floodPieces(const ElementList& list, const BoardSettings& board,
+                                          int layerCode);
+
 Path boardRectangle(const BoardSettings& board);
 
 }  // namespace trazello

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "PolygonOps.h"
+#include "TileSeams.h"
 
 namespace trazello {
 
@@ -89,6 +90,46 @@ std::optional<size_t> PlaneAreas::areaAt(CPoint p) {
     if (!inHole) return find(id);
   }
   return std::nullopt;
+}
+
+namespace {
+
+// Which of the joined pieces holds a hole of one of the joined tile pieces. Nearly always there
+// is only one; pieces that met only at corners of their outlines can come out apart.
+size_t pieceHolding(const std::vector<PolygonWithHoles>& joined, const Path& hole) {
+  for (size_t j = 0; j + 1 < joined.size(); ++j) {
+    if (insideRing(joined[j].outer, hole.front())) return j;
+  }
+  return joined.size() - 1;
+}
+
+}  // namespace
+
+std::vector<PolygonWithHoles> joinTilePieces(const TileGrid& grid,
+                                             std::vector<std::vector<PolygonWithHoles>> tiles) {
+  PlaneAreas areas(grid);
+  for (size_t t = 0; t < tiles.size(); ++t) areas.addTile(t, std::move(tiles[t]));
+  areas.joinAcrossTileEdges();
+  std::vector<std::vector<size_t>> members(areas.count());
+  for (size_t id = 0; id < areas.count(); ++id) members[areas.areaOf(id)].push_back(id);
+  std::vector<PolygonWithHoles> out;
+  for (const std::vector<size_t>& area : members) {
+    if (area.size() == 1) out.push_back(areas.shape(area.front()));
+    if (area.size() <= 1) continue;
+    // A hole lies inside its tile, away from every seam: joining the outlines leaves it alone.
+    std::vector<const Path*> outlines;
+    for (size_t id : area) outlines.push_back(&areas.shape(id).outer);
+    std::vector<PolygonWithHoles> joined = joinedOutlines(grid, outlines);
+    if (joined.empty()) continue;
+    for (size_t id : area) {
+      for (const Path& hole : areas.shape(id).holes) {
+        if (!hole.empty()) joined[pieceHolding(joined, hole)].holes.push_back(hole);
+      }
+    }
+    out.insert(out.end(), std::make_move_iterator(joined.begin()),
+               std::make_move_iterator(joined.end()));
+  }
+  return inStandardOrder(std::move(out));
 }
 
 }  // namespace trazello

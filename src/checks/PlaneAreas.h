@@ -21,6 +21,9 @@ class PlaneAreas {
   size_t count() const { return pieces_.size(); }
   // The area holding a point (its representative piece), if any.
   std::optional<size_t> areaAt(CPoint p);
+  // The area of a piece (its representative), pieces numbered in the order they were added.
+  size_t areaOf(size_t piece) { return find(piece); }
+  const PolygonWithHoles& shape(size_t piece) const { return pieces_[piece].shape; }
 
  private:
   struct Piece {
@@ -43,5 +46,12 @@ class PlaneAreas {
   std::vector<std::vector<size_t>> piecesOfTile_;
   std::vector<size_t> parent_;
 };
+
+// The connected pieces of a plane given as the pieces of each tile: pieces that share a stretch
+// of a tile edge are united, the holes inside tiles are kept as they are, and the result is in
+// standard order (see inStandardOrder): the pieces one union of the whole plane gives, at a
+// cost that grows with the number of corners instead of faster.
+std::vector<PolygonWithHoles> joinTilePieces(const TileGrid& grid,
+                                             std::vector<std::vector<PolygonWithHoles>> tiles);
 
 }  // namespace trazello

@@ -117,6 +117,15 @@ double areaInSquareUnits(const Paths& p) {
   return area(p) / double(kShapeScale * kShapeScale);
 }
 
+double areaInSquareUnits(const std::vector<PolygonWithHoles>& pieces) {
+  double sum = 0;
+  for (const PolygonWithHoles& piece : pieces) {
+    sum += areaInSquareUnits(Paths{piece.outer});
+    sum += areaInSquareUnits(piece.holes);
+  }
+  return sum;
+}
+
 bool overlap(const Paths& a, const Paths& b) { return area(intersect(a, b)) > 0; }
 
 bool covers(const Paths& outer, const Paths& inner) {
@@ -194,6 +203,31 @@ Paths trimmedTo(const Paths& area, const CBox& window) {
     out.push_back(std::move(trimmed));
   }
   return out;
+}
+
+namespace {
+bool lower(CPoint a, CPoint b) { return a.y != b.y ? a.y < b.y : a.x < b.x; }
+
+void startAtLowest(Path& ring) {
+  if (ring.empty()) return;
+  std::rotate(ring.begin(), std::min_element(ring.begin(), ring.end(), lower), ring.end());
+}
+
+bool ringBefore(const Path& a, const Path& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), lower);
+}
+}  // namespace
+
+std::vector<PolygonWithHoles> inStandardOrder(std::vector<PolygonWithHoles> pieces) {
+  for (PolygonWithHoles& piece : pieces) {
+    startAtLowest(piece.outer);
+    for (Path& hole : piece.holes) startAtLowest(hole);
+    std::sort(piece.holes.begin(), piece.holes.end(), ringBefore);
+  }
+  std::sort(pieces.begin(), pieces.end(), [](const PolygonWithHoles& a, const PolygonWithHoles& b) {
+    return ringBefore(a.outer, b.outer);
+  });
+  return pieces;
 }
 
 bool insideRing(const Path& ring, CPoint p) {

@@ -13,6 +13,8 @@ Paths subtract(const Paths& from, const Paths& cut);
 Paths intersect(const Paths& a, const Paths& b);
 double area(const Paths& p);
 double areaInSquareUnits(const Paths& p);
+// The area of pieces less their holes.
+double areaInSquareUnits(const std::vector<PolygonWithHoles>& pieces);
 // Whether the two areas have a common area (touching along an edge or at a point is not).
 bool overlap(const Paths& a, const Paths& b);
 // Whether nothing of `inner` lies outside `outer`.
@@ -25,6 +27,9 @@ std::vector<PolygonWithHoles> piecesWithin(const Paths& area, const Paths& windo
 // the window, the corners between its first and last corner there are dropped; the straight
 // cut stays beyond that side. Corners and edges reaching into the window are kept as they are.
 Paths trimmedTo(const Paths& area, const CBox& window);
+// The same pieces in an order that depends only on their shapes: every ring starts at its
+// lowest corner (least y, then least x), holes and pieces sorted by that corner.
+std::vector<PolygonWithHoles> inStandardOrder(std::vector<PolygonWithHoles> pieces);
 // Inside or on the boundary of a ring.
 bool insideRing(const Path& ring, CPoint p);
 // Makes every ring an outline (counter-clockwise), for rings built by hand.

@@ -78,10 +78,11 @@ int runFlood(const Args& args) {
   if (!a) return 2;
   std::optional<Document> doc = openForOutput(a->file, a->board);
   if (!doc) return 1;
-  const Paths flood = floodOfLayer(doc->elements(), doc->working(), a->layer);
+  const std::vector<PolygonWithHoles> flood =
+      floodPieces(doc->elements(), doc->working(), a->layer);
   Json j;
   j.beginObject().key("polygons").beginArray();
-  for (const PolygonWithHoles& piece : pieces(flood)) {
+  for (const PolygonWithHoles& piece : flood) {
     j.beginObject().key("outer");
     writeRing(j, piece.outer);
     j.key("holes").beginArray();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "checks/PolygonOps.h"
 #include "model/Layer.h"
@@ -93,6 +94,80 @@ TEST(GroundPlane, CutOutsThroughPlatingAndTheBoardEdge) {
     EXPECT_LE(b.right, 1000 * kShapeScale);
   }
   EXPECT_NEAR(areaInSquareUnits(floodOfLayer(list, board1000(), layer::I2)), 1e6 - 150 * 150, 1);
+}
+
+// Random copper on C1 and C2 at a density that cuts the plane into tiles: pads, thermal pads,
+// tracks, SMD pads, zones, and cut-out strips that run across tile edges.
+ElementList tiledBoard(uint32_t seed, int clearanceRule, float side) {
+  std::mt19937 rng(seed);
+  auto uniform = [&](float lo, float hi) { return std::uniform_real_distribution<float>(lo, hi)(rng); };
+  auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  ElementList list;
+  for (int i = 0; i < 600; ++i) {
+    const Point at{uniform(-50, side + 50), -uniform(-50, side + 50)};
+    const uint8_t l = pick(4) ? layer::C1 : layer::C2;
+    TObjekt e;
+    switch (pick(6)) {
+      case 0:
+        e = newPad(at, l, static_cast<uint8_t>(1 + pick(9)), uniform(20, 50), 10);
+        e.Plated = pick(2);
+        e.Thermal() = pick(3) == 0;
+        break;
+      case 1: e = newSmdPad(at, l, uniform(20, 120), uniform(20, 120)); break;
+      case 2:
+        e = newZone(pick(2) * 10, l, pick(20) == 0);
+        e.Points = {at, {at.x + uniform(10, 80), at.y}, {at.x, at.y - uniform(10, 80)}};
+        break;
+      default:
+        e = newTrack(10 + pick(3) * 10, l);
+        e.Points = {at, {at.x + uniform(-100, 100), at.y + uniform(-100, 100)}};
+        break;
+    }
+    // Pads keep a clearance (as in the generated benchmark boards), every element does, or
+    // each draws its own.
+    if (e.isPadLike() || clearanceRule == 1) e.Clearance = 40;
+    if (clearanceRule == 2) e.Clearance = pick(3) * 20;
+    list.append(std::move(e));
+  }
+  for (float x : {side / 2 + 0.5f, side / 3}) {
+    TObjekt cut = newZone(0, layer::C1, true);
+    cut.Points = {{x, 10}, {x + 15, 10}, {x + 15, -side - 10}, {x, -side - 10}};
+    list.append(std::move(cut));
+  }
+  return list;
+}
+
+bool samePieces(const std::vector<PolygonWithHoles>& a, const std::vector<PolygonWithHoles>& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (a[i].outer != b[i].outer || a[i].holes != b[i].holes) return false;
+  }
+  return true;
+}
+
+// Joining the tiles' pieces along their edges gives the very polygons that one union of the
+// whole plane gives, hole for hole and corner for corner.
+TEST(GroundPlane, PiecesJoinedAlongTileEdgesAreThoseOfTheWholeUnion) {
+  for (int rule = 0; rule < 3; ++rule) {
+    for (uint32_t seed : {1u, 2u}) {
+      BoardSettings board;
+      board.width = 3001;
+      board.height = 2503;
+      const ElementList list = tiledBoard(seed * 3 + uint32_t(rule), rule, 2500);
+      for (int l : {layer::C1, layer::C2}) {
+        const std::vector<PolygonWithHoles> joined = floodPieces(list, board, l);
+        const std::vector<PolygonWithHoles> whole =
+            inStandardOrder(pieces(floodOfLayer(list, board, l)));
+        EXPECT_TRUE(samePieces(joined, whole))
+            << "rule " << rule << ", seed " << seed << ", layer " << l << ": " << joined.size()
+            << " pieces joined, " << whole.size() << " in the whole union";
+        size_t holes = 0;
+        for (const PolygonWithHoles& p : joined) holes += p.holes.size();
+        EXPECT_GT(holes, 20u) << joined.size();
+        EXPECT_NEAR(areaInSquareUnits(joined), areaInSquareUnits(floodOfLayer(list, board, l)), 1e-3);
+      }
+    }
+  }
 }
 
 }  // namespace
