@@ -9,6 +9,7 @@
 #include <map>
 
 #include "SyntheticBoard.h"
+#include "checks/ElementBoxIndex.h"
 #include "model/Layer.h"
 #include "view/BoardPicture.h"
 
@@ -84,8 +85,23 @@ void BM_RenderTenthVisibleGroundPlane(benchmark::State& state) {
   repaint(state, tenthZoom(), true);
 }
 
+// What the first repaint after an edit pays besides drawing: the box index of the whole board.
+void BM_BoxIndexAfterAnEdit(benchmark::State& state) {
+  const ElementList& list = board(static_cast<size_t>(state.range(0)));
+  for (auto _ : state) {
+    const ElementBoxIndex index(list);
+    benchmark::DoNotOptimize(index.size());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 }  // namespace
 
+BENCHMARK(BM_BoxIndexAfterAnEdit)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderBoardZoom)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderTenthVisible)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderTenthSameZoom)
