@@ -1,5 +1,7 @@
 // Whole-board repaints of synthetic boards into a 1920 x 1080 drawing area: the board zoomed to
-// fit, and zoomed in so that about a tenth of its area is visible (the clip rectangle at work).
+// fit, and zoomed in so that about a tenth of its area is visible (the clip rectangle at work);
+// and a tenth of the board at the fitting zoom, which draws each element as large as the whole
+// board's picture does.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -7,6 +9,7 @@
 #include <map>
 
 #include "SyntheticBoard.h"
+#include "checks/ElementBoxIndex.h"
 #include "model/Layer.h"
 #include "view/BoardPicture.h"
 
@@ -34,18 +37,19 @@ BoardSettings settings(bool groundPlane) {
   return s;
 }
 
-void repaint(benchmark::State& state, double zoom, bool groundPlane) {
+void repaint(benchmark::State& state, double zoom, bool groundPlane, int width = kWidth,
+             int height = kHeight) {
   const ElementList& list = board(static_cast<size_t>(state.range(0)));
   const BoardSettings s = settings(groundPlane);
   ViewMapping m;
   m.zoom = clampZoom(zoom, s.width, s.height);
   m.boardWidth = s.width;
   // Centre the view on the board.
-  m.scrollX = static_cast<int32_t>(std::lround(kBoardSide * m.scale() / 2 - kWidth / 2.0));
-  m.scrollY = static_cast<int32_t>(std::lround(kBoardSide * m.scale() / 2 - kHeight / 2.0));
+  m.scrollX = static_cast<int32_t>(std::lround(kBoardSide * m.scale() / 2 - width / 2.0));
+  m.scrollY = static_cast<int32_t>(std::lround(kBoardSide * m.scale() / 2 - height / 2.0));
   if (m.scrollX < 0) m.scrollX = 0;
   if (m.scrollY < 0) m.scrollY = 0;
-  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  QImage image(width, height, QImage::Format_RGB32);
   const RenderOptions options;
   for (auto _ : state) {
     renderView(image, s, list, defaultScheme(), options, m);
@@ -68,6 +72,12 @@ void BM_RenderBoardZoom(benchmark::State& state) {
 void BM_RenderTenthVisible(benchmark::State& state) {
   repaint(state, tenthZoom(), false);
 }
+// A tenth of the board at the zoom that shows all of it, in a drawing area a tenth of the
+// board's picture: the same pixels per element as BM_RenderBoardZoom, a tenth of the elements.
+void BM_RenderTenthSameZoom(benchmark::State& state) {
+  const int side = static_cast<int>(std::lround(kHeight / std::sqrt(10.0)));
+  repaint(state, fitZoom(), false, side, side);
+}
 void BM_RenderBoardZoomGroundPlane(benchmark::State& state) {
   repaint(state, fitZoom(), true);
 }
@@ -75,10 +85,30 @@ void BM_RenderTenthVisibleGroundPlane(benchmark::State& state) {
   repaint(state, tenthZoom(), true);
 }
 
+// What the first repaint after an edit pays besides drawing: the box index of the whole board.
+void BM_BoxIndexAfterAnEdit(benchmark::State& state) {
+  const ElementList& list = board(static_cast<size_t>(state.range(0)));
+  for (auto _ : state) {
+    const ElementBoxIndex index(list);
+    benchmark::DoNotOptimize(index.size());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 }  // namespace
 
+BENCHMARK(BM_BoxIndexAfterAnEdit)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderBoardZoom)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderTenthVisible)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderTenthSameZoom)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderBoardZoomGroundPlane)
     ->Arg(1000)
     ->Arg(10000)

@@ -1,5 +1,4 @@
 // trazello-cli render FILE -o OUT.png: the picture of the drawing area, the whole board.
-#include <QBuffer>
 #include <QGuiApplication>
 #include <cctype>
 #include <cmath>
@@ -13,6 +12,7 @@
 #include "files/LayoutIo.h"
 #include "files/TextEncoding.h"
 #include "model/BoardSettings.h"
+#include "output/PngFile.h"
 #include "view/BoardPicture.h"
 #include "view/LayerControl.h"
 #include "view/SchemeStore.h"
@@ -157,18 +157,14 @@ int render(const RenderJob& job) {
   }
   const ScannedCopies scans = loadScans(settings);
   const QImage image =
-      renderBoard(settings, doc->elements(), schemes.active(), options, zoom, &scans);
+      renderBoard(settings, doc->elements(), schemes.active(), options, zoom, &scans)
+          .convertToFormat(QImage::Format_RGB32);
   // Encoded in memory and written through the atomic writer: a full disk or a failed render
   // never leaves a cut picture or destroys the previous one.
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  std::optional<std::string> why;
-  if (!image.save(&buffer, "PNG"))
-    why = "the picture could not be encoded";
-  else
-    why = writeFileAtomically(job.output, std::span(reinterpret_cast<const uint8_t*>(png.constData()),
-                                                    static_cast<size_t>(png.size())));
+  const std::vector<uint8_t> png =
+      encodePng({reinterpret_cast<const uint32_t*>(image.constBits()), image.width(),
+                 image.height(), static_cast<size_t>(image.bytesPerLine()) / 4});
+  const std::optional<std::string> why = writeFileAtomically(job.output, png);
   if (why) {
     const Message failed{MessageKind::Error, MessageId::FileCannotBeWritten, {job.output}};
     std::cerr << "trazello-cli: " << errorText(failed, job.output) << " (" << *why << ")\n";

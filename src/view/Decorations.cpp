@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "VisibleElements.h"
 #include "model/CopperGeometry.h"
 #include "model/ElementGeometry.h"
 #include "model/Geometry.h"
@@ -65,9 +66,11 @@ void circleHandles(Canvas& c, const TObjekt& e) {
 void DrawDrillHoles(RenderContext& ctx, const ElementList& elements) {
   const RasterMode saved = ctx.canvas.rasterMode();
   ctx.canvas.setRasterMode(RasterMode::Copy);
-  for (const TObjekt& e : elements) {
+  const VisibleElements visible(ctx.canvas, elements);
+  for (uint32_t i : visible) {
+    const TObjekt& e = elements[i];
     if (e.Kind != ElementKind::Pad || e.SizeB <= 0 || !isDrawn(e, ctx.layers)) continue;
-    if (!ctx.canvas.meets(boundingBox(e))) continue;
+    if (!ctx.canvas.meets(visible.index->box(i))) continue;
     drawHole(ctx, e);
   }
   ctx.canvas.setRasterMode(saved);

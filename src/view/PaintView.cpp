@@ -7,6 +7,7 @@
 #include "ElementPainter.h"
 #include "GridPainter.h"
 #include "LayerColours.h"
+#include "VisibleElements.h"
 #include "model/ElementGeometry.h"
 #include "model/Geometry.h"
 #include "model/Layer.h"
@@ -19,18 +20,21 @@ bool wanted(const TObjekt& e, bool onlyMarked) {
   return !onlyMarked || e.Mark;
 }
 
-void drawLayer(RenderContext& ctx, const ElementList& elements, uint8_t code, bool onlyMarked) {
+void drawLayer(RenderContext& ctx, const ElementList& elements, const VisibleElements& visible,
+               uint8_t code, bool onlyMarked) {
   const Canvas& c = ctx.canvas;
-  for (const TObjekt& e : elements) {
+  for (uint32_t i : visible) {
+    const TObjekt& e = elements[i];
     if (e.Selected || e.Layer != code || e.Kind == ElementKind::Pad || !wanted(e, onlyMarked))
       continue;
-    if (!isDrawn(e, ctx.layers) || !c.meets(boundingBox(e))) continue;
+    if (!isDrawn(e, ctx.layers) || !c.meets(visible.index->box(i))) continue;
     DrawElement(ctx, e);
   }
-  for (const TObjekt& e : elements) {
+  for (uint32_t i : visible) {
+    const TObjekt& e = elements[i];
     if (e.Selected || e.Kind != ElementKind::Pad || !isOnLayer(e, code) || !wanted(e, onlyMarked))
       continue;
-    if (!isDrawn(e, ctx.layers) || !c.meets(boundingBox(e))) continue;
+    if (!isDrawn(e, ctx.layers) || !c.meets(visible.index->box(i))) continue;
     DrawElement(ctx, e);
   }
 }
@@ -53,30 +57,46 @@ void FillBoard(RenderContext& ctx, const BoardSettings& board, ColorRef colour) 
 
 void DrawClearancePass(RenderContext& ctx, const ElementList& elements, int copperLayer) {
   const Canvas& c = ctx.canvas;
-  for (const TObjekt& e : elements)
+  // A thermal relief widens a pad's box; the candidates are found with the widest.
+  const VisibleElements visible(c, elements, boxIndexOf(elements)->thermalReach());
+  for (uint32_t i : visible) {
+    const TObjekt& e = elements[i];
     if (isOnLayer(e, copperLayer) && c.meets(boundingBox(e, &ctx.layers)))
       DrawElementClearance(ctx, e);
-  for (const TObjekt& e : elements)
+  }
+  for (uint32_t i : visible) {
+    const TObjekt& e = elements[i];
     if (e.isPadLike() && e.Thermal() && isOnLayer(e, copperLayer) &&
         showsThermalRelief(e, ctx.layers) && c.meets(boundingBox(e, &ctx.layers)))
       DrawThermalSpokes(ctx, e);
+  }
 }
 
 void DrawLayerStack(RenderContext& ctx, const ElementList& elements, bool onlyMarked) {
+  const VisibleElements visible(ctx.canvas, elements);
   for (uint8_t code : layerOrder(ctx.layers.activeLayer))
-    if (ctx.layers.visible[code]) drawLayer(ctx, elements, code, onlyMarked);
-  for (const TObjekt& e : elements)
+    if (ctx.layers.visible[code]) drawLayer(ctx, elements, visible, code, onlyMarked);
+  for (uint32_t i : visible) {
+    const TObjekt& e = elements[i];
     if (e.Selected && wanted(e, onlyMarked) && isDrawn(e, ctx.layers) &&
-        ctx.canvas.meets(boundingBox(e)))
+        ctx.canvas.meets(visible.index->box(i)))
       DrawElement(ctx, e);
+  }
   if (ctx.options.maskMode) return;
   DrawDrillHoles(ctx, elements);
+  // Handles stick out of their element's box, and only selected elements have them.
   for (const TObjekt& e : elements)
     if (hasHandles(e) && wanted(e, onlyMarked) && isDrawn(e, ctx.layers)) DrawNodeHandles(ctx, e);
   if (!ctx.options.showConnections) return;
   ctx.canvas.setRasterMode(RasterMode::Copy);
-  for (const TObjekt& e : elements)
-    if (wanted(e, onlyMarked)) DrawConnections(ctx, e);
+  // The lines join the pads as ctx.elements has them; the index knows `elements`.
+  if (ctx.elements != &elements) {
+    for (const TObjekt& e : elements)
+      if (wanted(e, onlyMarked)) DrawConnections(ctx, e);
+    return;
+  }
+  for (uint32_t i : padsWithVisibleConnections(ctx.canvas, elements))
+    if (wanted(elements[i], onlyMarked)) DrawConnections(ctx, elements[i]);
 }
 
 void PaintView(RenderContext& ctx, const ViewScene& scene) {

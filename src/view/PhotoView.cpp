@@ -2,6 +2,7 @@
 
 #include "ElementPainter.h"
 #include "PaintView.h"
+#include "VisibleElements.h"
 #include "model/ElementGeometry.h"
 #include "model/Layer.h"
 
@@ -15,18 +16,22 @@ void photoStep(const RenderContext& base, const ElementList& elements, ColorRef 
   ColourScheme scheme = base.scheme;
   for (int code = layer::C1; code <= layer::O; ++code) scheme.setLayerColour(code, colour);
   RenderContext ctx{base.canvas, scheme, base.options, base.layers, base.elements, base.groundFill};
-  for (const TObjekt& e : elements)
-    if (pick(e) && ctx.canvas.meets(boundingBox(e))) DrawElement(ctx, e);
+  const VisibleElements visible(ctx.canvas, elements);
+  for (uint32_t i : visible)
+    if (pick(elements[i]) && ctx.canvas.meets(visible.index->box(i))) DrawElement(ctx, elements[i]);
 }
 
 void photoDrills(Canvas& c, const ElementList& elements) {
   c.setRasterMode(RasterMode::Copy);
   c.setPixelPen(kBlack);
   c.setBrush(kWhite);
-  for (const TObjekt& e : elements)
+  const VisibleElements visible(c, elements);
+  for (uint32_t i : visible) {
+    const TObjekt& e = elements[i];
     if (e.Kind == ElementKind::Pad && isCopperLayer(e.Layer) && e.SizeB > 0 &&
-        c.meets(boundingBox(e)))
+        c.meets(visible.index->box(i)))
       c.ellipse({e.X, e.Y}, e.SizeB);
+  }
 }
 
 }  // namespace

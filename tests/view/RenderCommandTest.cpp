@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "RenderScene.h"
+#include "files/LayoutIo.h"
 
 namespace trazello {
 namespace {
@@ -36,6 +37,17 @@ TEST_F(RenderCommand, DrawsTheBoardAtItsZoom) {
   ASSERT_FALSE(img.isNull());
   EXPECT_EQ(img.size(), QSize(1601, 1001));  // 80 x 50 mm at 0.2 pixels per unit
   EXPECT_EQ(testing::pixel(img, 4000, -4000, 0.2), testing::col(0, 0, 0));
+}
+
+// The file is written for speed; it must still hold the drawing pixel for pixel.
+TEST_F(RenderCommand, ThePictureFileHoldsEveryPixelOfTheDrawing) {
+  ASSERT_EQ(runCli("render " + kDemo + " -o " + out_ + " --zoom 0.3"), 0);
+  QImage file(QString::fromStdString(out_));
+  ASSERT_FALSE(file.isNull());
+  Document doc;
+  ASSERT_TRUE(openLayout(doc, kDemo, false).ok());
+  const QImage drawn = renderBoard(doc.working(), doc.elements(), defaultScheme(), {}, 0.3);
+  EXPECT_EQ(file.convertToFormat(QImage::Format_RGB32), drawn);
 }
 
 TEST_F(RenderCommand, DpiAndPhotoView) {
