@@ -1,5 +1,7 @@
 #include "ElementSection.h"
 
+#include <cstddef>
+#include <cstring>
 #include <map>
 #include <unordered_set>
 
@@ -185,13 +187,13 @@ RawElements ElementSection::readOld() {
   return r;
 }
 
+// Two float32 per point, as Point lies in memory on a little-endian machine.
+static_assert(sizeof(Point) == 8 && offsetof(Point, y) == 4);
+
 std::vector<Point> ElementSection::readPoints32f() {
   const size_t n = in_.count32("points", 8);
   std::vector<Point> pts(n);
-  for (Point& p : pts) {
-    p.x = in_.get<float>("a point");
-    p.y = in_.get<float>("a point");
-  }
+  if (n > 0) std::memcpy(pts.data(), in_.take(8 * n, "a point"), 8 * n);
   return pts;
 }
 
@@ -208,7 +210,7 @@ std::vector<Point> ElementSection::readPointsInt32() {
 std::vector<int32_t> ElementSection::readGroups32() {
   const size_t n = in_.count32("group ids", 4);
   std::vector<int32_t> g(n);
-  for (int32_t& id : g) id = in_.i32("a group id");
+  if (n > 0) std::memcpy(g.data(), in_.take(4 * n, "a group id"), 4 * n);
   return g;
 }
 
@@ -346,11 +348,10 @@ ElementList ElementSection::finish(RawElements& r, std::map<ElementKind, size_t>
     e.Id = ElementId::fresh();
     ids.push_back(e.Id);
   }
-  ElementList list;
-  list.reserve(r.elements.size());
   for (size_t i = 0; i < r.elements.size(); ++i) {
     TObjekt& e = r.elements[i];
     e.Links.clear();
+    e.Links.reserve(r.links[i].size());
     for (int32_t l : r.links[i]) {
       const ElementId id = resolve(l, ids, "link");
       if (id && r.elements[static_cast<size_t>(l)].isPadLike()) e.Links.push_back(id);
@@ -359,8 +360,8 @@ ElementList ElementSection::finish(RawElements& r, std::map<ElementKind, size_t>
       e.RouteFrom = resolve(r.routes[i].first, ids, "routed track");
       e.RouteTo = resolve(r.routes[i].second, ids, "routed track");
     }
-    list.append(std::move(e));
   }
+  ElementList list(std::move(r.elements));
   // Left out before any geometry sees them; their rubberbands go with them.
   std::unordered_set<ElementId> dropped;
   for (size_t i = 0; i < list.size(); ++i) {

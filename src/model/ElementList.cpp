@@ -12,6 +12,23 @@ uint64_t ElementList::nextRevision() {
   return next.fetch_add(1, std::memory_order_relaxed);
 }
 
+ElementList::ElementList(std::vector<TObjekt> elements) : revision_(nextRevision()) {
+  items_.reserve(elements.size());
+  // Strictly ascending ids are distinct and none is 0.
+  uint64_t last = 0;
+  const bool ascending = std::all_of(elements.begin(), elements.end(), [&](const TObjekt& e) {
+    const bool up = e.Id.value > last;
+    last = e.Id.value;
+    return up;
+  });
+  if (!ascending) {
+    for (TObjekt& e : elements) append(std::move(e));
+    return;
+  }
+  for (TObjekt& e : elements) items_.push_back(std::make_shared<TObjekt>(std::move(e)));
+  indexValid_ = false;
+}
+
 TObjekt& ElementList::edit(size_t i) {
   touch();
   auto& p = items_[i];
