@@ -15,7 +15,9 @@ namespace trazello::bench {
 
 namespace {
 
-double seconds(const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) * 1e-6; }
+double seconds(const timeval& t) {
+  return double(t.tv_sec) + double(t.tv_usec) * 1e-6;
+}
 
 }  // namespace
 

@@ -17,7 +17,9 @@
 namespace trazello::bench {
 namespace {
 
-Document documentOf(size_t count) { return syntheticDocument(count); }
+Document documentOf(size_t count) {
+  return syntheticDocument(count);
+}
 
 std::vector<uint8_t> bytesOf(const Document& d) {
   return serializeLayout(d.boards(), d.currentIndex(), d.projectInfo());

@@ -41,7 +41,8 @@ class ByteWriter {
   }
   // Room for `n` more bytes at the end, which the caller fills completely.
   uint8_t* extend(size_t n) {
-    if (n > buffer_.size() - size_) buffer_.resize(std::max({size_t{256}, 2 * buffer_.size(), size_ + n}));
+    if (n > buffer_.size() - size_)
+      buffer_.resize(std::max({size_t{256}, 2 * buffer_.size(), size_ + n}));
     uint8_t* p = buffer_.data() + size_;
     size_ += n;
     return p;

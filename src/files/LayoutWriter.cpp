@@ -15,7 +15,9 @@ namespace {
 
 constexpr size_t kMaxString = 255;
 
-void writeRecord(ByteWriter& out, const TObjekt& e) { storeBytes(e, out.extend(kStoredRecordSize)); }
+void writeRecord(ByteWriter& out, const TObjekt& e) {
+  storeBytes(e, out.extend(kStoredRecordSize));
+}
 
 // Points are two float32 each, which is how they lie in memory on a little-endian machine.
 static_assert(sizeof(Point) == 8 && offsetof(Point, y) == 4);
@@ -25,14 +27,14 @@ void writePoints(ByteWriter& out, const std::vector<Point>& points) {
   if (!points.empty()) std::memcpy(out.extend(8 * points.size()), points.data(), 8 * points.size());
 }
 
-// The file position of every element of a list, by id. Built in one go for the link lists and
-// routed tracks, where the list's own index would allocate a node per element.
+// The file position of every element of a board, by id, for its link lists and routed tracks: a
+// sorted array filled in the one pass that writes the elements, where the list's own index
+// would allocate a node per element.
 class FileIndex {
  public:
-  explicit FileIndex(const ElementList& list) {
-    byId_.reserve(list.size());
-    int32_t i = 0;
-    for (const TObjekt& e : list) byId_.push_back({e.Id.value, i++});
+  void add(ElementId id) { byId_.push_back({id.value, static_cast<int32_t>(byId_.size())}); }
+  void reserve(size_t n) { byId_.reserve(n); }
+  void seal() {
     // Elements read from a file or drawn in turn already lie in ascending id order.
     if (!std::is_sorted(byId_.begin(), byId_.end())) std::sort(byId_.begin(), byId_.end());
   }
@@ -51,21 +53,24 @@ void writeBoard(ByteWriter& out, const Board& board) {
   out.raw(boardSettingsBytes(board.settings));
   const ElementList& list = board.elements;
   out.put<int32_t>(static_cast<int32_t>(list.size()));
-  bool refers = false;
+  // One walk over the elements; the link and route lists that follow visit only their owners.
+  FileIndex indexOf;
+  indexOf.reserve(list.size());
+  std::vector<const TObjekt*> padLike, routed;
   for (const TObjekt& e : list) {
     writeElementBlock(out, e);
-    refers = refers || (e.isPadLike() && !e.Links.empty()) || e.Routed;
+    indexOf.add(e.Id);
+    if (e.isPadLike()) padLike.push_back(&e);
+    if (e.Routed) routed.push_back(&e);
   }
-  const FileIndex indexOf(refers ? list : ElementList{});
-  for (const TObjekt& e : list) {
-    if (!e.isPadLike()) continue;
-    out.put<int32_t>(static_cast<int32_t>(e.Links.size()));
-    for (ElementId l : e.Links) out.put(indexOf(l));
+  indexOf.seal();
+  for (const TObjekt* e : padLike) {
+    out.put<int32_t>(static_cast<int32_t>(e->Links.size()));
+    for (ElementId l : e->Links) out.put(indexOf(l));
   }
-  for (const TObjekt& e : list) {
-    if (!e.Routed) continue;
-    out.put(indexOf(e.RouteFrom));
-    out.put(indexOf(e.RouteTo));
+  for (const TObjekt* e : routed) {
+    out.put(indexOf(e->RouteFrom));
+    out.put(indexOf(e->RouteTo));
   }
 }
 
@@ -91,7 +96,8 @@ std::vector<uint8_t> serializeLayout(const std::vector<Board>& boards, int curre
                                      const ProjectInfo& project) {
   ByteWriter out;
   // An upper bound of the size, so that the buffer is allocated once: per element its record,
-  // five counts, a routed pair, strings, groups, links and points; per stroke record, count, points.
+  // five counts, a routed pair, strings, groups, links and points; per stroke its record, a
+  // count and points.
   size_t bound = 1024 + project.comment.size();
   for (const Board& b : boards) {
     bound += 31 + kBoardSettingsSize + 4;

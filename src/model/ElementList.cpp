@@ -12,20 +12,21 @@ uint64_t ElementList::nextRevision() {
   return next.fetch_add(1, std::memory_order_relaxed);
 }
 
-ElementList::ElementList(std::vector<TObjekt> elements) : revision_(nextRevision()) {
-  items_.reserve(elements.size());
+ElementList::ElementList(std::vector<std::shared_ptr<TObjekt>> elements)
+    : revision_(nextRevision()) {
   // Strictly ascending ids are distinct and none is 0.
   uint64_t last = 0;
-  const bool ascending = std::all_of(elements.begin(), elements.end(), [&](const TObjekt& e) {
-    const bool up = e.Id.value > last;
-    last = e.Id.value;
+  const bool ascending = std::all_of(elements.begin(), elements.end(), [&](const auto& e) {
+    const bool up = e->Id.value > last;
+    last = e->Id.value;
     return up;
   });
   if (!ascending) {
-    for (TObjekt& e : elements) append(std::move(e));
+    items_.reserve(elements.size());
+    for (const auto& e : elements) append(*e);
     return;
   }
-  for (TObjekt& e : elements) items_.push_back(std::make_shared<TObjekt>(std::move(e)));
+  items_ = std::move(elements);
   indexValid_ = false;
 }
 

@@ -48,8 +48,7 @@ class SameOutput : public ::testing::Test {
 
   // Runs the tool; it must succeed without a word on stderr (sanitiser reports included).
   void runTool(const std::string& args) {
-    const testing::CliRun r =
-        testing::runCli(TRAZELLO_CLI, args, (dir_ / "stderr.txt").string());
+    const testing::CliRun r = testing::runCli(TRAZELLO_CLI, args, (dir_ / "stderr.txt").string());
     EXPECT_EQ(r.status, 0) << args << "\n" << r.err;
     EXPECT_EQ(r.err, "") << args;
   }

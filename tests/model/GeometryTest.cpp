@@ -83,8 +83,11 @@ TEST(Geometry, RoundIntAgreesWithTheNearbyintFormulaEverywhere) {
     // Halves and near-halves on both sides of every magnitude up to beyond int32, then any value
     // across the range of scales.
     const Real half = Real(whole(rng)) + 0.5L;
-    const Real values[] = {half, std::nextafter(half, inf), std::nextafter(half, -inf),
-                           Real(float(half)), Real(wide(rng)),
+    const Real values[] = {half,
+                           std::nextafter(half, inf),
+                           std::nextafter(half, -inf),
+                           Real(float(half)),
+                           Real(wide(rng)),
                            std::ldexp(Real(wide(rng)), exponent(rng))};
     for (Real v : values) differing += roundInt(v) != roundIntThroughNearbyint(v);
   }
