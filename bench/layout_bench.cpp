@@ -1,11 +1,15 @@
-// Reading and writing layout files of growing size, in memory and through the disk.
+// Reading and writing layout files of growing size: in memory, through the disk, and as the
+// whole command-line process against copying the file.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <vector>
 
-#include "SyntheticBoard.h"
+#include "ProcessCost.h"
+#include "SyntheticLayout.h"
 #include "files/AtomicFile.h"
 #include "files/LayoutFormat.h"
 #include "files/LayoutIo.h"
@@ -14,12 +18,7 @@ namespace trazello::bench {
 namespace {
 
 Document documentOf(size_t count) {
-  Document d;
-  d.working().width = 30000;
-  d.working().height = 30000;
-  d.storeWorkingSettings();
-  d.currentBoard().elements = syntheticBoard(count);
-  return d;
+  return syntheticDocument(count);
 }
 
 std::vector<uint8_t> bytesOf(const Document& d) {
@@ -78,20 +77,65 @@ void BM_OpenFile(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenFile)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// The floor: copying the same file with cp, fsync included.
-void BM_CpSameFile(benchmark::State& state) {
-  Document source = documentOf(static_cast<size_t>(state.range(0)));
-  const std::string from = scratch("-cp-from.trz");
-  const std::string to = scratch("-cp-to.trz");
-  saveLayout(source, from);
-  const std::string command = "cp " + from + " " + to + " && sync " + to;
-  for (auto _ : state) {
-    if (std::system(command.c_str()) != 0) state.SkipWithError("cp failed");
-  }
-  std::filesystem::remove(from);
-  std::filesystem::remove(to);
+// The command-line tool to time: the one built beside this benchmark, or $TRAZELLO_CLI (an
+// older build, to compare before and after on the same machine in one run).
+std::string cliPath() {
+  const char* other = std::getenv("TRAZELLO_CLI");
+  return other && *other ? other : TRAZELLO_CLI;
 }
-BENCHMARK(BM_CpSameFile)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// What users run against the floor of any program that reads and writes the file: `trazello-cli
+// convert` (read, write, fsync) against `cp` plus `sync` of the same file, all as whole processes
+// timed through wait4(), in alternating order so that both see the same load on a shared machine.
+void BM_ConvertAgainstCopy(benchmark::State& state) {
+  Document source = syntheticDocument(static_cast<size_t>(state.range(0)));
+  const std::string from = scratch("-process-from.trz");
+  const std::string copied = scratch("-process-cp.trz");
+  const std::string converted = scratch("-process-convert.trz");
+  saveLayout(source, from);
+  const std::vector<std::vector<std::string>> copy = {{"cp", from, copied}, {"sync", copied}};
+  const std::vector<std::string> convert = {cliPath(), "convert", from, converted};
+  ProcessCost cp, tool;
+  bool copyFirst = true;
+  for (auto _ : state) {
+    std::filesystem::remove(copied);
+    std::filesystem::remove(converted);
+    ProcessCost thisCopy, thisTool;
+    for (int turn = 0; turn < 2; ++turn) {
+      if ((turn == 0) == copyFirst) {
+        for (const auto& argv : copy) {
+          const auto c = runProcess(argv);
+          if (!c) return state.SkipWithError("cp or sync failed");
+          thisCopy += *c;
+        }
+      } else {
+        const auto c = runProcess(convert);
+        if (!c) return state.SkipWithError("trazello-cli convert failed");
+        thisTool = *c;
+      }
+    }
+    copyFirst = !copyFirst;
+    cp += thisCopy;
+    tool += thisTool;
+    state.SetIterationTime(thisTool.wallSeconds);
+  }
+  const auto avg = benchmark::Counter::kAvgIterations;
+  state.counters["convert_wall_ms"] = benchmark::Counter(1e3 * tool.wallSeconds, avg);
+  state.counters["convert_cpu_ms"] = benchmark::Counter(1e3 * tool.cpuSeconds, avg);
+  state.counters["cp_sync_wall_ms"] = benchmark::Counter(1e3 * cp.wallSeconds, avg);
+  state.counters["cp_sync_cpu_ms"] = benchmark::Counter(1e3 * cp.cpuSeconds, avg);
+  state.counters["wall_ratio"] = tool.wallSeconds / cp.wallSeconds;
+  state.counters["cpu_ratio"] = tool.cpuSeconds / cp.cpuSeconds;
+  std::filesystem::remove(from);
+  std::filesystem::remove(copied);
+  std::filesystem::remove(converted);
+}
+BENCHMARK(BM_ConvertAgainstCopy)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace trazello::bench

@@ -1,6 +1,8 @@
 #include "Commands.h"
 
 #include <iostream>
+#include <utility>
+#include <vector>
 
 #include "files/LayoutIo.h"
 #include "files/TextEncoding.h"
@@ -41,6 +43,11 @@ std::optional<Document> openForOutput(const std::string& path, int board) {
   }
   if (board > 0) doc.selectBoard(board - 1);
   return doc;
+}
+
+void keepUntilExit(Document doc) {
+  static auto* kept = new std::vector<Document>;
+  kept->push_back(std::move(doc));
 }
 
 }  // namespace trazello::cli

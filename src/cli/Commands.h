@@ -39,6 +39,10 @@ int usageError(std::string_view command, const std::string& what);
 // The layout at `path` with board `board` (1-based; 0 keeps the file's current board) made
 // current, or nothing after telling stderr why.
 std::optional<Document> openForOutput(const std::string& path, int board);
+// Keeps the document, unchanged and reachable, until the process ends: the tool exits right
+// after its job, and handing a large board back to the allocator block by block would cost
+// about as much as reading it. Leak checkers see a reachable block, not a leak.
+void keepUntilExit(Document doc);
 // A message of the libraries as one terminal line, naming `path` where the message itself
 // does not.
 std::string errorText(const Message& m, const std::string& path);

@@ -34,6 +34,7 @@ int runConvert(const Args& args) {
     std::cerr << "\n";
     return 1;
   }
+  keepUntilExit(std::move(doc));
   return 0;
 }
 

@@ -182,6 +182,7 @@ int runGerber(const Args& args) {
       status = 1;
     }
   }
+  keepUntilExit(std::move(*doc));
   return status;
 }
 

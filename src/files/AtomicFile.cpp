@@ -176,12 +176,17 @@ std::optional<std::vector<uint8_t>> readWholeFile(const std::string& path, std::
   }
   std::vector<uint8_t> bytes;
   try {
-    bytes.reserve(wanted);
-    uint8_t buf[1 << 16];
-    // A file still growing is read up to the limit, never beyond it.
+    // The size the file has now is read straight into place; a file still growing is read on
+    // up to the limit, never beyond it.
     const size_t limit = std::min(atMost, kWholeFileLimit);
-    while (bytes.size() < limit) {
-      const ssize_t n = ::read(fd, buf, std::min(sizeof buf, limit - bytes.size()));
+    bytes.resize(wanted);
+    size_t have = 0;
+    uint8_t more[1 << 16];
+    while (have < limit) {
+      const bool inPlace = have < bytes.size();
+      uint8_t* to = inPlace ? bytes.data() + have : more;
+      const size_t room = inPlace ? bytes.size() - have : std::min(sizeof more, limit - have);
+      const ssize_t n = ::read(fd, to, room);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) {
         const std::string reason = lastError();
@@ -189,8 +194,10 @@ std::optional<std::vector<uint8_t>> readWholeFile(const std::string& path, std::
         return refuse(reason);
       }
       if (n == 0) break;
-      bytes.insert(bytes.end(), buf, buf + n);
+      if (!inPlace) bytes.insert(bytes.end(), more, more + n);
+      have += static_cast<size_t>(n);
     }
+    bytes.resize(have);
   } catch (const std::bad_alloc&) {
     ::close(fd);
     return refuse("there is not enough memory to read it");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -9,16 +10,17 @@
 
 namespace trazello {
 
-// Appends packed little-endian values to a byte buffer.
+// Appends packed little-endian values to a byte buffer. The buffer grows in large steps and
+// every value is copied straight into it, since a layout of a large board is millions of them.
 class ByteWriter {
  public:
   template <typename T>
   void put(T v) {
-    const size_t at = bytes_.size();
-    bytes_.resize(at + sizeof(T));
-    le::put(bytes_.data() + at, v);
+    le::put(extend(sizeof(T)), v);
   }
-  void raw(const uint8_t* p, size_t n) { bytes_.insert(bytes_.end(), p, p + n); }
+  void raw(const uint8_t* p, size_t n) {
+    if (n > 0) std::memcpy(extend(n), p, n);
+  }
   template <typename Container>
   void raw(const Container& c) {
     raw(c.data(), c.size());
@@ -32,17 +34,35 @@ class ByteWriter {
   // A length byte and a zero-filled field of `field` bytes.
   void shortString(const std::string& s, size_t field) {
     const size_t n = std::min(s.size(), field);
-    put<uint8_t>(static_cast<uint8_t>(n));
-    raw(reinterpret_cast<const uint8_t*>(s.data()), n);
-    bytes_.resize(bytes_.size() + field - n, 0);
+    uint8_t* p = extend(field + 1);
+    p[0] = static_cast<uint8_t>(n);
+    std::memcpy(p + 1, s.data(), n);
+    std::memset(p + 1 + n, 0, field - n);
+  }
+  // Room for `n` more bytes at the end, which the caller fills completely.
+  uint8_t* extend(size_t n) {
+    if (n > buffer_.size() - size_)
+      buffer_.resize(std::max({size_t{256}, 2 * buffer_.size(), size_ + n}));
+    uint8_t* p = buffer_.data() + size_;
+    size_ += n;
+    return p;
   }
 
-  void reserve(size_t n) { bytes_.reserve(n); }
-  const std::vector<uint8_t>& bytes() const { return bytes_; }
-  std::vector<uint8_t> take() { return std::move(bytes_); }
+  // Makes room for `n` bytes in all, so that a close guess of the size fills the buffer without
+  // regrowing it.
+  void reserve(size_t n) {
+    if (n > buffer_.size()) buffer_.resize(n);
+  }
+  size_t size() const { return size_; }
+  std::vector<uint8_t> take() {
+    buffer_.resize(size_);
+    size_ = 0;
+    return std::move(buffer_);
+  }
 
  private:
-  std::vector<uint8_t> bytes_;
+  std::vector<uint8_t> buffer_;  // the first size_ bytes are written, the rest is room
+  size_t size_ = 0;
 };
 
 }  // namespace trazello

@@ -1,5 +1,7 @@
 #include "ElementSection.h"
 
+#include <cstddef>
+#include <cstring>
 #include <map>
 #include <unordered_set>
 
@@ -24,23 +26,23 @@ void mergePadPairs(RawElements& r) {
   const size_t m = r.elements.size();
   std::vector<bool> marked(m, false);
   for (size_t p = 0; p < m; ++p) {
-    TObjekt& pad = r.elements[p];
+    TObjekt& pad = r.at(p);
     if (pad.Kind != ElementKind::Pad) continue;
     pad.Plated = 0;
     const int32_t q = pad.Partner;
     if (marked[p] || q < 0 || static_cast<size_t>(q) >= m || static_cast<size_t>(q) == p) continue;
-    if (r.elements[static_cast<size_t>(q)].Partner != static_cast<int32_t>(p)) continue;
+    if (r.at(static_cast<size_t>(q)).Partner != static_cast<int32_t>(p)) continue;
     pad.Plated = 1;
     marked[static_cast<size_t>(q)] = true;
   }
   auto partnerOf = [&](int32_t i) {
     return i >= 0 && static_cast<size_t>(i) < m && marked[static_cast<size_t>(i)]
-               ? r.elements[static_cast<size_t>(i)].Partner
+               ? r.at(static_cast<size_t>(i)).Partner
                : i;
   };
   for (size_t i = 0; i < m; ++i) {
     if (!marked[i]) continue;
-    auto& target = r.links[static_cast<size_t>(r.elements[i].Partner)];
+    auto& target = r.links[static_cast<size_t>(r.at(i).Partner)];
     target.insert(target.end(), r.links[i].begin(), r.links[i].end());
   }
   for (size_t i = 0; i < m; ++i) {
@@ -86,11 +88,11 @@ void rebuildOldGeometry(TObjekt& e) {
 }
 
 // Version 1 kept groups as a number per element.
-void groupByLegacyNumbers(std::vector<TObjekt>& elements) {
+void groupByLegacyNumbers(RawElements& r) {
   std::map<int16_t, std::vector<size_t>> members;
   std::vector<int16_t> order;
-  for (size_t i = 0; i < elements.size(); ++i) {
-    const int16_t g = elements[i].GroupNo;
+  for (size_t i = 0; i < r.elements.size(); ++i) {
+    const int16_t g = r.at(i).GroupNo;
     if (g == 0) continue;
     auto& list = members[g];
     if (list.empty()) order.push_back(g);
@@ -100,10 +102,10 @@ void groupByLegacyNumbers(std::vector<TObjekt>& elements) {
   for (int16_t g : order) {
     const auto& list = members[g];
     if (list.size() < 2) continue;
-    for (size_t i : list) elements[i].Groups.push_back(nextId);
+    for (size_t i : list) r.at(i).Groups.push_back(nextId);
     ++nextId;
   }
-  for (TObjekt& e : elements) e.GroupNo = 0;
+  for (auto& e : r.elements) e->GroupNo = 0;
 }
 
 ElementId resolve(int32_t index, const std::vector<ElementId>& ids, const char* what) {
@@ -122,11 +124,12 @@ RawElements ElementSection::read() {
   const size_t m = in_.count32("elements", minElement);
   r.elements.reserve(m);
   for (size_t i = 0; i < m; ++i) {
-    r.elements.push_back(version_ == 5 ? readElement5() : readElementOld());
+    r.elements.push_back(
+        std::make_shared<TObjekt>(version_ == 5 ? readElement5() : readElementOld()));
   }
   r.links.resize(m);
   for (size_t i = 0; i < m; ++i) {
-    const ElementKind k = r.elements[i].Kind;
+    const ElementKind k = r.at(i).Kind;
     const bool linked = k == ElementKind::Pad || (k == ElementKind::SmdPad && version_ >= 4);
     if (!linked) continue;
     const size_t count = in_.count32("links", 4);
@@ -137,7 +140,7 @@ RawElements ElementSection::read() {
   if (version_ >= 4) {
     // The writer lists every element with a Routed byte, so the reader follows the same rule.
     for (size_t i = 0; i < m; ++i) {
-      if (!r.elements[i].Routed) continue;
+      if (!r.at(i).Routed) continue;
       const int32_t from = in_.i32("a routed track");
       const int32_t to = in_.i32("a routed track");
       r.routes[i] = {from, to};
@@ -178,20 +181,20 @@ RawElements ElementSection::readOld() {
         e.Points.push_back({x, y});
       }
     }
-    r.elements.push_back(std::move(e));
+    r.elements.push_back(std::make_shared<TObjekt>(std::move(e)));
   }
   r.links.resize(m);
   r.routes.assign(m, {-1, -1});
   return r;
 }
 
+// Two float32 per point, as Point lies in memory on a little-endian machine.
+static_assert(sizeof(Point) == 8 && offsetof(Point, y) == 4);
+
 std::vector<Point> ElementSection::readPoints32f() {
   const size_t n = in_.count32("points", 8);
   std::vector<Point> pts(n);
-  for (Point& p : pts) {
-    p.x = in_.get<float>("a point");
-    p.y = in_.get<float>("a point");
-  }
+  if (n > 0) std::memcpy(pts.data(), in_.take(8 * n, "a point"), 8 * n);
   return pts;
 }
 
@@ -208,7 +211,7 @@ std::vector<Point> ElementSection::readPointsInt32() {
 std::vector<int32_t> ElementSection::readGroups32() {
   const size_t n = in_.count32("group ids", 4);
   std::vector<int32_t> g(n);
-  for (int32_t& id : g) id = in_.i32("a group id");
+  if (n > 0) std::memcpy(g.data(), in_.take(4 * n, "a group id"), 4 * n);
   return g;
 }
 
@@ -324,7 +327,7 @@ void ElementSection::applyVersionDefaults(TObjekt& e) const {
 ElementList ElementSection::finish(RawElements& r, std::map<ElementKind, size_t>* unsoundCount) const {
   std::vector<bool> unsound(r.elements.size());
   for (size_t i = 0; i < r.elements.size(); ++i) {
-    TObjekt& e = r.elements[i];
+    TObjekt& e = r.at(i);
     applyVersionDefaults(e);
     for (TObjekt& s : e.Strokes) {
       s.Selected = 0;
@@ -335,32 +338,31 @@ ElementList ElementSection::finish(RawElements& r, std::map<ElementKind, size_t>
   if (version_ == 3 || version_ == 4) mergePadPairs(r);
   if (version_ <= 4) {
     for (size_t i = 0; i < r.elements.size(); ++i) {
-      if (!unsound[i]) rebuildOldGeometry(r.elements[i]);
+      if (!unsound[i]) rebuildOldGeometry(r.at(i));
     }
   }
-  if (version_ == 1) groupByLegacyNumbers(r.elements);
+  if (version_ == 1) groupByLegacyNumbers(r);
 
   std::vector<ElementId> ids;
   ids.reserve(r.elements.size());
-  for (TObjekt& e : r.elements) {
-    e.Id = ElementId::fresh();
-    ids.push_back(e.Id);
+  for (auto& e : r.elements) {
+    e->Id = ElementId::fresh();
+    ids.push_back(e->Id);
   }
-  ElementList list;
-  list.reserve(r.elements.size());
   for (size_t i = 0; i < r.elements.size(); ++i) {
-    TObjekt& e = r.elements[i];
+    TObjekt& e = r.at(i);
     e.Links.clear();
+    e.Links.reserve(r.links[i].size());
     for (int32_t l : r.links[i]) {
       const ElementId id = resolve(l, ids, "link");
-      if (id && r.elements[static_cast<size_t>(l)].isPadLike()) e.Links.push_back(id);
+      if (id && r.at(static_cast<size_t>(l)).isPadLike()) e.Links.push_back(id);
     }
     if (e.Kind == ElementKind::Track) {
       e.RouteFrom = resolve(r.routes[i].first, ids, "routed track");
       e.RouteTo = resolve(r.routes[i].second, ids, "routed track");
     }
-    list.append(std::move(e));
   }
+  ElementList list(std::move(r.elements));
   // Left out before any geometry sees them; their rubberbands go with them.
   std::unordered_set<ElementId> dropped;
   for (size_t i = 0; i < list.size(); ++i) {

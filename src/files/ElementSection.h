@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -13,9 +14,12 @@ namespace trazello {
 
 // The elements of one list as a file holds them: references are still indices into `elements`.
 struct RawElements {
-  std::vector<TObjekt> elements;
+  // Each in a block of its own from the start, so that the finished list takes them as they are.
+  std::vector<std::shared_ptr<TObjekt>> elements;
   std::vector<std::vector<int32_t>> links;          // per element
   std::vector<std::pair<int32_t, int32_t>> routes;  // per element; -1 for none
+
+  TObjekt& at(size_t i) { return *elements[i]; }
 };
 
 // The element section that layout files (one per board) and macro files share, read in the

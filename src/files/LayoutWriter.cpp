@@ -1,3 +1,9 @@
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <cstring>
+#include <utility>
+
 #include "ByteWriter.h"
 #include "ElementSection.h"
 #include "LayoutFormat.h"
@@ -9,36 +15,62 @@ namespace {
 
 constexpr size_t kMaxString = 255;
 
-void writeRecord(ByteWriter& out, const TObjekt& e) { out.raw(storedBytes(e)); }
+void writeRecord(ByteWriter& out, const TObjekt& e) {
+  storeBytes(e, out.extend(kStoredRecordSize));
+}
+
+// Points are two float32 each, which is how they lie in memory on a little-endian machine.
+static_assert(sizeof(Point) == 8 && offsetof(Point, y) == 4);
 
 void writePoints(ByteWriter& out, const std::vector<Point>& points) {
   out.put<int32_t>(static_cast<int32_t>(points.size()));
-  for (const Point& p : points) {
-    out.put(p.x);
-    out.put(p.y);
-  }
+  if (!points.empty()) std::memcpy(out.extend(8 * points.size()), points.data(), 8 * points.size());
 }
 
-int32_t indexIn(const ElementList& list, ElementId id) {
-  const auto i = list.indexOf(id);
-  return i ? static_cast<int32_t>(*i) : -1;
-}
+// The file position of every element of a board, by id, for its link lists and routed tracks: a
+// sorted array filled in the one pass that writes the elements, where the list's own index
+// would allocate a node per element.
+class FileIndex {
+ public:
+  void add(ElementId id) { byId_.push_back({id.value, static_cast<int32_t>(byId_.size())}); }
+  void reserve(size_t n) { byId_.reserve(n); }
+  void seal() {
+    // Elements read from a file or drawn in turn already lie in ascending id order.
+    if (!std::is_sorted(byId_.begin(), byId_.end())) std::sort(byId_.begin(), byId_.end());
+  }
+  // -1 for no element and for an element of another list.
+  int32_t operator()(ElementId id) const {
+    const auto it = std::lower_bound(byId_.begin(), byId_.end(), std::pair{id.value, INT32_MIN});
+    return id && it != byId_.end() && it->first == id.value ? it->second : -1;
+  }
+
+ private:
+  std::vector<std::pair<uint64_t, int32_t>> byId_;
+};
 
 void writeBoard(ByteWriter& out, const Board& board) {
   out.shortString(board.name, 30);
   out.raw(boardSettingsBytes(board.settings));
   const ElementList& list = board.elements;
   out.put<int32_t>(static_cast<int32_t>(list.size()));
-  for (const TObjekt& e : list) writeElementBlock(out, e);
+  // One walk over the elements; the link and route lists that follow visit only their owners.
+  FileIndex indexOf;
+  indexOf.reserve(list.size());
+  std::vector<const TObjekt*> padLike, routed;
   for (const TObjekt& e : list) {
-    if (!e.isPadLike()) continue;
-    out.put<int32_t>(static_cast<int32_t>(e.Links.size()));
-    for (ElementId l : e.Links) out.put(indexIn(list, l));
+    writeElementBlock(out, e);
+    indexOf.add(e.Id);
+    if (e.isPadLike()) padLike.push_back(&e);
+    if (e.Routed) routed.push_back(&e);
   }
-  for (const TObjekt& e : list) {
-    if (!e.Routed) continue;
-    out.put(indexIn(list, e.RouteFrom));
-    out.put(indexIn(list, e.RouteTo));
+  indexOf.seal();
+  for (const TObjekt* e : padLike) {
+    out.put<int32_t>(static_cast<int32_t>(e->Links.size()));
+    for (ElementId l : e->Links) out.put(indexOf(l));
+  }
+  for (const TObjekt* e : routed) {
+    out.put(indexOf(e->RouteFrom));
+    out.put(indexOf(e->RouteTo));
   }
 }
 
@@ -49,7 +81,7 @@ void writeElementBlock(ByteWriter& out, const TObjekt& e) {
   out.lengthString(e.Text, kMaxString);
   out.lengthString(e.Name, kMaxString);
   out.put<int32_t>(static_cast<int32_t>(e.Groups.size()));
-  for (int32_t id : e.Groups) out.put(id);
+  out.raw(reinterpret_cast<const uint8_t*>(e.Groups.data()), 4 * e.Groups.size());
   if (e.hasPointList()) writePoints(out, e.Points);
   if (e.Kind == ElementKind::Text) {
     out.put<int32_t>(static_cast<int32_t>(e.Strokes.size()));
@@ -63,15 +95,19 @@ void writeElementBlock(ByteWriter& out, const TObjekt& e) {
 std::vector<uint8_t> serializeLayout(const std::vector<Board>& boards, int currentBoard,
                                      const ProjectInfo& project) {
   ByteWriter out;
-  // A close guess of the size spares the buffer its many regrowths on large boards.
-  size_t guess = 1024;
+  // An upper bound of the size, so that the buffer is allocated once: per element its record,
+  // five counts, a routed pair, strings, groups, links and points; per stroke its record, a
+  // count and points.
+  size_t bound = 1024 + project.comment.size();
   for (const Board& b : boards) {
+    bound += 31 + kBoardSettingsSize + 4;
     for (const TObjekt& e : b.elements) {
-      guess += 100 + 8 * e.Points.size() + e.Text.size() + e.Name.size();
-      for (const TObjekt& s : e.Strokes) guess += 81 + 8 * s.Points.size();
+      bound += kStoredRecordSize + 5 * 4 + 8 + e.Text.size() + e.Name.size() +
+               4 * (e.Groups.size() + e.Links.size()) + 8 * e.Points.size();
+      for (const TObjekt& s : e.Strokes) bound += kStoredRecordSize + 4 + 8 * s.Points.size();
     }
   }
-  out.reserve(guess);
+  out.reserve(bound);
   out.put<uint32_t>(kVersionBase + kLayoutVersion);
   out.put<int32_t>(static_cast<int32_t>(boards.size()));
   for (const Board& b : boards) writeBoard(out, b);

@@ -12,6 +12,24 @@ uint64_t ElementList::nextRevision() {
   return next.fetch_add(1, std::memory_order_relaxed);
 }
 
+ElementList::ElementList(std::vector<std::shared_ptr<TObjekt>> elements)
+    : revision_(nextRevision()) {
+  // Strictly ascending ids are distinct and none is 0.
+  uint64_t last = 0;
+  const bool ascending = std::all_of(elements.begin(), elements.end(), [&](const auto& e) {
+    const bool up = e->Id.value > last;
+    last = e->Id.value;
+    return up;
+  });
+  if (!ascending) {
+    items_.reserve(elements.size());
+    for (const auto& e : elements) append(*e);
+    return;
+  }
+  items_ = std::move(elements);
+  indexValid_ = false;
+}
+
 TObjekt& ElementList::edit(size_t i) {
   touch();
   auto& p = items_[i];

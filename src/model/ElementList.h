@@ -18,6 +18,12 @@ namespace trazello {
 class ElementList {
  public:
   ElementList() : revision_(nextRevision()) {}
+  // Takes the (non-null) element blocks in their order; a block held elsewhere too stays shared
+  // until edited. When the ids ascend strictly (as a file reader gives them fresh, one after the
+  // other) the blocks are taken as they are and the id index waits until it is first asked for,
+  // which spares a large board an index entry per element while it is read; otherwise a copy of
+  // each is appended, getting a fresh id where its own is missing or taken.
+  explicit ElementList(std::vector<std::shared_ptr<TObjekt>> elements);
   // Copies share the elements; the id index is rebuilt on demand rather than copied, which keeps
   // a snapshot cheap.
   ElementList(const ElementList& other)

@@ -8,7 +8,12 @@ namespace trazello {
 
 StoredRecord storedBytes(const TObjekt& e) {
   StoredRecord b{};
-  uint8_t* p = b.data();
+  storeBytes(e, b.data());
+  return b;
+}
+
+void storeBytes(const TObjekt& e, uint8_t* p) {
+  std::fill(p, p + kStoredRecordSize, uint8_t{0});
   p[0] = static_cast<uint8_t>(e.Kind);
   le::put(p + 1, e.X);
   le::put(p + 5, e.Y);
@@ -34,7 +39,6 @@ StoredRecord storedBytes(const TObjekt& e) {
   std::copy(e.Reserved59.begin(), e.Reserved59.end(), p + 59);
   le::put(p + 62, e.ThermalMagic);
   std::copy(e.Reserved66.begin(), e.Reserved66.end(), p + 66);
-  return b;
 }
 
 void loadStoredBytes(TObjekt& e, const uint8_t* p) {

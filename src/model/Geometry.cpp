@@ -7,15 +7,6 @@
 
 namespace trazello {
 
-int32_t roundInt(Real v) {
-  // Coordinates from damaged files can be anything; saturate instead of overflowing.
-  if (!(v == v)) return 0;
-  const Real r = std::nearbyintl(v);
-  if (r >= Real(INT32_MAX)) return INT32_MAX;
-  if (r <= Real(INT32_MIN)) return INT32_MIN;
-  return static_cast<int32_t>(r);
-}
-
 IPoint roundPoint(Point p) { return {roundInt(p.x), roundInt(p.y)}; }
 
 Real distance(Point a, Point b) {
@@ -58,7 +49,7 @@ float snapAxis(float p, double grid, int32_t originMilli) {
   if (grid <= 0) return p;
   const Real o = Real(originMilli) / 1000;
   const float base = static_cast<float>(o - grid * std::trunc(o / grid));
-  return static_cast<float>(base + grid * std::nearbyintl((Real(p) - base) / grid));
+  return static_cast<float>(base + grid * std::rintl((Real(p) - base) / grid));
 }
 }  // namespace
 

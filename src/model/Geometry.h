@@ -1,5 +1,7 @@
 #pragma once
 
+#include <climits>
+#include <cmath>
 #include <cstdint>
 
 #include "Point.h"
@@ -12,8 +14,18 @@ using Real = long double;
 
 inline constexpr Real kPi = 3.141592653589793238462643383279502884L;
 
-// Nearest whole number, ties to even.
-int32_t roundInt(Real v);
+// Nearest whole number, ties to even (the default rounding mode, which nothing changes);
+// NaN gives 0 and values beyond int32 saturate, since coordinates from damaged files can be
+// anything. Inline and without the call into the maths library: writers round every coordinate.
+inline int32_t roundInt(Real v) {
+  if (!(v == v)) return 0;
+  const Real r = std::rintl(v);
+  if (r >= Real(INT32_MAX)) return INT32_MAX;
+  if (r <= Real(INT32_MIN)) return INT32_MIN;
+  // r is whole and inside int32, so the double holds it exactly and its conversion is exact too;
+  // converting the long double directly would switch the x87 rounding mode for every call.
+  return static_cast<int32_t>(static_cast<double>(r));
+}
 
 IPoint roundPoint(Point p);
 Real distance(Point a, Point b);

@@ -17,7 +17,7 @@ std::vector<Point> padOutline(Point centre, uint8_t shape, float r, float enlarg
                               pt(x - hx, y - hy)};
   };
   auto octagon = [&](Real hx, Real hy) {
-    const Real k = std::nearbyintl(0.585L * d);
+    const Real k = std::rintl(0.585L * d);
     return std::vector<Point>{pt(x - hx, y + hy - k), pt(x - hx + k, y + hy),
                               pt(x + hx - k, y + hy), pt(x + hx, y + hy - k),
                               pt(x + hx, y - hy + k), pt(x + hx - k, y - hy),
@@ -44,7 +44,7 @@ Real degreesOf(Real radians) {
 }  // namespace
 
 Real padOrientation(const TObjekt& pad) {
-  Real o = std::nearbyintl(padTurn(pad) * 100) / 100;
+  Real o = std::rintl(padTurn(pad) * 100) / 100;
   if (o < 0) o += 360;
   if (o >= 360) o -= 360;
   return o;

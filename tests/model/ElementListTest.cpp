@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "model/Layer.h"
 
 namespace trazello {
@@ -125,6 +128,43 @@ TEST(ElementList, AppendGivesADuplicateIdAFreshOne) {
   EXPECT_NE(second, list[0].Id);
   list.insert(0, newTrack(2, 1));
   EXPECT_EQ(list.indexOf(second), 2u);
+}
+
+TEST(ElementList, TakingBlocksKeepsThemWhenIdsAscendAndCopiesThemOtherwise) {
+  // Ids as offsets from one fresh id; -1 stands for none.
+  struct Case {
+    const char* what;
+    std::vector<int> ids;
+    bool kept;
+  } cases[] = {
+      {"ascending, as a reader gives them", {0, 1, 2, 5}, true},
+      {"a repeated id", {0, 1, 1, 2}, false},
+      {"descending", {3, 2, 1}, false},
+      {"one without an id", {0, -1, 2}, false},
+      {"empty", {}, true},
+  };
+  for (const Case& c : cases) {
+    const uint64_t base = ElementId::fresh().value;
+    for (int i = 0; i < 10; ++i) ElementId::fresh();
+    std::vector<std::shared_ptr<TObjekt>> elements;
+    for (int id : c.ids) {
+      TObjekt t = newTrack(static_cast<int32_t>(elements.size()), layer::C1);
+      t.Id = id < 0 ? ElementId{} : ElementId{base + static_cast<uint64_t>(id)};
+      elements.push_back(std::make_shared<TObjekt>(t));
+    }
+    const std::vector<std::shared_ptr<TObjekt>> given = elements;
+    const ElementList list(std::move(elements));
+    ASSERT_EQ(list.size(), given.size()) << c.what;
+    bool allKept = true;
+    for (size_t i = 0; i < list.size(); ++i) {
+      EXPECT_EQ(list[i].Width, static_cast<int32_t>(i)) << c.what;  // order kept
+      EXPECT_TRUE(list[i].Id) << c.what;
+      EXPECT_EQ(list.indexOf(list[i].Id), i) << c.what;  // ids distinct, index found
+      allKept = allKept && &list[i] == given[i].get() && list[i].Id == given[i]->Id;
+      EXPECT_EQ(given[i]->Width, static_cast<int32_t>(i)) << c.what;  // the blocks given are intact
+    }
+    EXPECT_EQ(allKept, c.kept) << c.what;
+  }
 }
 
 }  // namespace

@@ -2,10 +2,97 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <climits>
 #include <cmath>
+#include <limits>
+#include <random>
 
 namespace trazello {
 namespace {
+
+// roundInt as it was before it was inlined: the result every file and Gerber export relied on.
+int32_t roundIntThroughNearbyint(Real v) {
+  if (!(v == v)) return 0;
+  const Real r = std::nearbyintl(v);
+  if (r >= Real(INT32_MAX)) return INT32_MAX;
+  if (r <= Real(INT32_MIN)) return INT32_MIN;
+  return static_cast<int32_t>(r);
+}
+
+TEST(Geometry, RoundIntRoundsHalvesToEvenAndSaturatesAsBefore) {
+  const Real inf = std::numeric_limits<Real>::infinity();
+  const Real big = 2147483648.0L;  // 2^31
+  struct Case {
+    Real v;
+    int32_t expected;
+  } cases[] = {
+      {0.0L, 0},
+      {-0.0L, 0},
+      {0.5L, 0},
+      {1.5L, 2},
+      {2.5L, 2},
+      {3.5L, 4},
+      {-0.5L, 0},
+      {-1.5L, -2},
+      {-2.5L, -2},
+      {std::nextafter(0.5L, 1.0L), 1},
+      {std::nextafter(0.5L, 0.0L), 0},
+      {std::nextafter(-2.5L, -3.0L), -3},
+      {12345.5L, 12346},
+      {-12344.5L, -12344},
+      {1234567.5f, 1234568},  // a float coordinate that is a half
+      {8388607.5f, 8388608},  // the largest float half
+      {2147483646.5L, 2147483646},
+      {2147483646.5000001L, 2147483647},
+      {big - 1, INT32_MAX},
+      {big - 0.5L, INT32_MAX},
+      {big, INT32_MAX},
+      {big + 0.5L, INT32_MAX},
+      {-big + 1.5L, -2147483646},
+      {-big + 0.5L, INT32_MIN},
+      {-big + 0.25L, INT32_MIN},
+      {-big, INT32_MIN},
+      {-big - 0.5L, INT32_MIN},
+      {4503599627370496.5L, INT32_MAX},  // 2^52 + 0.5: a half only a long double holds
+      {9.2233720368547758e18L, INT32_MAX},
+      {-9.2233720368547758e18L, INT32_MIN},
+      {1e300L, INT32_MAX},
+      {-1e300L, INT32_MIN},
+      {LDBL_MAX, INT32_MAX},
+      {-LDBL_MAX, INT32_MIN},
+      {LDBL_TRUE_MIN, 0},
+      {inf, INT32_MAX},
+      {-inf, INT32_MIN},
+      {std::numeric_limits<Real>::quiet_NaN(), 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(roundInt(c.v), c.expected) << double(c.v);
+    EXPECT_EQ(roundIntThroughNearbyint(c.v), c.expected) << double(c.v);
+  }
+}
+
+TEST(Geometry, RoundIntAgreesWithTheNearbyintFormulaEverywhere) {
+  std::mt19937_64 rng(23);
+  std::uniform_int_distribution<int64_t> whole(-3'000'000'000LL, 3'000'000'000LL);
+  std::uniform_real_distribution<double> wide(-1e7, 1e7);
+  std::uniform_int_distribution<int> exponent(-40, 80);
+  const Real inf = std::numeric_limits<Real>::infinity();
+  size_t differing = 0;
+  for (int i = 0; i < 300'000; ++i) {
+    // Halves and near-halves on both sides of every magnitude up to beyond int32, then any value
+    // across the range of scales.
+    const Real half = Real(whole(rng)) + 0.5L;
+    const Real values[] = {half,
+                           std::nextafter(half, inf),
+                           std::nextafter(half, -inf),
+                           Real(float(half)),
+                           Real(wide(rng)),
+                           std::ldexp(Real(wide(rng)), exponent(rng))};
+    for (Real v : values) differing += roundInt(v) != roundIntThroughNearbyint(v);
+  }
+  EXPECT_EQ(differing, 0u);
+}
 
 TEST(Geometry, DirectionIsClockwiseFromPlusXInTheYUpPlane) {
   struct Case {
