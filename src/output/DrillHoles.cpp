@@ -49,6 +49,15 @@ void bringNearest(const ElementList& elements, std::vector<size_t>& holes, size_
   std::swap(holes[slot], holes[best]);
 }
 
+void orderNearest(const ElementList& elements, std::vector<size_t>& holes, Point start) {
+  if (holes.size() < 2) return;
+  bringNearest(elements, holes, 0, start);
+  for (size_t k = 0; k + 1 < holes.size(); ++k) {
+    const TObjekt& here = elements[holes[k]];
+    bringNearest(elements, holes, k + 1, {here.X, here.Y});
+  }
+}
+
 }  // namespace
 
 std::vector<size_t> holesOfTool(const ElementList& elements, int32_t diameter,
@@ -57,12 +66,16 @@ std::vector<size_t> holesOfTool(const ElementList& elements, int32_t diameter,
   for (size_t i = 0; i < elements.size(); ++i)
     if (isSelectedHole(elements[i], filter) && holeDiameter(elements[i]) == diameter)
       holes.push_back(i);
-  if (!ordered || holes.size() < 2) return holes;
-  bringNearest(elements, holes, 0, start);
-  for (size_t k = 0; k + 1 < holes.size(); ++k) {
-    const TObjekt& here = elements[holes[k]];
-    bringNearest(elements, holes, k + 1, {here.X, here.Y});
-  }
+  if (ordered) orderNearest(elements, holes, start);
+  return holes;
+}
+
+std::vector<size_t> holesInOrder(const ElementList& elements, const HoleFilter& filter,
+                                 Point start) {
+  std::vector<size_t> holes;
+  for (size_t i = 0; i < elements.size(); ++i)
+    if (isSelectedHole(elements[i], filter)) holes.push_back(i);
+  orderNearest(elements, holes, start);
   return holes;
 }
 
