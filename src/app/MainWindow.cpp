@@ -18,6 +18,7 @@
 #include "CommandTable.h"
 #include "GridMenu.h"
 #include "LayerPanel.h"
+#include "MillingCommands.h"
 #include "PropertiesPanel.h"
 #include "RulerWidget.h"
 #include "SizeBar.h"
@@ -77,6 +78,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   connect(area_, &DrawingArea::originChanged, this, &MainWindow::refreshView);
   buildAreaMenu();
   connectShapeCommands();
+  connectMillingCommands();
   buildPropertiesPanel();
   buildPhotoView();
   area_->installEventFilter(this);
@@ -364,6 +366,7 @@ void MainWindow::boardSwitched() {
 }
 
 void MainWindow::documentReplaced() {
+  if (milling_) milling_->deleteOutlines();  // they belong to the board that was replaced
   refreshBoardTabs();
   boardSwitched();
   refreshHistoryMenu();

@@ -48,6 +48,7 @@ class PropertiesPanel;
 class RulerWidget;
 class ToolBar;
 class WindowToolHost;
+class MillingCommands;
 
 // The copper layer whose ground plane the menu's "GroundPlane" switches: C1 while side 1 is
 // active, C2 otherwise.
@@ -86,6 +87,7 @@ class MainWindow : public QMainWindow {
   BoardMapWidget* boardMap() const { return map_; }
   GridMenu* gridMenu() const { return gridMenu_; }
   OutputCommands* outputs() const { return outputs_; }
+  MillingCommands* milling() const { return milling_; }
   LayerPanel* layerPanel() const { return layerPanel_; }
   QLabel* hintLabel() const { return hintLabel_; }
   QPushButton* hideScanButton() const { return hideScanButton_; }
@@ -132,6 +134,8 @@ class MainWindow : public QMainWindow {
   void connectEditCommands();
   // The footprint wizard and the tile command, with their windows.
   void connectShapeCommands();
+  // Isolation and outline milling, their windows and the outline display.
+  void connectMillingCommands();
   void openFootprintWizard();
   void tileCopies();
   // The angle menu, the align menu, naming and the value window they share.
@@ -290,6 +294,7 @@ class MainWindow : public QMainWindow {
   bool photoMirrored_ = false;  // the picture on show is mirrored
   FootprintWizardDialog* wizard_ = nullptr;
   TileDialog* tileDialog_ = nullptr;
+  MillingCommands* milling_ = nullptr;
 };
 
 }  // namespace trazello

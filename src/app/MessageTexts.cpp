@@ -87,6 +87,20 @@ const std::map<MessageId, Variants>& table() {
        {"Объекты не выделены.\rСохранить всю плату как макрос?",
         "Aucun objet sélectionné.\rEnregistrer toute la carte comme macro ?"}},
       {MessageId::DeleteMacroQuestion, {"Удалить файл \"%1\" ?", "Supprimer le fichier \"%1\" ?"}},
+      // isolation and outline milling
+      {MessageId::MillingGroundPlaneIgnored,
+       {"Автоматическая заливка выбранного слоя будет проигнорирована.",
+        "Le plan de masse automatique de la couche choisie sera ignoré."}},
+      {MessageId::NoMillingElements,
+       {"На выбранном слое нет элементов для фрезерования.",
+        "Il n'y a aucun élément à fraiser sur la couche choisie."}},
+      {MessageId::MillingShorts,
+       {"Фреза слишком широка, чтобы разделить все цепи: медь разных цепей остаётся "
+        "соединённой в %1 местах:\r%2",
+        "L'outil de fraisage est trop large pour séparer toutes les équipotentielles : le cuivre "
+        "de réseaux différents reste relié à %1 endroits :\r%2"}},
+      {MessageId::NoOutlineElements,
+       {"Нет элементов для контура платы.", "Aucun élément disponible pour le contour de la carte."}},
   };
   return t;
 }

@@ -67,6 +67,14 @@ std::string messageText(const Message& m) {
     case MessageId::SaveWholeLayoutAsMacro:
       return "No objects selected.\rSave whole layout as macro?";
     case MessageId::DeleteMacroQuestion: return "Delete file \"" + arg(m, 0) + "\" ?";
+    case MessageId::MillingGroundPlaneIgnored:
+      return "The automatic ground plane on the selected layer will be ignored.";
+    case MessageId::NoMillingElements:
+      return "There are no milling-elements on the selected layer.";
+    case MessageId::MillingShorts:
+      return "The milling tool is too wide to separate all nets: copper of different nets "
+             "stays joined at " + arg(m, 0) + " places:\r" + arg(m, 1);
+    case MessageId::NoOutlineElements: return "No elements for the PCB outline available.";
     case MessageId::Count: break;
   }
   return {};

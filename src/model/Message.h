@@ -44,6 +44,11 @@ enum class MessageId {
   NoElementsForMacro,        // caption "Savce macro"
   SaveWholeLayoutAsMacro,    // Yes / No; caption "Save as macro"
   DeleteMacroQuestion,       // args: file name; OK / Cancel
+  // isolation and outline milling
+  MillingGroundPlaneIgnored,  // caption "Isolation milling"
+  NoMillingElements,          // caption "Isolation milling"
+  MillingShorts,              // args: count, the places; caption "Isolation milling"
+  NoOutlineElements,          // caption "PCB outline"
   Count,  // not a message: the number of messages; new ones go above
 };
 
