@@ -71,3 +71,4 @@ BENCHMARK(BM_HoleOrderGrid)->Arg(10000)->Arg(100000)->Unit(benchmark::kMilliseco
 
 }  // namespace
 }  // namespace trazello::bench
+BENCHMARK_MAIN();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <cstdlib>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -148,7 +149,8 @@ TEST_F(MillingWindow, IsolationWritesTheFilesShowsAndDeletesTheOutlines) {
   EXPECT_FALSE(remove->isVisible());
   EXPECT_FALSE(w->milling()->hasOutlines());
   QTest::qWait(20);
-  EXPECT_EQ(whitePixels(*w), whiteBefore);
+  // The status line lost its buttons, which may move the board by a pixel.
+  EXPECT_LT(std::abs(whitePixels(*w) - whiteBefore), 20) << "the outlines are gone";
 }
 
 TEST_F(MillingWindow, NewDocumentDeletesTheOutlinesAndAnEmptyLayerWarns) {
