@@ -236,9 +236,10 @@ void DrawingArea::paintEvent(QPaintEvent*) {
   }
   QPainter painter(viewport());
   painter.drawImage(0, 0, cache_);
-  if (!preview_.empty() || overlay_) {
+  if (!preview_.empty() || overlay_ || !moreOverlays_.empty()) {
     const BoardSettings& s = doc_.working();
     const ViewMapping mapping = currentMapping();
+    for (const auto& paint : moreOverlays_) paint(painter, mapping);
     if (overlay_) overlay_(painter, mapping);
     PaintPreview(painter, mapping, size,
                  PreviewScene{doc_.elements(), clipboard_, schemes_.active(), options_, layerState(s)}, preview_);

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QMenu;
 class QPainter;
@@ -90,6 +91,10 @@ class DrawingArea : public QAbstractScrollArea {
   void setClipboard(const ElementList* clipboard) { clipboard_ = clipboard; }
   // Draws over the board after the preview (the design rule check's markers).
   void setOverlayPainter(std::function<void(QPainter&, const ViewMapping&)> paint) { overlay_ = std::move(paint); }
+  // A further overlay, drawn before the one above (the milling outlines).
+  void addOverlayPainter(std::function<void(QPainter&, const ViewMapping&)> paint) {
+    moreOverlays_.push_back(std::move(paint));
+  }
   // The area the autorouter searches, drawn at once as an inverted blue rectangle (units);
   // none removes it.
   void showSearchWindow(const std::optional<IRect>& box);
@@ -141,6 +146,7 @@ class DrawingArea : public QAbstractScrollArea {
   const ElementList* clipboard_ = nullptr;
   bool originDrag_ = true;
   std::function<void(QPainter&, const ViewMapping&)> overlay_;
+  std::vector<std::function<void(QPainter&, const ViewMapping&)>> moreOverlays_;
   std::optional<IRect> searchWindow_;
 };
 

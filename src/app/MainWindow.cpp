@@ -18,6 +18,7 @@
 #include "CommandTable.h"
 #include "GridMenu.h"
 #include "LayerPanel.h"
+#include "MillingCommands.h"
 #include "PropertiesPanel.h"
 #include "RulerWidget.h"
 #include "SizeBar.h"
@@ -78,6 +79,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   buildAreaMenu();
   connectShapeCommands();
   connectPrintCommands();
+  connectMillingCommands();
   buildPropertiesPanel();
   buildPhotoView();
   area_->installEventFilter(this);
@@ -365,6 +367,7 @@ void MainWindow::boardSwitched() {
 }
 
 void MainWindow::documentReplaced() {
+  if (milling_) milling_->deleteOutlines();  // they belong to the board that was replaced
   refreshBoardTabs();
   boardSwitched();
   refreshHistoryMenu();

@@ -49,6 +49,7 @@ class PropertiesPanel;
 class RulerWidget;
 class ToolBar;
 class WindowToolHost;
+class MillingCommands;
 
 // The copper layer whose ground plane the menu's "GroundPlane" switches: C1 while side 1 is
 // active, C2 otherwise.
@@ -87,6 +88,7 @@ class MainWindow : public QMainWindow {
   BoardMapWidget* boardMap() const { return map_; }
   GridMenu* gridMenu() const { return gridMenu_; }
   OutputCommands* outputs() const { return outputs_; }
+  MillingCommands* milling() const { return milling_; }
   LayerPanel* layerPanel() const { return layerPanel_; }
   QLabel* hintLabel() const { return hintLabel_; }
   QPushButton* hideScanButton() const { return hideScanButton_; }
@@ -134,6 +136,8 @@ class MainWindow : public QMainWindow {
   void connectEditCommands();
   // The footprint wizard and the tile command, with their windows.
   void connectShapeCommands();
+  // Isolation and outline milling, their windows and the outline display.
+  void connectMillingCommands();
   void openFootprintWizard();
   // The print window and the printer set-up.
   void connectPrintCommands();
@@ -296,6 +300,7 @@ class MainWindow : public QMainWindow {
   FootprintWizardDialog* wizard_ = nullptr;
   TileDialog* tileDialog_ = nullptr;
   PrintWindow* print_ = nullptr;
+  MillingCommands* milling_ = nullptr;
 };
 
 }  // namespace trazello

@@ -94,6 +94,20 @@ const std::map<MessageId, Variants>& table() {
         "L'image de l'aperçu a été copiée dans le presse-papiers."}},
       {MessageId::CalibrationOutOfRange,
        {"Введите значения от 0.8 до 1.2", "Veuillez entrer des valeurs de 0.8 à 1.2"}},
+      // isolation and outline milling
+      {MessageId::MillingGroundPlaneIgnored,
+       {"Автоматическая заливка выбранного слоя будет проигнорирована.",
+        "Le plan de masse automatique de la couche choisie sera ignoré."}},
+      {MessageId::NoMillingElements,
+       {"На выбранном слое нет элементов для фрезерования.",
+        "Il n'y a aucun élément à fraiser sur la couche choisie."}},
+      {MessageId::MillingShorts,
+       {"Фреза слишком широка, чтобы разделить все цепи: медь разных цепей остаётся "
+        "соединённой в %1 местах:\r%2",
+        "L'outil de fraisage est trop large pour séparer toutes les équipotentielles : le cuivre "
+        "de réseaux différents reste relié à %1 endroits :\r%2"}},
+      {MessageId::NoOutlineElements,
+       {"Нет элементов для контура платы.", "Aucun élément disponible pour le contour de la carte."}},
   };
   return t;
 }

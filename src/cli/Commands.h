@@ -31,6 +31,8 @@ extern const Command kDrcCommand;
 extern const Command kRouteCommand;
 extern const Command kFootprintCommand;
 extern const Command kPrintCommand;
+extern const Command kIsolateCommand;
+extern const Command kOutlineCommand;
 
 // Tells stderr what was wrong with the arguments of `command` and where its usage is; the exit
 // status of a usage error.

@@ -16,7 +16,8 @@ constexpr const Command* kCommands[] = {
     &trazello::cli::kDrillCommand,    &trazello::cli::kDrillsCommand,
     &trazello::cli::kNetsCommand,     &trazello::cli::kFloodCommand,
     &trazello::cli::kDrcCommand,      &trazello::cli::kRouteCommand,
-    &trazello::cli::kFootprintCommand, &trazello::cli::kPrintCommand};
+    &trazello::cli::kFootprintCommand, &trazello::cli::kPrintCommand,
+    &trazello::cli::kIsolateCommand,   &trazello::cli::kOutlineCommand};
 
 void printUsage(std::ostream& out) {
   out << "Usage: trazello-cli [--help | --version] <command> [arguments]\n"
@@ -37,6 +38,8 @@ void printUsage(std::ostream& out) {
          "  footprint --type T --count N -o OUT.tzm\n"
          "                       write a footprint wizard pattern as a macro file\n"
          "  print FILE -o PDF    print a board at true scale into a PDF file\n"
+         "  isolate FILE -o OUT  write the isolation-milling plotter file of a copper layer\n"
+         "  outline FILE -o OUT  write the outline-milling plotter file\n"
          "\n"
          "\"trazello-cli COMMAND --help\" shows the options of a command.\n"
          "\n"

@@ -72,6 +72,14 @@ std::string messageText(const Message& m) {
     case MessageId::PreviewCopied:
       return "The bitmap of the preview has been copied to the clipboard.";
     case MessageId::CalibrationOutOfRange: return "Please enter values from 0.8 to 1.2";
+    case MessageId::MillingGroundPlaneIgnored:
+      return "The automatic ground plane on the selected layer will be ignored.";
+    case MessageId::NoMillingElements:
+      return "There are no milling-elements on the selected layer.";
+    case MessageId::MillingShorts:
+      return "The milling tool is too wide to separate all nets: copper of different nets "
+             "stays joined at " + arg(m, 0) + " places:\r" + arg(m, 1);
+    case MessageId::NoOutlineElements: return "No elements for the PCB outline available.";
     case MessageId::Count: break;
   }
   return {};

@@ -47,6 +47,11 @@ enum class MessageId {
   MacroNotDeleted,           // args: full file name, reason
   PreviewCopied,             // the print preview's picture is on the clipboard
   CalibrationOutOfRange,     // a printer correction factor outside 0.8 to 1.2
+  // isolation and outline milling
+  MillingGroundPlaneIgnored,  // caption "Isolation milling"
+  NoMillingElements,          // caption "Isolation milling"
+  MillingShorts,              // args: count, the places; caption "Isolation milling"
+  NoOutlineElements,          // caption "PCB outline"
   Count,  // not a message: the number of messages; new ones go above
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Geometry.h"
+#include "NearestPath.h"
 #include "model/Layer.h"
 
 namespace trazello {
@@ -29,24 +30,14 @@ std::vector<int32_t> toolList(const ElementList& elements, const HoleFilter& fil
 
 namespace {
 
-Real squaredDistance(const TObjekt& a, Point b) {
-  const Real dx = Real(a.X) - b.x, dy = Real(a.Y) - b.y;
-  return dx * dx + dy * dy;
-}
-
-// Exchanges into `slot` the nearest hole to `from` among slot..end; the earlier one wins ties.
-void bringNearest(const ElementList& elements, std::vector<size_t>& holes, size_t slot,
-                  Point from) {
-  size_t best = slot;
-  Real bestDistance = squaredDistance(elements[holes[slot]], from);
-  for (size_t k = slot + 1; k < holes.size(); ++k) {
-    const Real d = squaredDistance(elements[holes[k]], from);
-    if (d < bestDistance) {
-      bestDistance = d;
-      best = k;
-    }
-  }
-  std::swap(holes[slot], holes[best]);
+void orderNearest(const ElementList& elements, std::vector<size_t>& holes, Point start) {
+  std::vector<Point> at;
+  at.reserve(holes.size());
+  for (size_t h : holes) at.push_back({elements[h].X, elements[h].Y});
+  std::vector<size_t> ordered;
+  ordered.reserve(holes.size());
+  for (size_t k : nearestNeighbourOrder(at, start)) ordered.push_back(holes[k]);
+  holes = std::move(ordered);
 }
 
 }  // namespace
@@ -57,12 +48,16 @@ std::vector<size_t> holesOfTool(const ElementList& elements, int32_t diameter,
   for (size_t i = 0; i < elements.size(); ++i)
     if (isSelectedHole(elements[i], filter) && holeDiameter(elements[i]) == diameter)
       holes.push_back(i);
-  if (!ordered || holes.size() < 2) return holes;
-  bringNearest(elements, holes, 0, start);
-  for (size_t k = 0; k + 1 < holes.size(); ++k) {
-    const TObjekt& here = elements[holes[k]];
-    bringNearest(elements, holes, k + 1, {here.X, here.Y});
-  }
+  if (ordered) orderNearest(elements, holes, start);
+  return holes;
+}
+
+std::vector<size_t> holesInOrder(const ElementList& elements, const HoleFilter& filter,
+                                 Point start) {
+  std::vector<size_t> holes;
+  for (size_t i = 0; i < elements.size(); ++i)
+    if (isSelectedHole(elements[i], filter)) holes.push_back(i);
+  orderNearest(elements, holes, start);
   return holes;
 }
 

@@ -26,4 +26,8 @@ std::vector<int32_t> toolList(const ElementList& elements, const HoleFilter& fil
 std::vector<size_t> holesOfTool(const ElementList& elements, int32_t diameter,
                                 const HoleFilter& filter, bool ordered, Point start);
 
+// The selected holes of every diameter as one nearest-neighbour path starting at the hole
+// nearest to `start`.
+std::vector<size_t> holesInOrder(const ElementList& elements, const HoleFilter& filter, Point start);
+
 }  // namespace trazello
