@@ -137,8 +137,31 @@ std::vector<GPoint> thermalQuarter(GPoint c, double outer, double inner, double 
   return piece;
 }
 
-void addPrimitive(int code, const std::vector<double>& a, double unitScale, std::vector<GExposure>& out,
+// The argument positions that hold lengths, which are converted before any curve is flattened so
+// that the flattening tolerance holds at the true size.
+std::vector<size_t> lengthArguments(int code, const std::vector<double>& a) {
+  switch (code) {
+    case 1: return {1, 2, 3};
+    case 2: case 20: return {1, 2, 3, 4, 5};
+    case 21: case 22: return {1, 2, 3, 4};
+    case 4: {
+      std::vector<size_t> out;
+      const double n = a.size() > 1 ? a[1] : 0;
+      for (size_t i = 2; n >= 1 && n <= 100000 && i < 4 + 2 * size_t(n) && i < a.size(); ++i) out.push_back(i);
+      return out;
+    }
+    case 5: return {2, 3, 4};
+    case 6: return {0, 1, 2, 3, 4, 6, 7};
+    case 7: return {0, 1, 2, 3, 4};
+    default: return {};
+  }
+}
+
+void addPrimitive(int code, std::vector<double> a, double unitScale, std::vector<GExposure>& out,
                   std::vector<std::string>& warnings) {
+  for (size_t i : lengthArguments(code, a))
+    if (i < a.size()) a[i] *= unitScale;
+  unitScale = 1;
   auto arg = [&](size_t i) { return i < a.size() ? a[i] : 0.0; };
   const bool dark = arg(0) != 0;
   auto add = [&](bool on, std::vector<GPoint> ring) {

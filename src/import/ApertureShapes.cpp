@@ -86,7 +86,9 @@ std::vector<GExposure> exposuresOf(const GerberAperture& ap) {
       out = ap.exposures;
       break;
   }
-  if (ap.hole > 0 && !out.empty()) out.push_back({false, circleRing(origin, ap.hole / 2)});
+  if (ap.hole > 0 && !out.empty())
+    out.push_back({false, ap.holeHeight > 0 ? rectangleRing(origin, ap.hole, ap.holeHeight)
+                                            : circleRing(origin, ap.hole / 2)});
   return out;
 }
 

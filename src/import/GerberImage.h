@@ -39,7 +39,8 @@ struct GerberAperture {
   double sizeY = 0;  // Rectangle, Obround: the height
   int vertices = 0;  // Polygon
   double rotation = 0;  // Polygon: degrees counter-clockwise
-  double hole = 0;  // diameter of the round hole, 0 for none
+  double hole = 0;  // diameter of the round hole or width of the rectangular one, 0 for none
+  double holeHeight = 0;  // height of a rectangular hole, 0 for a round one
   std::vector<GExposure> exposures;  // Macro: the evaluated primitives in order
 };
 

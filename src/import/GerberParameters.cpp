@@ -156,8 +156,7 @@ void GerberState::apertureDefinition(std::string_view s, int line) {
     return;
   }
   const size_t holeAt = name == "C" ? 1 : name == "P" ? 3 : 2;
-  if (ap.shape != GerberAperture::Shape::Macro && p.size() > holeAt + 1)
-    warn("rectangular aperture holes drawn as round ones");
+  if (ap.shape != GerberAperture::Shape::Macro) ap.holeHeight = arg(holeAt + 1) * u;
   apertures_[number] = {false, static_cast<int>(image_.apertures.size())};
   image_.apertures.push_back(std::move(ap));
 }

@@ -76,14 +76,15 @@ class Mapper {
     const Point at = pt(o.to);
     double w = ap.sizeX * s, h = ap.sizeY * s;
     if (turned) std::swap(w, h);
-    const double hole = ap.hole * s;
+    // A rectangular hole is no drill: such flashes become zones.
+    const double hole = ap.holeHeight > 0 ? INFINITY : ap.hole * s;
     using Shape = GerberAperture::Shape;
-    if (ap.shape == Shape::Circle) {
+    if (ap.shape == Shape::Circle && !std::isinf(hole)) {
       if (w > 0) add(newPad(at, layer_, padshape::Round, float(w / 2), float(hole / 2)));
       return;
     }
     if ((straight || turned) && ap.shape == Shape::Rectangle && w > 0 && h > 0) {
-      if (roundInt(w / 2) == roundInt(h / 2)) {
+      if (roundInt(w / 2) == roundInt(h / 2) && !std::isinf(hole)) {
         add(newPad(at, layer_, padshape::Square, float(w / 2), float(hole / 2)));
         return;
       }
