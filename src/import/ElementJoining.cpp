@@ -122,7 +122,10 @@ void joinArcs(std::vector<TObjekt>& el, std::vector<bool>& gone) {
 void removeGone(std::vector<TObjekt>& el, std::vector<bool>& gone) {
   size_t k = 0;
   for (size_t i = 0; i < el.size(); ++i)
-    if (!gone[i]) el[k++] = std::move(el[i]);
+    if (!gone[i]) {
+      if (k != i) el[k] = std::move(el[i]);
+      ++k;
+    }
   el.resize(k);
   gone.assign(k, false);
 }

@@ -7,6 +7,7 @@
 #include "GerberCopper.h"
 #include "checks/PolygonOps.h"
 #include "model/Geometry.h"
+#include "model/Layer.h"
 
 namespace trazello {
 
@@ -109,7 +110,10 @@ class Mapper {
     if (!hasAperture(o)) return;
     const GerberAperture& ap = aperture(o);
     if (ap.shape != GerberAperture::Shape::Circle) return zones(objectCopper(image_, o));
-    TObjekt track = newTrack(roundInt(ap.sizeX * o.transform.scale()), layer_);
+    const int32_t width = roundInt(ap.sizeX * o.transform.scale());
+    // A zero-size aperture exposes nothing; on the outline layer such lines are the board's edge.
+    if (width <= 0 && layer_ != layer::O) return;
+    TObjekt track = newTrack(width, layer_);
     appendPoint(track, pt(o.from));
     appendPoint(track, pt(o.to));
     add(std::move(track));
@@ -120,6 +124,7 @@ class Mapper {
     const GerberAperture& ap = aperture(o);
     if (ap.shape != GerberAperture::Shape::Circle) return zones(objectCopper(image_, o));
     const int32_t pen = roundInt(ap.sizeX * o.transform.scale());
+    if (pen <= 0 && layer_ != layer::O) return;
     const double r = std::hypot(o.from.x - o.centre.x, o.from.y - o.centre.y);
     const double r2 = std::hypot(o.to.x - o.centre.x, o.to.y - o.centre.y);
     const double a0 = std::atan2(o.from.y - o.centre.y, o.from.x - o.centre.x) * 180 / M_PI;
