@@ -87,6 +87,10 @@ const std::map<MessageId, Variants>& table() {
        {"Объекты не выделены.\rСохранить всю плату как макрос?",
         "Aucun objet sélectionné.\rEnregistrer toute la carte comme macro ?"}},
       {MessageId::DeleteMacroQuestion, {"Удалить файл \"%1\" ?", "Supprimer le fichier \"%1\" ?"}},
+      {MessageId::GerberFileRefused,
+       {"Файл Gerber \"%1\" не импортирован: %2.", "Le fichier Gerber \"%1\" n'a pas été importé : %2."}},
+      {MessageId::GerberFileWarnings,
+       {"При импорте Gerber файла \"%1\" замечено:\n%2", "L'import Gerber de \"%1\" a relevé :\n%2"}},
   };
   return t;
 }

@@ -67,6 +67,10 @@ std::string messageText(const Message& m) {
     case MessageId::SaveWholeLayoutAsMacro:
       return "No objects selected.\rSave whole layout as macro?";
     case MessageId::DeleteMacroQuestion: return "Delete file \"" + arg(m, 0) + "\" ?";
+    case MessageId::GerberFileRefused:
+      return "The Gerber file \"" + arg(m, 0) + "\" was not imported: " + arg(m, 1) + ".";
+    case MessageId::GerberFileWarnings:
+      return "The Gerber import read \"" + arg(m, 0) + "\" with these remarks:\n" + arg(m, 1);
     case MessageId::Count: break;
   }
   return {};

@@ -44,6 +44,8 @@ enum class MessageId {
   NoElementsForMacro,        // caption "Savce macro"
   SaveWholeLayoutAsMacro,    // Yes / No; caption "Save as macro"
   DeleteMacroQuestion,       // args: file name; OK / Cancel
+  GerberFileRefused,  // args: file name, what is wrong
+  GerberFileWarnings,  // args: file names, the warnings one per line
   Count,  // not a message: the number of messages; new ones go above
 };
 
