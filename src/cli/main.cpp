@@ -16,7 +16,8 @@ constexpr const Command* kCommands[] = {
     &trazello::cli::kDrillCommand,    &trazello::cli::kDrillsCommand,
     &trazello::cli::kNetsCommand,     &trazello::cli::kFloodCommand,
     &trazello::cli::kDrcCommand,      &trazello::cli::kRouteCommand,
-    &trazello::cli::kFootprintCommand};
+    &trazello::cli::kFootprintCommand,
+    &trazello::cli::kImportGerberCommand};
 
 void printUsage(std::ostream& out) {
   out << "Usage: trazello-cli [--help | --version] <command> [arguments]\n"
