@@ -68,7 +68,8 @@ void joinTracks(std::vector<TObjekt>& el, std::vector<bool>& gone) {
     for (;;) {
       size_t best = el.size();
       auto consider = [&](size_t p) {
-        if (p != r && !gone[p] && p < best && touches(el[r].Points, el[p].Points)) best = p;
+        if (p != r && !gone[p] && p < best && el[p].Width == el[r].Width && touches(el[r].Points, el[p].Points))
+          best = p;
       };
       grid.near(el[r].Points.front(), consider);
       grid.near(el[r].Points.back(), consider);

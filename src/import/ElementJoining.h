@@ -6,8 +6,9 @@
 
 namespace trazello {
 
-// Joins tracks whose ends meet (rounded coordinates within 4 units on each axis) into polylines;
-// the joined track keeps the width of the first one. Then joins arcs (circles) with the same
+// Joins tracks of the same width whose ends meet (rounded coordinates within 4 units on each
+// axis) into polylines; tracks of different widths stay apart, since either width would change
+// the copper. Then joins arcs (circles) with the same
 // centre and radii (within 4 units) whose ends meet within 4 degrees. Absorbed elements are
 // removed from the list.
 void joinImportedElements(std::vector<TObjekt>& elements);

@@ -67,15 +67,19 @@ TEST(GerberToElements, FlashesBecomePadsSmdPadsTracksOrZones) {
   }
 }
 
-TEST(GerberToElements, TracksOfDifferentWidthsJoinWithTheFirstWidth) {
+// Tracks that meet end to end are joined into polylines, but only with their own width: giving
+// a thin track the width of a thick one it touches would add copper the file does not show.
+TEST(GerberToElements, TracksThatMeetJoinWhenTheirWidthsAgree) {
   const std::vector<TObjekt> el = import(
-      "%ADD10C,0.3*%%ADD11C,1*%D10*X0Y0D02*X10000000Y0D01*D11*X10000300Y0D02*X10000000Y10000000D01*"
-      "X30000000Y0D02*X40000000Y0D01*");
-  ASSERT_EQ(el.size(), 2u);
+      "%ADD10C,0.3*%%ADD11C,1*%D10*X0Y0D02*X10000000Y0D01*X10000300Y0D02*X10000000Y10000000D01*"
+      "D11*X10000000Y10000000D02*X20000000Y10000000D01*X30000000Y0D02*X40000000Y0D01*");
+  ASSERT_EQ(el.size(), 3u);
   EXPECT_EQ(el[0].Width, 30);
   // The second draw's start lies within 4 units of the first's end.
   EXPECT_EQ(el[0].Points, (std::vector<Point>{{0, 0}, {1000, 0}, {1000, 1000}}));
-  EXPECT_EQ(el[1].Points.size(), 2u);
+  EXPECT_EQ(el[1].Width, 100);
+  EXPECT_EQ(el[1].Points, (std::vector<Point>{{1000, 1000}, {2000, 1000}}));
+  EXPECT_EQ(el[2].Points.size(), 2u);
 }
 
 TEST(GerberToElements, ClockwiseArcsAndJoinedArcs) {
