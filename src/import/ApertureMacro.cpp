@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kMaxVariable = 9999;
 constexpr int kMaxDepth = 64;
-constexpr int kMaxRings = 1000;
+constexpr int kMaxRings = 100;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 class ExpressionParser {

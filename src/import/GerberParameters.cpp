@@ -11,14 +11,14 @@ namespace {
 
 // More objects than any real board holds; step and repeat or block flashes beyond it are refused
 // instead of filling the memory.
-constexpr size_t kMaxObjects = 20'000'000;
+constexpr size_t kMaxObjects = 4'000'000;
 
 double number(std::string_view s) {
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
   double v = 0;
   const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-  return r.ec == std::errc() && std::isfinite(v) ? v : 0.0;
+  return r.ec == std::errc() && std::isfinite(v) ? std::clamp(v, -1e9, 1e9) : 0.0;
 }
 
 // The value after `key` up to the next letter of `keys`, e.g. "X3" in "SRX3Y2I5.0J4.0".
@@ -207,7 +207,7 @@ void GerberState::loadCommand(std::string_view b) {
   } else if (code == "LR") {
     rotation_ = number(rest);
   } else {
-    scale_ = number(rest);
+    scale_ = std::clamp(number(rest), 1e-6, 1e6);
   }
 }
 

@@ -88,7 +88,10 @@ std::optional<double> GerberState::coordinate(std::string_view text, bool isX) c
       for (; digits < intDigits + decDigits; ++digits) value *= 10;
     value /= std::pow(10.0, decDigits);
   }
-  return (negative ? -value : value) * unitScale();
+  value *= unitScale();
+  // Beyond 10 km nothing is a board; such numbers would only overflow what follows.
+  if (!(value <= 1e9)) return std::nullopt;
+  return negative ? -value : value;
 }
 
 GPoint GerberState::toImage(double x, double y) const {

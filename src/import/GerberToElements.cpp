@@ -31,6 +31,7 @@ class Mapper {
       : image_(image), layer_(layer), out_(out) {}
 
   void object(const GerberObject& o) {
+    if (!sound(o)) return;
     switch (o.type) {
       case GerberObject::Type::Region: return region(o);
       case GerberObject::Type::Flash: return flash(o);
@@ -50,6 +51,15 @@ class Mapper {
   }
 
  private:
+  // Element coordinates are floats of a board at most 10 m wide; objects far beyond that come
+  // only from damaged files and would make nothing but overflowing shapes.
+  bool sound(const GerberObject& o) const {
+    constexpr double kFar = 1e7;
+    auto ok = [](GPoint p) { return std::fabs(p.x) <= kFar && std::fabs(p.y) <= kFar; };
+    if (!ok(o.from) || !ok(o.to) || !ok(o.centre) || o.transform.scale() > 1e3) return false;
+    if (hasAperture(o) && aperture(o).sizeX * o.transform.scale() > kFar) return false;
+    return std::all_of(o.contour.begin(), o.contour.end(), ok);
+  }
   void add(TObjekt e) {
     e.Clearance = 0;
     out_.push_back(std::move(e));
