@@ -25,7 +25,8 @@ struct Fixture {
   BoardSettings board;
 
   Fixture() {
-    dir = fs::temp_directory_path() / ("trazello-gerber-import-bench-" + std::to_string(::getpid()));
+    dir =
+        fs::temp_directory_path() / ("trazello-gerber-import-bench-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     board.width = board.height = 30000;
     // A copper layer of a synthetic board, grown until the file reaches 2 MB.
@@ -80,8 +81,8 @@ BENCHMARK(BM_ReadGerberIntoElements)->Unit(benchmark::kMillisecond);
 // The whole command: start, read, make elements, write the layout.
 void BM_CliImportGerberProcess(benchmark::State& state) {
   const Fixture& f = fixture();
-  run(state, std::string(TRAZELLO_CLI) + " import-gerber " + f.layout.string() + " " + f.gerber.string() + " -o " +
-                 (f.dir / "out.trz").string() + " >/dev/null");
+  run(state, std::string(TRAZELLO_CLI) + " import-gerber " + f.layout.string() + " " +
+                 f.gerber.string() + " -o " + (f.dir / "out.trz").string() + " >/dev/null");
 }
 BENCHMARK(BM_CliImportGerberProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 

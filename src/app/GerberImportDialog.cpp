@@ -43,7 +43,8 @@ GerberImportDialog::GerberImportDialog(const QStringList& files, Language langua
   buttons->button(QDialogButtonBox::Ok)->setObjectName("OKBtn");
   buttons->button(QDialogButtonBox::Ok)->setText(text("GerberImportDialog.OKBtn", language));
   buttons->button(QDialogButtonBox::Cancel)->setObjectName("CancelBtn");
-  buttons->button(QDialogButtonBox::Cancel)->setText(text("GerberImportDialog.CancelBtn", language));
+  buttons->button(QDialogButtonBox::Cancel)
+      ->setText(text("GerberImportDialog.CancelBtn", language));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);

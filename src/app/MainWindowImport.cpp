@@ -23,8 +23,8 @@ void MainWindow::connectImportCommands() {
 }
 
 void MainWindow::importGerber() {
-  const QStringList paths = QFileDialog::getOpenFileNames(this, tr3("GerberImportDialog"),
-                                                          QString::fromStdString(settings_.layoutFolder), "*.*");
+  const QStringList paths = QFileDialog::getOpenFileNames(
+      this, tr3("GerberImportDialog"), QString::fromStdString(settings_.layoutFolder), "*.*");
   if (paths.isEmpty()) return;
   GerberImportDialog dialog(paths, lang_, this);
   if (dialog.exec() != QDialog::Accepted) return;
@@ -34,7 +34,10 @@ void MainWindow::importGerber() {
     QFile f(paths[i]);
     const QString name = QFileInfo(paths[i]).fileName();
     if (!f.open(QIODevice::ReadOnly)) {
-      showMessage(this, {MessageKind::Error, MessageId::GerberFileRefused, {name.toStdString(), f.errorString().toStdString()}},
+      showMessage(this,
+                  {MessageKind::Error,
+                   MessageId::GerberFileRefused,
+                   {name.toStdString(), f.errorString().toStdString()}},
                   lang_);
       return;
     }
@@ -43,7 +46,10 @@ void MainWindow::importGerber() {
   }
   GerberSetImport result = importGerberSet(files, doc_.working().height);
   if (!result.ok()) {
-    showMessage(this, {MessageKind::Error, MessageId::GerberFileRefused, {result.refusedFile, result.error}}, lang_);
+    showMessage(
+        this,
+        {MessageKind::Error, MessageId::GerberFileRefused, {result.refusedFile, result.error}},
+        lang_);
     return;
   }
   if (!result.elements.empty()) {

@@ -30,7 +30,7 @@ struct Job {
 };
 
 // "--layer L" sets the layer of the files after it; "FILE:L" sets one file's layer.
-std::optional<Job> parse(const Args& args, ArgReader& in) {
+std::optional<Job> parse(ArgReader& in) {
   Job job;
   uint8_t layer = 3;
   while (!in.atEnd()) {
@@ -52,11 +52,11 @@ std::optional<Job> parse(const Args& args, ArgReader& in) {
       in.operand(a, job.layout);
     } else {
       const size_t colon = a.rfind(':');
-      std::optional<uint8_t> own = colon == std::string::npos ? std::nullopt : layerCode(a.substr(colon + 1));
+      std::optional<uint8_t> own =
+          colon == std::string::npos ? std::nullopt : layerCode(a.substr(colon + 1));
       job.files.push_back({own ? a.substr(0, colon) : a, own ? *own : layer});
     }
   }
-  (void)args;
   in.require(job.layout, "FILE.trz");
   if (!in.failed() && job.files.empty()) in.fail("no GERBER file given");
   in.require(job.output, "-o OUT.trz");
@@ -67,7 +67,7 @@ std::optional<Job> parse(const Args& args, ArgReader& in) {
 
 int runImportGerber(const Args& args) {
   ArgReader in(args);
-  const std::optional<Job> job = parse(args, in);
+  const std::optional<Job> job = parse(in);
   if (!job) return usageError("import-gerber", in.error());
   std::optional<Document> doc = openForOutput(job->layout, job->board);
   if (!doc) return 1;
@@ -88,8 +88,10 @@ int runImportGerber(const Args& args) {
   }
   GerberSetImport result = importGerberSet(files, doc->working().height);
   if (!result.ok()) {
-    std::cerr << "trazello-cli: " << messageText({MessageKind::Error, MessageId::GerberFileRefused,
-                                                  {result.refusedFile, result.error}})
+    std::cerr << "trazello-cli: "
+              << messageText({MessageKind::Error,
+                              MessageId::GerberFileRefused,
+                              {result.refusedFile, result.error}})
               << "\n";
     return 1;
   }
@@ -123,11 +125,15 @@ const Command kImportGerberCommand{
     "Usage: trazello-cli import-gerber FILE.trz [--layer L] GERBER[:L]... -o OUT.trz [--board N]\n"
     "                                  [--board-size W,H]\n"
     "Reads RS-274X files onto layers of board N (counted from 1; default the current board) of\n"
-    "FILE.trz and writes the layout to OUT.trz. L is one of C1, S1, C2, S2, I1, I2, O: --layer sets\n"
-    "the layer of the files after it, GERBER:L the layer of one file; the default is C2. The files'\n"
-    "origin is the board's bottom-left corner; --board-size first sets the board's size in mm, since\n"
+    "FILE.trz and writes the layout to OUT.trz. L is one of C1, S1, C2, S2, I1, I2, O: --layer "
+    "sets\n"
+    "the layer of the files after it, GERBER:L the layer of one file; the default is C2. The "
+    "files'\n"
+    "origin is the board's bottom-left corner; --board-size first sets the board's size in mm, "
+    "since\n"
     "elements beyond the board are not saved. Prints the elements made as JSON:\n"
-    "{\"elements\", \"pads\", \"smd\", \"tracks\", \"arcs\", \"zones\", \"warnings\"}. A file that cannot be\n"
+    "{\"elements\", \"pads\", \"smd\", \"tracks\", \"arcs\", \"zones\", \"warnings\"}. A file that "
+    "cannot be\n"
     "read whole is refused and nothing is written.\n",
     runImportGerber};
 

@@ -141,19 +141,29 @@ std::vector<GPoint> thermalQuarter(GPoint c, double outer, double inner, double 
 // that the flattening tolerance holds at the true size.
 std::vector<size_t> lengthArguments(int code, const std::vector<double>& a) {
   switch (code) {
-    case 1: return {1, 2, 3};
-    case 2: case 20: return {1, 2, 3, 4, 5};
-    case 21: case 22: return {1, 2, 3, 4};
+    case 1:
+      return {1, 2, 3};
+    case 2:
+    case 20:
+      return {1, 2, 3, 4, 5};
+    case 21:
+    case 22:
+      return {1, 2, 3, 4};
     case 4: {
       std::vector<size_t> out;
       const double n = a.size() > 1 ? a[1] : 0;
-      for (size_t i = 2; n >= 1 && n <= 100000 && i < 4 + 2 * size_t(n) && i < a.size(); ++i) out.push_back(i);
+      for (size_t i = 2; n >= 1 && n <= 100000 && i < 4 + 2 * size_t(n) && i < a.size(); ++i)
+        out.push_back(i);
       return out;
     }
-    case 5: return {2, 3, 4};
-    case 6: return {0, 1, 2, 3, 4, 6, 7};
-    case 7: return {0, 1, 2, 3, 4};
-    default: return {};
+    case 5:
+      return {2, 3, 4};
+    case 6:
+      return {0, 1, 2, 3, 4, 6, 7};
+    case 7:
+      return {0, 1, 2, 3, 4};
+    default:
+      return {};
   }
 }
 
@@ -180,7 +190,10 @@ void addPrimitive(int code, std::vector<double> a, double unitScale, std::vector
       const double len = std::hypot(q.x - p.x, q.y - p.y), w = arg(1) / 2;
       if (len == 0 || w <= 0) return;
       const double nx = -(q.y - p.y) / len * w, ny = (q.x - p.x) / len * w;
-      add(dark, at.ring({{p.x + nx, p.y + ny}, {p.x - nx, p.y - ny}, {q.x - nx, q.y - ny}, {q.x + nx, q.y + ny}}));
+      add(dark, at.ring({{p.x + nx, p.y + ny},
+                         {p.x - nx, p.y - ny},
+                         {q.x - nx, q.y - ny},
+                         {q.x + nx, q.y + ny}}));
       return;
     }
     case 21:
@@ -230,7 +243,8 @@ void addPrimitive(int code, std::vector<double> a, double unitScale, std::vector
     }
     case 7: {
       const Placement at{arg(5), unitScale};
-      for (int q = 0; q < 4; ++q) add(true, at.ring(thermalQuarter({arg(0), arg(1)}, arg(2), arg(3), arg(4), q)));
+      for (int q = 0; q < 4; ++q)
+        add(true, at.ring(thermalQuarter({arg(0), arg(1)}, arg(2), arg(3), arg(4), q)));
       return;
     }
     default:
@@ -266,10 +280,12 @@ ApertureMacro::ApertureMacro(const std::vector<std::string_view>& body) {
   }
 }
 
-std::vector<GExposure> ApertureMacro::evaluate(const std::vector<double>& parameters, double unitScale,
+std::vector<GExposure> ApertureMacro::evaluate(const std::vector<double>& parameters,
+                                               double unitScale,
                                                std::vector<std::string>& warnings) const {
   std::map<int, double> vars;
-  for (size_t i = 0; i < parameters.size() && i < kMaxVariable; ++i) vars[int(i) + 1] = parameters[i];
+  for (size_t i = 0; i < parameters.size() && i < kMaxVariable; ++i)
+    vars[int(i) + 1] = parameters[i];
   std::vector<GExposure> out;
   for (const Statement& st : statements_) {
     std::vector<double> values;

@@ -23,8 +23,8 @@ class ApertureMacro {
 
  private:
   struct Statement {
-    int variable = 0;  // > 0: an assignment "$n=expression"
-    int primitive = 0;  // otherwise: the primitive code
+    int variable = 0;                    // > 0: an assignment "$n=expression"
+    int primitive = 0;                   // otherwise: the primitive code
     std::vector<std::string> arguments;  // expressions as written
   };
   std::vector<Statement> statements_;

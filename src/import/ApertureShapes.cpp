@@ -61,7 +61,8 @@ std::vector<GExposure> exposuresOf(const GerberAperture& ap) {
       if (ap.sizeX > 0) out.push_back({true, circleRing(origin, ap.sizeX / 2)});
       break;
     case GerberAperture::Shape::Rectangle:
-      if (ap.sizeX > 0 && ap.sizeY > 0) out.push_back({true, rectangleRing(origin, ap.sizeX, ap.sizeY)});
+      if (ap.sizeX > 0 && ap.sizeY > 0)
+        out.push_back({true, rectangleRing(origin, ap.sizeX, ap.sizeY)});
       break;
     case GerberAperture::Shape::Obround: {
       if (ap.sizeX <= 0 || ap.sizeY <= 0) break;

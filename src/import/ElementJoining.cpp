@@ -33,8 +33,12 @@ class PointGrid {
   }
 
  private:
-  static int64_t cellOf(float v) { return static_cast<int64_t>(std::floor(double(roundInt(v)) / (2 * kReach))); }
-  static uint64_t key(int64_t x, int64_t y) { return (uint64_t(x) << 32) ^ (uint64_t(y) & 0xffffffffu); }
+  static int64_t cellOf(float v) {
+    return static_cast<int64_t>(std::floor(double(roundInt(v)) / (2 * kReach)));
+  }
+  static uint64_t key(int64_t x, int64_t y) {
+    return (uint64_t(x) << 32) ^ (uint64_t(y) & 0xffffffffu);
+  }
   std::unordered_map<uint64_t, std::vector<size_t>> cells_;
 };
 
@@ -68,7 +72,8 @@ void joinTracks(std::vector<TObjekt>& el, std::vector<bool>& gone) {
     for (;;) {
       size_t best = el.size();
       auto consider = [&](size_t p) {
-        if (p != r && !gone[p] && p < best && el[p].Width == el[r].Width && touches(el[r].Points, el[p].Points))
+        if (p != r && !gone[p] && p < best && el[p].Width == el[r].Width &&
+            touches(el[r].Points, el[p].Points))
           best = p;
       };
       grid.near(el[r].Points.front(), consider);
@@ -94,7 +99,9 @@ bool sameRing(const TObjekt& p, const TObjekt& q) {
 
 void joinArcs(std::vector<TObjekt>& el, std::vector<bool>& gone) {
   PointGrid grid;
-  auto isArc = [&](size_t i) { return el[i].is(ElementKind::Circle) && el[i].Spokes != el[i].Width; };
+  auto isArc = [&](size_t i) {
+    return el[i].is(ElementKind::Circle) && el[i].Spokes != el[i].Width;
+  };
   for (size_t i = 0; i < el.size(); ++i)
     if (isArc(i)) grid.add({el[i].X, el[i].Y}, i);
   for (size_t p = 0; p < el.size(); ++p) {

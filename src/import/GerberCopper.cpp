@@ -29,7 +29,8 @@ std::vector<GPoint> placedRing(const std::vector<GPoint>& ring, const GTransform
 
 // Exposures applied in order: dark ones add, clear ones take away from what came before.
 Paths composed(const std::vector<GExposure>& exposures, const GTransform& t, GPoint at) {
-  const bool anyClear = std::any_of(exposures.begin(), exposures.end(), [](const GExposure& e) { return !e.dark; });
+  const bool anyClear =
+      std::any_of(exposures.begin(), exposures.end(), [](const GExposure& e) { return !e.dark; });
   Paths area;
   if (!anyClear) {
     for (const GExposure& e : exposures) area.push_back(toPath(placedRing(e.ring, t, at)));
@@ -47,7 +48,8 @@ int64_t cross(CPoint o, CPoint a, CPoint b) {
 }
 
 Path convexHull(Path pts) {
-  std::sort(pts.begin(), pts.end(), [](CPoint a, CPoint b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
+  std::sort(pts.begin(), pts.end(),
+            [](CPoint a, CPoint b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
   pts.erase(std::unique(pts.begin(), pts.end()), pts.end());
   if (pts.size() < 3) return pts;
   Path hull(2 * pts.size());
@@ -113,7 +115,8 @@ Paths objectCopper(const GerberImage& image, const GerberObject& o) {
     const double half = ap.sizeX / 2 * o.transform.scale();
     if (half <= 0) return {};
     Paths caps;
-    for (size_t i = 0; i + 1 < line.size(); ++i) caps.push_back(toPath(stadiumRing(line[i], line[i + 1], 2 * half)));
+    for (size_t i = 0; i + 1 < line.size(); ++i)
+      caps.push_back(toPath(stadiumRing(line[i], line[i + 1], 2 * half)));
     return unite(caps);
   }
   return swept(ap, o.transform, line);
@@ -169,8 +172,12 @@ Paths holeFreeRings(const Paths& area) {
     Paths whole{piece.outer};
     whole.insert(whole.end(), piece.holes.begin(), piece.holes.end());
     for (const auto& [from, to] : {std::pair{outer.left - 1, x}, std::pair{x, outer.right + 1}}) {
-      const Path half{{from, outer.bottom - 1}, {to, outer.bottom - 1}, {to, outer.top + 1}, {from, outer.top + 1}};
-      for (PolygonWithHoles& p : pieces(intersect(whole, Paths{half}))) todo.push_back(std::move(p));
+      const Path half{{from, outer.bottom - 1},
+                      {to, outer.bottom - 1},
+                      {to, outer.top + 1},
+                      {from, outer.top + 1}};
+      for (PolygonWithHoles& p : pieces(intersect(whole, Paths{half})))
+        todo.push_back(std::move(p));
     }
   }
   return out;

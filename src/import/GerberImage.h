@@ -35,11 +35,11 @@ struct GerberAperture {
   enum class Shape { Circle, Rectangle, Obround, Polygon, Macro };
   int number = 0;
   Shape shape = Shape::Circle;
-  double sizeX = 0;  // Circle, Polygon: the diameter; Rectangle, Obround: the width
-  double sizeY = 0;  // Rectangle, Obround: the height
-  int vertices = 0;  // Polygon
-  double rotation = 0;  // Polygon: degrees counter-clockwise
-  double hole = 0;  // diameter of the round hole or width of the rectangular one, 0 for none
+  double sizeX = 0;       // Circle, Polygon: the diameter; Rectangle, Obround: the width
+  double sizeY = 0;       // Rectangle, Obround: the height
+  int vertices = 0;       // Polygon
+  double rotation = 0;    // Polygon: degrees counter-clockwise
+  double hole = 0;        // diameter of the round hole or width of the rectangular one, 0 for none
   double holeHeight = 0;  // height of a rectangular hole, 0 for a round one
   std::vector<GExposure> exposures;  // Macro: the evaluated primitives in order
 };
@@ -51,11 +51,11 @@ struct GerberObject {
   Type type = Type::Flash;
   bool dark = true;
   int aperture = -1;
-  GPoint from, to;  // Flash: the position is `to`
-  GPoint centre;  // Arc
-  bool clockwise = false;  // Arc
-  bool fullCircle = false;  // Arc: start and end coincide on a multi-quadrant arc
-  GTransform transform;  // Flash, and the width scale of draws
+  GPoint from, to;              // Flash: the position is `to`
+  GPoint centre;                // Arc
+  bool clockwise = false;       // Arc
+  bool fullCircle = false;      // Arc: start and end coincide on a multi-quadrant arc
+  GTransform transform;         // Flash, and the width scale of draws
   std::vector<GPoint> contour;  // Region: closed, arcs flattened
 };
 

@@ -71,7 +71,8 @@ bool GerberState::parameterStatement(const GerberStatement& st) {
     } else if (code == "AD") {
       apertureDefinition(rest, st.line);
     } else if (code == "AM") {
-      std::vector<std::string_view> body(st.blocks.begin() + static_cast<long>(k) + 1, st.blocks.end());
+      std::vector<std::string_view> body(st.blocks.begin() + static_cast<long>(k) + 1,
+                                         st.blocks.end());
       macros_.insert_or_assign(std::string(rest), ApertureMacro(body));
       return true;
     } else if (code == "AB") {
@@ -84,8 +85,9 @@ bool GerberState::parameterStatement(const GerberStatement& st) {
       loadCommand(b);
     } else if (code == "OF" || code == "SF" || code == "MI" || code == "IP" || code == "IR") {
       imageCommand(b);
-    } else if (code == "TF" || code == "TA" || code == "TO" || code == "TD" || code == "IN" || code == "LN" ||
-               code == "AS" || code == "IO" || code == "IJ" || code == "PF" || code == "KO") {
+    } else if (code == "TF" || code == "TA" || code == "TO" || code == "TD" || code == "IN" ||
+               code == "LN" || code == "AS" || code == "IO" || code == "IJ" || code == "PF" ||
+               code == "KO") {
       // Attributes, names and plotter settings do not change the image.
     } else {
       warn("unknown parameter " + std::string(code) + " ignored");
@@ -151,8 +153,8 @@ void GerberState::apertureDefinition(std::string_view s, int line) {
     ap.shape = GerberAperture::Shape::Macro;
     ap.exposures = m->second.evaluate(p, u, image_.warnings);
   } else {
-    warn("aperture D" + std::to_string(number) + " uses the unknown template \"" + name + "\" (line " +
-         std::to_string(line) + ")");
+    warn("aperture D" + std::to_string(number) + " uses the unknown template \"" + name +
+         "\" (line " + std::to_string(line) + ")");
     return;
   }
   const size_t holeAt = name == "C" ? 1 : name == "P" ? 3 : 2;
@@ -196,7 +198,8 @@ void GerberState::closeStepRepeat() {
   for (int ix = 0; ix < sr.nx; ++ix)
     for (int iy = 0; iy < sr.ny; ++iy)
       for (const GerberObject& o : sr.objects)
-        emit(placed(o, GTransform{}, {ix * sr.dx * imageScaleX_, iy * sr.dy * imageScaleY_}, false));
+        emit(
+            placed(o, GTransform{}, {ix * sr.dx * imageScaleX_, iy * sr.dy * imageScaleY_}, false));
 }
 
 void GerberState::loadCommand(std::string_view b) {

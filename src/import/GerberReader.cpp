@@ -33,7 +33,9 @@ GerberReadResult readGerber(std::string_view text) {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Reads the integer at `pos`; the caller has checked that there is a digit.
 int readInt(std::string_view s, size_t& pos) {
@@ -104,13 +106,65 @@ GTransform GerberState::loadTransform() const {
   if (mirrorX_) t.xx = -1;
   if (mirrorY_) t.yy = -1;
   const double a = rotation_ * M_PI / 180;
-  GTransform r{std::cos(a) * scale_, -std::sin(a) * scale_, std::sin(a) * scale_, std::cos(a) * scale_};
+  GTransform r{std::cos(a) * scale_, -std::sin(a) * scale_, std::sin(a) * scale_,
+               std::cos(a) * scale_};
   if (imageMirrorX_ != imageMirrorY_) {
     GTransform m;
     (imageMirrorX_ ? m.xx : m.yy) = -1;
     return t.then(r).then(m);
   }
   return t.then(r);
+}
+
+// Applies one G code; false for a comment, which takes the rest of its block.
+bool GerberState::gCode(int n) {
+  switch (n) {
+    case 4:
+      return false;  // a comment: the rest of the block
+    case 1:
+      interpolation_ = Interpolation::Linear;
+      break;
+    case 2:
+      interpolation_ = Interpolation::Clockwise;
+      break;
+    case 3:
+      interpolation_ = Interpolation::CounterClockwise;
+      break;
+    case 36:
+      region_ = true;
+      contour_.clear();
+      break;
+    case 37:
+      closeContour();
+      region_ = false;
+      break;
+    case 74:
+      multiQuadrant_ = false;
+      break;
+    case 75:
+      multiQuadrant_ = true;
+      break;
+    case 54:
+    case 55:
+      break;  // old prefixes of aperture selection and flash
+    case 70:
+      inch_ = true;
+      unitsKnown_ = true;
+      break;
+    case 71:
+      inch_ = false;
+      unitsKnown_ = true;
+      break;
+    case 90:
+      format_.incremental = false;
+      break;
+    case 91:
+      format_.incremental = true;
+      break;
+    default:
+      warn("unknown command G" + std::to_string(n) + " ignored");
+  }
+  return true;
 }
 
 bool GerberState::wordCommand(std::string_view s, int line) {
@@ -127,33 +181,13 @@ bool GerberState::wordCommand(std::string_view s, int line) {
       }
       const int n = readInt(s, pos);
       if (letter == 'G') {
-        switch (n) {
-          case 4: return true;  // a comment: the rest of the block
-          case 1: interpolation_ = Interpolation::Linear; break;
-          case 2: interpolation_ = Interpolation::Clockwise; break;
-          case 3: interpolation_ = Interpolation::CounterClockwise; break;
-          case 36:
-            region_ = true;
-            contour_.clear();
-            break;
-          case 37:
-            closeContour();
-            region_ = false;
-            break;
-          case 74: multiQuadrant_ = false; break;
-          case 75: multiQuadrant_ = true; break;
-          case 54: case 55: break;  // old prefixes of aperture selection and flash
-          case 70: inch_ = true; unitsKnown_ = true; break;
-          case 71: inch_ = false; unitsKnown_ = true; break;
-          case 90: format_.incremental = false; break;
-          case 91: format_.incremental = true; break;
-          default: warn("unknown command G" + std::to_string(n) + " ignored");
-        }
+        if (!gCode(n)) return true;
       } else if (letter == 'D') {
         if (n >= 1 && n <= 3) {
           operation = n;
         } else if (n >= 10) {
-          if (apertures_.count(n) == 0) warn("aperture D" + std::to_string(n) + " selected but not defined");
+          if (apertures_.count(n) == 0)
+            warn("aperture D" + std::to_string(n) + " selected but not defined");
           current_ = n;
         } else {
           warn("unknown command D" + std::to_string(n) + " ignored");
@@ -172,7 +206,8 @@ bool GerberState::wordCommand(std::string_view s, int line) {
         continue;
       }
       if (!format_.known) {
-        error_ = "there is no format statement (%FS) before the first coordinate, on line " + std::to_string(line);
+        error_ = "there is no format statement (%FS) before the first coordinate, on line " +
+                 std::to_string(line);
         return false;
       }
       (letter == 'X' ? c.x : letter == 'Y' ? c.y : letter == 'I' ? c.i : c.j) = v;
@@ -202,7 +237,7 @@ void GerberState::operate(int code, const Coordinates& c, int line) {
   }
   switch (code) {
     case 1:
-      interpolate(to, c, line);
+      interpolate(to, c);
       break;
     case 2:
       if (region_) closeContour();
@@ -227,13 +262,14 @@ GPoint GerberState::arcCentre(GPoint from, GPoint to, double i, double j) const 
   for (int sx : {1, -1}) {
     for (int sy : {1, -1}) {
       const GPoint cc{from.x + sx * std::fabs(i), from.y + sy * std::fabs(j)};
-      const double a0 = std::atan2(from.y - cc.y, from.x - cc.x), a1 = std::atan2(to.y - cc.y, to.x - cc.x);
+      const double a0 = std::atan2(from.y - cc.y, from.x - cc.x),
+                   a1 = std::atan2(to.y - cc.y, to.x - cc.x);
       double sweep = cw ? a0 - a1 : a1 - a0;
       while (sweep < 0) sweep += 2 * M_PI;
       while (sweep >= 2 * M_PI) sweep -= 2 * M_PI;
       if (sweep > M_PI / 2 + 1e-6) continue;
-      const double mismatch =
-          std::fabs(std::hypot(from.x - cc.x, from.y - cc.y) - std::hypot(to.x - cc.x, to.y - cc.y));
+      const double mismatch = std::fabs(std::hypot(from.x - cc.x, from.y - cc.y) -
+                                        std::hypot(to.x - cc.x, to.y - cc.y));
       if (mismatch < bestMismatch) {
         bestMismatch = mismatch;
         best = cc;
@@ -243,7 +279,7 @@ GPoint GerberState::arcCentre(GPoint from, GPoint to, double i, double j) const 
   return best;
 }
 
-void GerberState::interpolate(GPoint to, const Coordinates& c, int /*line*/) {
+void GerberState::interpolate(GPoint to, const Coordinates& c) {
   const GPoint a = toImage(point_.x, point_.y), b = toImage(to.x, to.y);
   const bool arc = interpolation_ != Interpolation::Linear;
   GPoint centre;

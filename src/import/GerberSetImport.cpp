@@ -17,7 +17,8 @@ GerberSetImport importGerberSet(const std::vector<GerberLayerFile>& files, doubl
     }
     for (const std::string& w : r.image.warnings) out.warnings.push_back(f.name + ": " + w);
     std::vector<TObjekt> el = gerberToElements(r.image, f.layer, boardHeight);
-    out.elements.insert(out.elements.end(), std::make_move_iterator(el.begin()), std::make_move_iterator(el.end()));
+    out.elements.insert(out.elements.end(), std::make_move_iterator(el.begin()),
+                        std::make_move_iterator(el.end()));
   }
   return out;
 }

@@ -54,8 +54,9 @@ class GerberState {
   void imageCommand(std::string_view s);
 
   // Operations.
+  bool gCode(int n);
   void operate(int code, const Coordinates& c, int line);
-  void interpolate(GPoint to, const Coordinates& c, int line);
+  void interpolate(GPoint to, const Coordinates& c);
   GPoint arcCentre(GPoint from, GPoint to, double i, double j) const;
   void flash(GPoint at, int line);
   void closeContour();

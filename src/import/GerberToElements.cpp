@@ -17,9 +17,13 @@ namespace {
 // the arc becomes a track along the curve instead of a circle element.
 constexpr double kArcEndSlack = 1.0;
 
-Point pt(GPoint p) { return {static_cast<float>(p.x), static_cast<float>(p.y)}; }
+Point pt(GPoint p) {
+  return {static_cast<float>(p.x), static_cast<float>(p.y)};
+}
 
-bool near(double a, double b) { return std::fabs(a - b) < 1e-9; }
+bool near(double a, double b) {
+  return std::fabs(a - b) < 1e-9;
+}
 
 bool overlaps(const CBox& a, const CBox& b) {
   return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
@@ -33,10 +37,14 @@ class Mapper {
   void object(const GerberObject& o) {
     if (!sound(o)) return;
     switch (o.type) {
-      case GerberObject::Type::Region: return region(o);
-      case GerberObject::Type::Flash: return flash(o);
-      case GerberObject::Type::Draw: return draw(o);
-      case GerberObject::Type::Arc: return arc(o);
+      case GerberObject::Type::Region:
+        return region(o);
+      case GerberObject::Type::Flash:
+        return flash(o);
+      case GerberObject::Type::Draw:
+        return draw(o);
+      case GerberObject::Type::Arc:
+        return arc(o);
     }
   }
 
@@ -64,8 +72,12 @@ class Mapper {
     e.Clearance = 0;
     out_.push_back(std::move(e));
   }
-  const GerberAperture& aperture(const GerberObject& o) const { return image_.apertures[size_t(o.aperture)]; }
-  bool hasAperture(const GerberObject& o) const { return o.aperture >= 0 && size_t(o.aperture) < image_.apertures.size(); }
+  const GerberAperture& aperture(const GerberObject& o) const {
+    return image_.apertures[size_t(o.aperture)];
+  }
+  bool hasAperture(const GerberObject& o) const {
+    return o.aperture >= 0 && size_t(o.aperture) < image_.apertures.size();
+  }
 
   void region(const GerberObject& o) {
     TObjekt z = newZone(0, layer_);
@@ -144,9 +156,11 @@ class Mapper {
     const int32_t s = o.fullCircle ? 0 : (roundInt(start) % 360 + 360) % 360;
     const int32_t e = o.fullCircle ? 0 : (roundInt(end) % 360 + 360) % 360;
     auto slack = [&](double deg) { return r * std::fabs(deg - std::round(deg)) * M_PI / 180; };
-    const bool exact = o.fullCircle || (s != e && slack(start) <= kArcEndSlack && slack(end) <= kArcEndSlack);
+    const bool exact =
+        o.fullCircle || (s != e && slack(start) <= kArcEndSlack && slack(end) <= kArcEndSlack);
     if (exact && std::fabs(r - r2) <= kArcEndSlack && r - pen / 2.0 >= 0) {
-      TObjekt c = newCircle(pt(o.centre), layer_, float(roundInt(r + pen / 2.0)), float(roundInt(r - pen / 2.0)));
+      TObjekt c = newCircle(pt(o.centre), layer_, float(roundInt(r + pen / 2.0)),
+                            float(roundInt(r - pen / 2.0)));
       c.Spokes = s;
       c.Width = e;
       add(std::move(c));
@@ -163,7 +177,8 @@ class Mapper {
 };
 
 // Which later clear objects may cut each dark object, by their boxes.
-std::vector<std::vector<size_t>> cuttersOf(const GerberImage& image, const std::vector<CBox>& boxes) {
+std::vector<std::vector<size_t>> cuttersOf(const GerberImage& image,
+                                           const std::vector<CBox>& boxes) {
   std::vector<size_t> clears;
   for (size_t j = 0; j < image.objects.size(); ++j)
     if (!image.objects[j].dark) clears.push_back(j);
@@ -179,7 +194,8 @@ std::vector<std::vector<size_t>> cuttersOf(const GerberImage& image, const std::
 
 }  // namespace
 
-std::vector<TObjekt> gerberToElements(const GerberImage& source, uint8_t layer, double boardHeight) {
+std::vector<TObjekt> gerberToElements(const GerberImage& source, uint8_t layer,
+                                      double boardHeight) {
   GerberImage image = source;
   auto lift = [&](GPoint& p) { p.y -= boardHeight; };
   for (GerberObject& o : image.objects) {
@@ -189,7 +205,8 @@ std::vector<TObjekt> gerberToElements(const GerberImage& source, uint8_t layer, 
     for (GPoint& p : o.contour) lift(p);
   }
   std::vector<CBox> boxes;
-  const bool anyClear = std::any_of(image.objects.begin(), image.objects.end(), [](const GerberObject& o) { return !o.dark; });
+  const bool anyClear = std::any_of(image.objects.begin(), image.objects.end(),
+                                    [](const GerberObject& o) { return !o.dark; });
   if (anyClear)
     for (const GerberObject& o : image.objects) boxes.push_back(objectBox(image, o));
   const std::vector<std::vector<size_t>> cutters = cuttersOf(image, boxes);
@@ -223,12 +240,23 @@ GerberImportCounts countImported(const std::vector<TObjekt>& elements) {
   GerberImportCounts n;
   for (const TObjekt& e : elements) {
     switch (e.Kind) {
-      case ElementKind::Pad: ++n.pads; break;
-      case ElementKind::SmdPad: ++n.smd; break;
-      case ElementKind::Track: ++n.tracks; break;
-      case ElementKind::Circle: ++n.arcs; break;
-      case ElementKind::Zone: ++n.zones; break;
-      default: break;
+      case ElementKind::Pad:
+        ++n.pads;
+        break;
+      case ElementKind::SmdPad:
+        ++n.smd;
+        break;
+      case ElementKind::Track:
+        ++n.tracks;
+        break;
+      case ElementKind::Circle:
+        ++n.arcs;
+        break;
+      case ElementKind::Zone:
+        ++n.zones;
+        break;
+      default:
+        break;
     }
   }
   return n;

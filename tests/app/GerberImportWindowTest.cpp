@@ -62,9 +62,10 @@ class GerberImportWindow : public testing::WindowFixture {
 TEST_F(GerberImportWindow, ImportsOntoTheChosenLayerAsOneUndoStep) {
   auto w = open();
   const int32_t height = w->document().working().height;
-  const QString path = writeFile("top.gbr",
-                                 "%FSLAX26Y26*%%MOMM*%%ADD10C,0.25*%%ADD11C,1.5*%G54D10*X0Y0D02*X10000000Y0D01*"
-                                 "X10000000Y5000000D01*D11*X20000000Y5000000D03*M02*");
+  const QString path =
+      writeFile("top.gbr",
+                "%FSLAX26Y26*%%MOMM*%%ADD10C,0.25*%%ADD11C,1.5*%G54D10*X0Y0D02*X10000000Y0D01*"
+                "X10000000Y5000000D01*D11*X20000000Y5000000D03*M02*");
   const size_t before = w->document().elements().size();
   importThroughMenu(*w, path, layer::C1 - 1);
   const ElementList& el = w->document().elements();

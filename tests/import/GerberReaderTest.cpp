@@ -45,11 +45,13 @@ TEST(GerberReader, EveryApertureAndMacroPrimitiveCoversItsArea) {
       {"macro vector line", "%AMV*20,1,0.5,0,0,10,0,0*%%ADD10V*%D10*X0Y0D03*", 1000 * 50},
       {"macro centre line turned", "%AMCL*21,1,2,1,0,0,45*%%ADD10CL*%D10*X0Y0D03*", 200 * 100},
       {"macro outline", "%AMT*4,1,3,0,0,10,0,0,10,0,0,0*%%ADD10T*%D10*X0Y0D03*", 1000.0 * 1000 / 2},
-      {"macro polygon", "%AMPG*5,1,8,0,0,2,0*%%ADD10PG*%D10*X0Y0D03*", 2 * std::sqrt(2.0) * 100 * 100},
+      {"macro polygon", "%AMPG*5,1,8,0,0,2,0*%%ADD10PG*%D10*X0Y0D03*",
+       2 * std::sqrt(2.0) * 100 * 100},
       {"macro thermal", "%AMT*7,0,0,2,1,0.2,0*%%ADD10T*%D10*X0Y0D03*", 19548.5},
-      {"macro clear exposure", "%AMD*1,1,2,0,0*1,0,1,0,0*%%ADD10D*%D10*X0Y0D03*", pi * (100 * 100 - 50 * 50)},
-      {"macro variables and expressions", "%AMB*$3=$1x2*21,1,$3,($2+0.5)/1,0,0,0*%%ADD10B,1X0.5*%D10*X0Y0D03*",
-       200 * 100},
+      {"macro clear exposure", "%AMD*1,1,2,0,0*1,0,1,0,0*%%ADD10D*%D10*X0Y0D03*",
+       pi * (100 * 100 - 50 * 50)},
+      {"macro variables and expressions",
+       "%AMB*$3=$1x2*21,1,$3,($2+0.5)/1,0,0,0*%%ADD10B,1X0.5*%D10*X0Y0D03*", 200 * 100},
   };
   for (const AreaCase& c : cases) {
     const GerberImage image = readOk(kHead + c.body + "M02*");
@@ -59,8 +61,12 @@ TEST(GerberReader, EveryApertureAndMacroPrimitiveCoversItsArea) {
 }
 
 TEST(GerberReader, CommandsAreReadWhereverTheLinesBreak) {
-  const std::string oneLine = kHead + "%ADD10C,0.1*%%ADD11C,0.2*%D11*G54D10*X0Y0D02*G01X1000000Y0D01*D01*X1000000Y1000000*M02*";
-  const std::string split = kHead + "%ADD10C,0.1*%\n%ADD11\nC,0.2*%\nD11*\nG54D10*\nX0Y0D02*\nG01X10\n00000Y0D01*\r\nD01*\nX1000000Y10\n00000*\nM02*\n";
+  const std::string oneLine =
+      kHead +
+      "%ADD10C,0.1*%%ADD11C,0.2*%D11*G54D10*X0Y0D02*G01X1000000Y0D01*D01*X1000000Y1000000*M02*";
+  const std::string split = kHead +
+                            "%ADD10C,0.1*%\n%ADD11\nC,0.2*%\nD11*\nG54D10*\nX0Y0D02*"
+                            "\nG01X10\n00000Y0D01*\r\nD01*\nX1000000Y10\n00000*\nM02*\n";
   for (const std::string& text : {oneLine, split}) {
     const GerberImage image = readOk(text);
     ASSERT_EQ(image.objects.size(), 3u);
@@ -113,15 +119,18 @@ TEST(GerberReader, ArcsRunInTheirDirection) {
 
 TEST(GerberReader, QuadrantModesAndRegionArcs) {
   // Single quadrant: unsigned offsets, the centre is the one giving a quarter turn at most.
-  GerberImage single = readOk(kHead + "%ADD10C,0.1*%D10*G74*X10000000Y0D02*G03X0Y10000000I10000000J0D01*M02*");
+  GerberImage single =
+      readOk(kHead + "%ADD10C,0.1*%D10*G74*X10000000Y0D02*G03X0Y10000000I10000000J0D01*M02*");
   ASSERT_EQ(single.objects.size(), 1u);
   EXPECT_NEAR(single.objects[0].centre.x, 0, 1e-9);
   EXPECT_NEAR(single.objects[0].centre.y, 0, 1e-9);
   // Multi quadrant, start = end: the full circle.
-  const double ring = imageArea(kHead + "%ADD10C,1*%D10*G75*X10000000Y0D02*G03X10000000Y0I-10000000J0D01*M02*");
+  const double ring =
+      imageArea(kHead + "%ADD10C,1*%D10*G75*X10000000Y0D02*G03X10000000Y0I-10000000J0D01*M02*");
   EXPECT_NEAR(ring, 2 * M_PI * 1000 * 100, 2 * M_PI * 1000 * 100 * 0.01);
   // A half disc bounded by an arc inside a region.
-  const double half = imageArea(kHead + "G75*G36*X10000000Y0D02*G03X-10000000Y0I-10000000J0D01*G01X10000000Y0D01*G37*M02*");
+  const double half = imageArea(
+      kHead + "G75*G36*X10000000Y0D02*G03X-10000000Y0I-10000000J0D01*G01X10000000Y0D01*G37*M02*");
   EXPECT_NEAR(half, M_PI * 1000 * 1000 / 2, M_PI * 1000 * 1000 / 2 * 0.001);
 }
 
@@ -132,8 +141,9 @@ TEST(GerberReader, StepRepeatBlocksPolarityAndLoadCommands) {
   EXPECT_EQ(sr.objects.back().to, (GPoint{1000, 400}));
   // A block of a dark disc with a clear hole, flashed twice: the second flash under clear polarity
   // swaps the polarities of the block's objects.
-  GerberImage block = readOk(kHead + "%ADD10C,2*%%ADD11C,1*%%ABD20*%D10*X0Y0D03*%LPC*%D11*X0Y0D03*%AB*%"
-                                     "%LPD*%D20*X10000000Y0D03*%LPC*%X20000000Y0D03*M02*");
+  GerberImage block = readOk(kHead +
+                             "%ADD10C,2*%%ADD11C,1*%%ABD20*%D10*X0Y0D03*%LPC*%D11*X0Y0D03*%AB*%"
+                             "%LPD*%D20*X10000000Y0D03*%LPC*%X20000000Y0D03*M02*");
   ASSERT_EQ(block.objects.size(), 4u);
   EXPECT_TRUE(block.objects[0].dark && !block.objects[1].dark);
   EXPECT_TRUE(!block.objects[2].dark && block.objects[3].dark);
@@ -155,7 +165,9 @@ TEST(GerberReader, DeprecatedCommandsOfOldFiles) {
       {"offset", "%OFA1B2*%X0Y0D03*", {{100, 200}}},
       {"mirror", "%MIA1B0*%X1000000Y1000000D03*", {{-100, 100}}},
       {"scale", "%SFA2B3*%X1000000Y1000000D03*", {{200, 300}}},
-      {"names and old prefixes", "%INBOARD*%%IPPOS*%%LNTOP*%G54D10*G55*X0Y0D03*M01*X1000000Y0D03*", {{0, 0}, {100, 0}}},
+      {"names and old prefixes",
+       "%INBOARD*%%IPPOS*%%LNTOP*%G54D10*G55*X0Y0D03*M01*X1000000Y0D03*",
+       {{0, 0}, {100, 0}}},
       {"program stop", "X0Y0D03*M00*X1000000Y0D03*", {{0, 0}}},
   };
   for (const Case& c : cases) {
@@ -169,9 +181,10 @@ TEST(GerberReader, DeprecatedCommandsOfOldFiles) {
 }
 
 TEST(GerberReader, AttributesAreReadAndIgnored) {
-  const GerberImage image =
-      readOk("%TF.GenerationSoftware,Someone,Something,1.0*%\n%TF.FileFunction,Copper,L1,Top*%\n" + kHead +
-             "%TA.AperFunction,SMDPad,CuDef*%%ADD10R,1X1*%%TD*%%TO.N,GND*%D10*X0Y0D03*%TD*%G04 a comment D03*M02*");
+  const GerberImage image = readOk(
+      "%TF.GenerationSoftware,Someone,Something,1.0*%\n%TF.FileFunction,Copper,L1,Top*%\n" + kHead +
+      "%TA.AperFunction,SMDPad,CuDef*%%ADD10R,1X1*%%TD*%%TO.N,GND*%D10*X0Y0D03*%TD*%G04 a comment "
+      "D03*M02*");
   EXPECT_EQ(image.objects.size(), 1u);
 }
 
@@ -192,7 +205,8 @@ TEST(GerberReader, RefusesFilesItCannotReadWhole) {
 
 TEST(GerberReader, GrowsPastAnyFixedBuffer) {
   std::string text = kHead + "%ADD10C,0.1*%D10*G36*X0Y0D02*";
-  for (int i = 1; i <= 20000; ++i) text += "X" + std::to_string(i * 1000) + "Y" + std::to_string((i % 2) * 100000) + "D01*";
+  for (int i = 1; i <= 20000; ++i)
+    text += "X" + std::to_string(i * 1000) + "Y" + std::to_string((i % 2) * 100000) + "D01*";
   text += "X0Y0D01*G37*";
   for (int i = 0; i < 12; ++i) text += "%ADD" + std::to_string(20 + i) + "P,1X6X0X0.1*%";
   text += "M02*";
@@ -209,7 +223,8 @@ TEST(GerberReader, FeatureFilesOfAnotherProjectReadCleanly) {
                                                             "/tests/fixtures/gerber/features")) {
     if (entry.path().extension() != ".gbr") continue;
     ++files;
-    const std::string name = fs::relative(entry.path(), entry.path().parent_path().parent_path()).string();
+    const std::string name =
+        fs::relative(entry.path(), entry.path().parent_path().parent_path()).string();
     const GerberReadResult r = readGerber(fixtureText("features/" + name));
     ASSERT_TRUE(r.ok()) << name << ": " << r.error;
     EXPECT_TRUE(r.image.warnings.empty()) << name << ": " << r.image.warnings.front();

@@ -13,7 +13,8 @@
 namespace trazello::testing {
 
 inline std::string fixtureText(const std::string& relative) {
-  std::ifstream in(std::string(TRAZELLO_SOURCE_DIR) + "/tests/fixtures/gerber/" + relative, std::ios::binary);
+  std::ifstream in(std::string(TRAZELLO_SOURCE_DIR) + "/tests/fixtures/gerber/" + relative,
+                   std::ios::binary);
   std::stringstream s;
   s << in.rdbuf();
   return s.str();

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "GerberTestSupport.h"
-#include "import/GerberToElements.h"
 #include "checks/ShapeBuilder.h"
+#include "import/GerberToElements.h"
 #include "model/Layer.h"
 #include "output/GerberExport.h"
 #include "output/OutputFixtures.h"
@@ -40,7 +40,8 @@ TEST(GerberToElements, FlashesBecomePadsSmdPadsTracksOrZones) {
       {"R,1X2X0.3X0.3", ElementKind::Zone, 0, 0, 0},  // a rectangular hole is no drill
   };
   for (const Case& c : cases) {
-    const std::vector<TObjekt> el = import(std::string("%ADD10") + c.aperture + "*%D10*X5000000Y-3000000D03*");
+    const std::vector<TObjekt> el =
+        import(std::string("%ADD10") + c.aperture + "*%D10*X5000000Y-3000000D03*");
     ASSERT_FALSE(el.empty()) << c.aperture;
     // A zone with a hole is cut into zones without holes.
     EXPECT_TRUE(el.size() == 1 || c.kind == ElementKind::Zone) << c.aperture;
@@ -61,8 +62,10 @@ TEST(GerberToElements, FlashesBecomePadsSmdPadsTracksOrZones) {
       EXPECT_EQ(e.Points, (std::vector<Point>{{500, -400}, {500, -200}}));
     }
     // Whatever the element, it covers the flash's copper; a pad's copper includes its drill.
-    const GerberReadResult r = readGerber(kHead + "%ADD10" + c.aperture + "*%D10*X5000000Y-3000000D03*M02*");
-    const double want = areaInSquareUnits(imageCopper(r.image)) + M_PI * e.SizeB * e.SizeB * (c.shape == padshape::Round);
+    const GerberReadResult r =
+        readGerber(kHead + "%ADD10" + c.aperture + "*%D10*X5000000Y-3000000D03*M02*");
+    const double want = areaInSquareUnits(imageCopper(r.image)) +
+                        M_PI * e.SizeB * e.SizeB * (c.shape == padshape::Round);
     EXPECT_NEAR(areaInSquareUnits(elementsCopper(el)), want, want * 0.01) << c.aperture;
   }
 }
@@ -84,7 +87,8 @@ TEST(GerberToElements, TracksThatMeetJoinWhenTheirWidthsAgree) {
 
 TEST(GerberToElements, ClockwiseArcsAndJoinedArcs) {
   // Clockwise from the left end over the top to the right end: counter-clockwise 0 to 180 degrees.
-  std::vector<TObjekt> el = import("%ADD10C,0.2*%D10*G75*X-10000000Y0D02*G02X10000000Y0I10000000J0D01*");
+  std::vector<TObjekt> el =
+      import("%ADD10C,0.2*%D10*G75*X-10000000Y0D02*G02X10000000Y0I10000000J0D01*");
   ASSERT_EQ(el.size(), 1u);
   EXPECT_EQ(el[0].Kind, ElementKind::Circle);
   EXPECT_EQ(el[0].Spokes, 0);
@@ -92,7 +96,9 @@ TEST(GerberToElements, ClockwiseArcsAndJoinedArcs) {
   EXPECT_EQ(el[0].SizeA, 1010);
   EXPECT_EQ(el[0].SizeB, 990);
   // Two quarter arcs that continue each other are one arc.
-  el = import("%ADD10C,0.2*%D10*G75*X10000000Y0D02*G03X0Y10000000I-10000000J0D01*G03X-10000000Y0I0J-10000000D01*");
+  el = import(
+      "%ADD10C,0.2*%D10*G75*X10000000Y0D02*G03X0Y10000000I-10000000J0D01*G03X-10000000Y0I0J-"
+      "10000000D01*");
   ASSERT_EQ(el.size(), 1u);
   EXPECT_EQ(el[0].Spokes, 0);
   EXPECT_EQ(el[0].Width, 180);
@@ -121,7 +127,8 @@ TEST(GerberToElements, ClearPolarityCutsDarkCopperIntoZones) {
   }
   EXPECT_EQ(pads, 2);
   const Paths ours = elementsCopper(el), theirs = imageCopper(r.image);
-  const double diff = areaInSquareUnits(subtract(ours, theirs)) + areaInSquareUnits(subtract(theirs, ours));
+  const double diff =
+      areaInSquareUnits(subtract(ours, theirs)) + areaInSquareUnits(subtract(theirs, ours));
   // Only the flattening of the pads' and the hole's circles differs.
   EXPECT_LT(diff, 0.0005 * areaInSquareUnits(theirs));
   // The ring between the small pad and the clear disc is free.

@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 using testing::elementsCopper;
 using testing::fixtureText;
 
-constexpr double kDpi = 508;  // 0.05 mm per pixel
+constexpr double kDpi = 508;              // 0.05 mm per pixel
 constexpr double kPixelArea = 5.0 * 5.0;  // square units
 
 double symmetricDifference(const Paths& a, const Paths& b) {
@@ -39,12 +39,13 @@ TEST(GerberRoundTrip, DemoBoardLayersComeBackWithTheirCopper) {
   ASSERT_TRUE(openLayout(doc, std::string(TRAZELLO_SOURCE_DIR) + "/examples/demo.trz", false).ok());
   const BoardSettings& board = doc.working();
   int layersWithCopper = 0;
-  for (GerberLayer l : {GerberLayer::K1, GerberLayer::B1, GerberLayer::K2, GerberLayer::B2, GerberLayer::I1,
-                        GerberLayer::I2, GerberLayer::U}) {
+  for (GerberLayer l : {GerberLayer::K1, GerberLayer::B1, GerberLayer::K2, GerberLayer::B2,
+                        GerberLayer::I1, GerberLayer::I2, GerberLayer::U}) {
     GerberOptions o;
     o.layer = l;
     const uint8_t code = gerberLayerCode(l);
-    const GerberReadResult r = readGerber(GerberExport(doc.elements(), board, o).PlotteGerberfile());
+    const GerberReadResult r =
+        readGerber(GerberExport(doc.elements(), board, o).PlotteGerberfile());
     ASSERT_TRUE(r.ok()) << r.error;
     EXPECT_TRUE(r.image.warnings.empty()) << r.image.warnings.front();
     // The copper the exported file shows (hatched zones as their hatching, texts as strokes).
@@ -54,7 +55,8 @@ TEST(GerberRoundTrip, DemoBoardLayersComeBackWithTheirCopper) {
     const double a = areaInSquareUnits(want), diff = symmetricDifference(want, got);
     layersWithCopper += a > 0;
     EXPECT_LE(diff, 0.01 * a) << "layer " << int(code) << ": " << diff << " of " << a;
-    RecordProperty("layer" + std::to_string(code) + "_difference_share", std::to_string(a > 0 ? diff / a : 0));
+    RecordProperty("layer" + std::to_string(code) + "_difference_share",
+                   std::to_string(a > 0 ? diff / a : 0));
   }
   EXPECT_GE(layersWithCopper, 3);
 }
@@ -74,9 +76,10 @@ class GerbvRealFiles : public ::testing::TestWithParam<const char*> {
   QImage picture(const std::string& name, const std::string& text, int32_t w, int32_t h) {
     const fs::path file = dir_ / name, png = dir_ / (name + ".png");
     std::ofstream(file, std::ios::binary) << text;
-    const std::string command = std::string(TRAZELLO_GERBV) + " -x png -D " + std::to_string(int(kDpi)) +
-                                " -B 0 -O 0x0 -W " + std::to_string(w / 2540.0) + "x" + std::to_string(h / 2540.0) +
-                                " -b '#000000' -f '#FFFFFFFF' -o " + png.string() + " " + file.string() + " 2>/dev/null";
+    const std::string command =
+        std::string(TRAZELLO_GERBV) + " -x png -D " + std::to_string(int(kDpi)) +
+        " -B 0 -O 0x0 -W " + std::to_string(w / 2540.0) + "x" + std::to_string(h / 2540.0) +
+        " -b '#000000' -f '#FFFFFFFF' -o " + png.string() + " " + file.string() + " 2>/dev/null";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     return QImage(QString::fromStdString(png.string()));
   }
@@ -120,7 +123,8 @@ TEST_P(GerbvRealFiles, ImportThenExportLooksTheSameAndCoversTheSameArea) {
   const GerberReadResult r = readGerber(fixtureText(name));
   ASSERT_TRUE(r.ok()) << r.error;
   EXPECT_TRUE(r.image.warnings.empty()) << r.image.warnings.front();
-  // A board from the file's origin to a little beyond its copper; the files lie in the first quadrant.
+  // A board from the file's origin to a little beyond its copper; the files lie in the first
+  // quadrant.
   const IRect extent = unitsBoxAround(testing::imageCopper(r.image));
   ASSERT_GE(std::min(extent.left, extent.top), 0) << name;
   BoardSettings board;
@@ -139,8 +143,9 @@ TEST_P(GerbvRealFiles, ImportThenExportLooksTheSameAndCoversTheSameArea) {
   const double share = differingShare(theirs, ours);
   const double gerbvArea = double(whitePixels(theirs)) * kPixelArea;
   const double ourArea = areaInSquareUnits(elementsCopper(imported));
-  std::cout << name << ": " << share * 100 << " % of the pixels differ; copper " << ourArea << " against gerbv's "
-            << gerbvArea << " square units (" << (ourArea / gerbvArea - 1) * 100 << " %)\n";
+  std::cout << name << ": " << share * 100 << " % of the pixels differ; copper " << ourArea
+            << " against gerbv's " << gerbvArea << " square units ("
+            << (ourArea / gerbvArea - 1) * 100 << " %)\n";
   RecordProperty("differing_percent", std::to_string(share * 100));
   RecordProperty("area_deviation_percent", std::to_string((ourArea / gerbvArea - 1) * 100));
   // Measured: at most 0.025 % of the pixels differ (Eagle's silkscreen), none on KiCad's copper.
@@ -150,11 +155,12 @@ TEST_P(GerbvRealFiles, ImportThenExportLooksTheSameAndCoversTheSameArea) {
   EXPECT_NEAR(ourArea / gerbvArea, 1.0, 0.05) << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, GerbvRealFiles,
-                         ::testing::Values("clockblock/clockblock-F_Cu.gbr", "clockblock/clockblock-B_Cu.gbr",
-                                           "clockblock/clockblock-F_Mask.gbr", "clockblock/clockblock-F_SilkS.gbr",
-                                           "arduino-uno/arduino-uno.cmp", "arduino-uno/arduino-uno.sol",
-                                           "arduino-uno/arduino-uno.stc", "arduino-uno/arduino-uno.plc"));
+INSTANTIATE_TEST_SUITE_P(
+    Fixtures, GerbvRealFiles,
+    ::testing::Values("clockblock/clockblock-F_Cu.gbr", "clockblock/clockblock-B_Cu.gbr",
+                      "clockblock/clockblock-F_Mask.gbr", "clockblock/clockblock-F_SilkS.gbr",
+                      "arduino-uno/arduino-uno.cmp", "arduino-uno/arduino-uno.sol",
+                      "arduino-uno/arduino-uno.stc", "arduino-uno/arduino-uno.plc"));
 
 }  // namespace
 }  // namespace trazello

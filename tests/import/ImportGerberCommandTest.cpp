@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "fixtures/CliRunner.h"
 #include "files/LayoutIo.h"
+#include "fixtures/CliRunner.h"
 #include "model/Layer.h"
 
 namespace trazello {
@@ -17,8 +17,9 @@ namespace fs = std::filesystem;
 class ImportGerberCommand : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("trazello-import-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ = fs::temp_directory_path() /
+           ("trazello-import-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(dir_);
   }
   void TearDown() override { fs::remove_all(dir_); }
@@ -35,9 +36,10 @@ class ImportGerberCommand : public ::testing::Test {
 TEST_F(ImportGerberCommand, ALayerSetLandsOnItsLayersOfOneBoard) {
   const std::string out = (dir_ / "out.trz").string();
   const testing::CliRun r =
-      cli(demo_ + " --board 1 --board-size 150,120 " + fixture("clockblock/clockblock-F_Cu.gbr") + ":C1 " +
-          fixture("clockblock/clockblock-B_Cu.gbr") + " --layer S1 " + fixture("clockblock/clockblock-F_SilkS.gbr") +
-          " " + fixture("clockblock/clockblock-Edge_Cuts.gbr") + ":O -o " + out);
+      cli(demo_ + " --board 1 --board-size 150,120 " + fixture("clockblock/clockblock-F_Cu.gbr") +
+          ":C1 " + fixture("clockblock/clockblock-B_Cu.gbr") + " --layer S1 " +
+          fixture("clockblock/clockblock-F_SilkS.gbr") + " " +
+          fixture("clockblock/clockblock-Edge_Cuts.gbr") + ":O -o " + out);
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out.rfind("{\"elements\":", 0), 0u) << r.out;
   EXPECT_NE(r.out.find("\"warnings\":[]"), std::string::npos) << r.out;
@@ -45,7 +47,8 @@ TEST_F(ImportGerberCommand, ALayerSetLandsOnItsLayersOfOneBoard) {
   ASSERT_TRUE(openLayout(before, demo_, false).ok());
   ASSERT_TRUE(openLayout(after, out, false).ok());
   int added[8] = {};
-  for (size_t i = before.elements().size(); i < after.elements().size(); ++i) ++added[after.elements()[i].Layer];
+  for (size_t i = before.elements().size(); i < after.elements().size(); ++i)
+    ++added[after.elements()[i].Layer];
   EXPECT_GT(added[layer::C1], 500);
   EXPECT_GT(added[layer::C2], 200);
   EXPECT_GT(added[layer::S1], 1000);
@@ -62,10 +65,13 @@ TEST_F(ImportGerberCommand, RefusalsWriteNothing) {
     std::string args, says;
     int status;
   } cases[] = {
-      {demo_ + " " + broken.string() + " -o " + out.string(), "parameter block opened on line 1 is not closed", 1},
-      {demo_ + " " + fixture("clockblock/clockblock-F_Cu.gbr") + " --layer X9 -o " + out.string(), "--layer", 2},
+      {demo_ + " " + broken.string() + " -o " + out.string(),
+       "parameter block opened on line 1 is not closed", 1},
+      {demo_ + " " + fixture("clockblock/clockblock-F_Cu.gbr") + " --layer X9 -o " + out.string(),
+       "--layer", 2},
       {demo_ + " -o " + out.string(), "no GERBER file", 2},
-      {demo_ + " --board 9 " + fixture("clockblock/clockblock-F_Cu.gbr") + " -o " + out.string(), "no board 9", 1},
+      {demo_ + " --board 9 " + fixture("clockblock/clockblock-F_Cu.gbr") + " -o " + out.string(),
+       "no board 9", 1},
   };
   for (const Case& c : cases) {
     const testing::CliRun r = cli(c.args);
