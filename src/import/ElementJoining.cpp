@@ -13,28 +13,38 @@ namespace {
 
 constexpr int kReach = 4;  // units, and degrees for arcs
 
+IPoint rounded(Point p) {
+  return {roundInt(p.x), roundInt(p.y)};
+}
+
+bool meets(IPoint a, IPoint b) {
+  return std::abs(int64_t(a.x) - b.x) <= kReach && std::abs(int64_t(a.y) - b.y) <= kReach;
+}
 bool meets(Point a, Point b) {
-  return std::abs(int64_t(roundInt(a.x)) - roundInt(b.x)) <= kReach &&
-         std::abs(int64_t(roundInt(a.y)) - roundInt(b.y)) <= kReach;
+  return meets(rounded(a), rounded(b));
 }
 
 // Elements by the grid cell of a point, cells twice the reach wide, so that every point within
 // reach of a query lies in one of the nine cells around it.
 class PointGrid {
  public:
-  void add(Point p, size_t element) { cells_[key(cellOf(p.x), cellOf(p.y))].push_back(element); }
+  void add(IPoint p, size_t element) { cells_[key(cellOf(p.x), cellOf(p.y))].push_back(element); }
+  // Visits the elements near `p` that are not gone, and forgets the gone ones on the way, so
+  // that points where many tracks meet are not searched again and again.
   template <typename F>
-  void near(Point p, F visit) const {
+  void near(IPoint p, const std::vector<bool>& gone, F visit) {
     const int64_t cx = cellOf(p.x), cy = cellOf(p.y);
     for (int64_t dx = -1; dx <= 1; ++dx)
       for (int64_t dy = -1; dy <= 1; ++dy)
-        if (const auto it = cells_.find(key(cx + dx, cy + dy)); it != cells_.end())
+        if (const auto it = cells_.find(key(cx + dx, cy + dy)); it != cells_.end()) {
+          std::erase_if(it->second, [&](size_t e) { return gone[e]; });
           for (size_t e : it->second) visit(e);
+        }
   }
 
  private:
-  static int64_t cellOf(float v) {
-    return static_cast<int64_t>(std::floor(double(roundInt(v)) / (2 * kReach)));
+  static int64_t cellOf(int32_t v) {
+    return static_cast<int64_t>(std::floor(double(v) / (2 * kReach)));
   }
   static uint64_t key(int64_t x, int64_t y) {
     return (uint64_t(x) << 32) ^ (uint64_t(y) & 0xffffffffu);
@@ -42,47 +52,56 @@ class PointGrid {
   std::unordered_map<uint64_t, std::vector<size_t>> cells_;
 };
 
+// A track's end points, rounded once.
+struct Ends {
+  IPoint first, last;
+};
+Ends endsOf(const TObjekt& t) {
+  return {rounded(t.Points.front()), rounded(t.Points.back())};
+}
+
 // Appends P to R at the end of R that meets it, as the join rules order them.
-void absorb(std::vector<Point>& r, const std::vector<Point>& p) {
-  if (meets(r.front(), p.front())) {
+void absorb(std::vector<Point>& r, const Ends& re, const std::vector<Point>& p, const Ends& pe) {
+  if (meets(re.first, pe.first)) {
     r.insert(r.begin(), p.rbegin(), p.rend() - 1);
-  } else if (meets(r.front(), p.back())) {
+  } else if (meets(re.first, pe.last)) {
     r.insert(r.begin(), p.begin(), p.end() - 1);
-  } else if (meets(r.back(), p.front())) {
+  } else if (meets(re.last, pe.first)) {
     r.insert(r.end(), p.begin() + 1, p.end());
   } else {
     r.insert(r.end(), p.rbegin() + 1, p.rend());
   }
 }
 
-bool touches(const std::vector<Point>& r, const std::vector<Point>& p) {
-  return meets(r.front(), p.front()) || meets(r.front(), p.back()) || meets(r.back(), p.front()) ||
-         meets(r.back(), p.back());
+bool touches(const Ends& r, const Ends& p) {
+  return meets(r.first, p.first) || meets(r.first, p.last) || meets(r.last, p.first) ||
+         meets(r.last, p.last);
 }
 
 void joinTracks(std::vector<TObjekt>& el, std::vector<bool>& gone) {
   PointGrid grid;
+  std::vector<Ends> ends(el.size());
   for (size_t i = 0; i < el.size(); ++i) {
     if (!el[i].is(ElementKind::Track) || el[i].Points.empty()) continue;
-    grid.add(el[i].Points.front(), i);
-    grid.add(el[i].Points.back(), i);
+    ends[i] = endsOf(el[i]);
+    grid.add(ends[i].first, i);
+    grid.add(ends[i].last, i);
   }
   for (size_t r = 0; r < el.size(); ++r) {
     if (gone[r] || !el[r].is(ElementKind::Track) || el[r].Points.empty()) continue;
     for (;;) {
       size_t best = el.size();
       auto consider = [&](size_t p) {
-        if (p != r && !gone[p] && p < best && el[p].Width == el[r].Width &&
-            touches(el[r].Points, el[p].Points))
-          best = p;
+        if (p != r && p < best && el[p].Width == el[r].Width && touches(ends[r], ends[p])) best = p;
       };
-      grid.near(el[r].Points.front(), consider);
-      grid.near(el[r].Points.back(), consider);
+      grid.near(ends[r].first, gone, consider);
+      grid.near(ends[r].last, gone, consider);
       if (best == el.size()) break;
-      absorb(el[r].Points, el[best].Points);
+      absorb(el[r].Points, ends[r], el[best].Points, ends[best]);
       gone[best] = true;
-      grid.add(el[r].Points.front(), r);
-      grid.add(el[r].Points.back(), r);
+      ends[r] = endsOf(el[r]);
+      grid.add(ends[r].first, r);
+      grid.add(ends[r].last, r);
     }
   }
 }
@@ -93,7 +112,7 @@ bool anglesMeet(int32_t a, int32_t b) {
 }
 
 bool sameRing(const TObjekt& p, const TObjekt& q) {
-  return meets({p.X, p.Y}, {q.X, q.Y}) && std::fabs(p.SizeA - q.SizeA) <= kReach &&
+  return meets(Point{p.X, p.Y}, Point{q.X, q.Y}) && std::fabs(p.SizeA - q.SizeA) <= kReach &&
          std::fabs(p.SizeB - q.SizeB) <= kReach;
 }
 
@@ -103,14 +122,14 @@ void joinArcs(std::vector<TObjekt>& el, std::vector<bool>& gone) {
     return el[i].is(ElementKind::Circle) && el[i].Spokes != el[i].Width;
   };
   for (size_t i = 0; i < el.size(); ++i)
-    if (isArc(i)) grid.add({el[i].X, el[i].Y}, i);
+    if (isArc(i)) grid.add(rounded({el[i].X, el[i].Y}), i);
   for (size_t p = 0; p < el.size(); ++p) {
     if (gone[p] || !isArc(p)) continue;
     for (bool joined = true; joined && isArc(p);) {
       joined = false;
       size_t found = el.size();
-      grid.near({el[p].X, el[p].Y}, [&](size_t q) {
-        if (q != p && !gone[q] && q < found && isArc(q) && sameRing(el[p], el[q]) &&
+      grid.near(rounded({el[p].X, el[p].Y}), gone, [&](size_t q) {
+        if (q != p && q < found && isArc(q) && sameRing(el[p], el[q]) &&
             (anglesMeet(el[p].Spokes, el[q].Width) || anglesMeet(el[p].Width, el[q].Spokes)))
           found = q;
       });
