@@ -14,6 +14,7 @@ const std::vector<MenuDefinition>& mainMenu() {
         {""},
         {"Exportieren1"},
         {"Frsdateien1"},
+        {"GerberImport1"},
         {""},
         {"Arbeitsverzeichnisse1"},
         {"Druckereinrichten1"},

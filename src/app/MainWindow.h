@@ -235,6 +235,9 @@ class MainWindow : public QMainWindow {
   void toggleUnit();
   void setGrid(double step);
   void openHelp();
+  // Gerber import (MainWindowImport.cpp).
+  void connectImportCommands();
+  void importGerber();
 
   AppPaths paths_;
   Language lang_;

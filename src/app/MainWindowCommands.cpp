@@ -95,6 +95,7 @@ void MainWindow::connectCommands() {
   on("Projektinfo1", [this] { projectInfo(); });
   on("Index1", [this] { openHelp(); });
   connectEditCommands();
+  connectImportCommands();
   outputs_ = new OutputCommands({this, &doc_, &settings_, &ini_, paths_.settingsFile(), &schemes_,
                                  lang_, [this] { undoController_->recordStep(); },
                                  [this] {

@@ -108,6 +108,10 @@ const std::map<MessageId, Variants>& table() {
         "de réseaux différents reste relié à %1 endroits :\r%2"}},
       {MessageId::NoOutlineElements,
        {"Нет элементов для контура платы.", "Aucun élément disponible pour le contour de la carte."}},
+      {MessageId::GerberFileRefused,
+       {"Файл Gerber \"%1\" не импортирован: %2.", "Le fichier Gerber \"%1\" n'a pas été importé : %2."}},
+      {MessageId::GerberFileWarnings,
+       {"При импорте Gerber файла \"%1\" замечено:\n%2", "L'import Gerber de \"%1\" a relevé :\n%2"}},
   };
   return t;
 }

@@ -17,7 +17,8 @@ constexpr const Command* kCommands[] = {
     &trazello::cli::kNetsCommand,     &trazello::cli::kFloodCommand,
     &trazello::cli::kDrcCommand,      &trazello::cli::kRouteCommand,
     &trazello::cli::kFootprintCommand, &trazello::cli::kPrintCommand,
-    &trazello::cli::kIsolateCommand,   &trazello::cli::kOutlineCommand};
+    &trazello::cli::kIsolateCommand,   &trazello::cli::kOutlineCommand,
+    &trazello::cli::kImportGerberCommand};
 
 void printUsage(std::ostream& out) {
   out << "Usage: trazello-cli [--help | --version] <command> [arguments]\n"
@@ -40,7 +41,8 @@ void printUsage(std::ostream& out) {
          "  print FILE -o PDF    print a board at true scale into a PDF file\n"
          "  isolate FILE -o OUT  write the isolation-milling plotter file of a copper layer\n"
          "  outline FILE -o OUT  write the outline-milling plotter file\n"
-         "\n"
+         "  import-gerber FILE.trz GERBER... -o OUT.trz\n"
+         "                       read Gerber files onto the layers of a board\n"         "\n"
          "\"trazello-cli COMMAND --help\" shows the options of a command.\n"
          "\n"
          "Options:\n"

@@ -80,6 +80,10 @@ std::string messageText(const Message& m) {
       return "The milling tool is too wide to separate all nets: copper of different nets "
              "stays joined at " + arg(m, 0) + " places:\r" + arg(m, 1);
     case MessageId::NoOutlineElements: return "No elements for the PCB outline available.";
+    case MessageId::GerberFileRefused:
+      return "The Gerber file \"" + arg(m, 0) + "\" was not imported: " + arg(m, 1) + ".";
+    case MessageId::GerberFileWarnings:
+      return "The Gerber import read \"" + arg(m, 0) + "\" with these remarks:\n" + arg(m, 1);
     case MessageId::Count: break;
   }
   return {};

@@ -52,6 +52,8 @@ enum class MessageId {
   NoMillingElements,          // caption "Isolation milling"
   MillingShorts,              // args: count, the places; caption "Isolation milling"
   NoOutlineElements,          // caption "PCB outline"
+  GerberFileRefused,  // args: file name, what is wrong
+  GerberFileWarnings,  // args: file names, the warnings one per line
   Count,  // not a message: the number of messages; new ones go above
 };
 

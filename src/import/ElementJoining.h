@@ -1,0 +1,16 @@
+#pragma once
+
+#include <vector>
+
+#include "model/TObjekt.h"
+
+namespace trazello {
+
+// Joins tracks of the same width whose ends meet (rounded coordinates within 4 units on each
+// axis) into polylines; tracks of different widths stay apart, since either width would change
+// the copper. Then joins arcs (circles) with the same
+// centre and radii (within 4 units) whose ends meet within 4 degrees. Absorbed elements are
+// removed from the list.
+void joinImportedElements(std::vector<TObjekt>& elements);
+
+}  // namespace trazello
