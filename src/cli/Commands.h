@@ -30,6 +30,7 @@ extern const Command kFloodCommand;
 extern const Command kDrcCommand;
 extern const Command kRouteCommand;
 extern const Command kFootprintCommand;
+extern const Command kExportCommand;
 
 // Tells stderr what was wrong with the arguments of `command` and where its usage is; the exit
 // status of a usage error.

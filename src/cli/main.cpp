@@ -16,7 +16,8 @@ constexpr const Command* kCommands[] = {
     &trazello::cli::kDrillCommand,    &trazello::cli::kDrillsCommand,
     &trazello::cli::kNetsCommand,     &trazello::cli::kFloodCommand,
     &trazello::cli::kDrcCommand,      &trazello::cli::kRouteCommand,
-    &trazello::cli::kFootprintCommand};
+    &trazello::cli::kFootprintCommand,
+    &trazello::cli::kExportCommand};
 
 void printUsage(std::ostream& out) {
   out << "Usage: trazello-cli [--help | --version] <command> [arguments]\n"
@@ -36,6 +37,7 @@ void printUsage(std::ostream& out) {
          "  route FILE -o OUT    route every connection of a board, results as JSON\n"
          "  footprint --type T --count N -o OUT.tzm\n"
          "                       write a footprint wizard pattern as a macro file\n"
+         "  export FILE -o OUT   write a picture of a board: .bmp, .gif, .jpg, .emf or .svg\n"
          "\n"
          "\"trazello-cli COMMAND --help\" shows the options of a command.\n"
          "\n"

@@ -67,6 +67,11 @@ std::string messageText(const Message& m) {
     case MessageId::SaveWholeLayoutAsMacro:
       return "No objects selected.\rSave whole layout as macro?";
     case MessageId::DeleteMacroQuestion: return "Delete file \"" + arg(m, 0) + "\" ?";
+    case MessageId::LargeBitmapQuestion:
+      return "You are about to create a large bitmap.\rBetter make sure that your work is "
+             "saved.\r\rContinue ?";
+    case MessageId::JpegNotCreated:
+      return "Error creating JPG-file. Please try another resolution (dpi).";
     case MessageId::Count: break;
   }
   return {};

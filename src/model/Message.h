@@ -44,6 +44,8 @@ enum class MessageId {
   NoElementsForMacro,        // caption "Savce macro"
   SaveWholeLayoutAsMacro,    // Yes / No; caption "Save as macro"
   DeleteMacroQuestion,       // args: file name; OK / Cancel
+  LargeBitmapQuestion,       // OK / Cancel, warning icon
+  JpegNotCreated,
   Count,  // not a message: the number of messages; new ones go above
 };
 
