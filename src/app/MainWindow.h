@@ -14,6 +14,7 @@
 #include "AppSettings.h"
 #include "Captions.h"
 #include "DrawingArea.h"
+#include "SaveFileChooser.h"
 #include "edit/UndoHistory.h"
 #include "edit/tools/ToolDispatcher.h"
 #include "view/ScannedCopy.h"
@@ -48,6 +49,8 @@ class PropertiesPanel;
 class RulerWidget;
 class ToolBar;
 class WindowToolHost;
+struct PictureSource;
+enum class RasterKind;
 
 // The copper layer whose ground plane the menu's "GroundPlane" switches: C1 while side 1 is
 // active, C2 otherwise.
@@ -290,6 +293,19 @@ class MainWindow : public QMainWindow {
   bool photoMirrored_ = false;  // the picture on show is mirrored
   FootprintWizardDialog* wizard_ = nullptr;
   TileDialog* tileDialog_ = nullptr;
+
+  // Picture export (MainWindowExport.cpp): bitmap, GIF, JPEG, metafile and SVG of the board.
+ public:
+  // Tests answer the pictures' save dialogs without a modal window.
+  void setPictureFileChooser(SaveFileChooser chooser) { pictureChooser_ = std::move(chooser); }
+
+ private:
+  void connectExportCommands();
+  void exportRasterPicture(RasterKind kind);
+  void exportVectorPicture(bool metafile);
+  PictureSource pictureSource() const;
+  QString askPictureFile(std::string_view filter, std::string_view extension);
+  SaveFileChooser pictureChooser_ = chooseSaveFile;
 };
 
 }  // namespace trazello

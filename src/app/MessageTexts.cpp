@@ -87,6 +87,12 @@ const std::map<MessageId, Variants>& table() {
        {"Объекты не выделены.\rСохранить всю плату как макрос?",
         "Aucun objet sélectionné.\rEnregistrer toute la carte comme macro ?"}},
       {MessageId::DeleteMacroQuestion, {"Удалить файл \"%1\" ?", "Supprimer le fichier \"%1\" ?"}},
+      {MessageId::LargeBitmapQuestion,
+       {"Вы собираетесь создать очень большой рисунок.\rЛучше убедитесь, что ваша работа сохранена.\r\rПродолжить?",
+        "Vous allez créer une très grande image.\rAssurez-vous d'abord que votre travail est enregistré.\r\rContinuer ?"}},
+      {MessageId::JpegNotCreated,
+       {"Ошибка создания файла JPG. Попробуйте другое разрешение (dpi).",
+        "Erreur lors de la création du fichier JPG. Essayez une autre résolution (dpi)."}},
   };
   return t;
 }
