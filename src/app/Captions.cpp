@@ -23,6 +23,7 @@ const std::map<std::string, Caption>& table() {
       {"JPGExport1", {"Рисунок JPG...", "Picture (JPG)...", "Image JPG..."}},
       {"GIFExport1", {"Рисунок GIF...", "Picture (GIF)...", "Image GIF..."}},
       {"EMFExport1", {"Метафайл EMF...", "Metafile (EMF)...", "Métafichier EMF..."}},
+      {"SVGExport1", {"Рисунок SVG...", "Vector picture (SVG)...", "Image vectorielle SVG..."}},
       {"Frsdateien1", {"Файлы фрезерования", "Milling files", "Fichiers de fraisage"}},
       {"GerberImport1", {"Импорт Gerber...", "Import Gerber...", "Importer Gerber..."}},
       {"GerberImportDialog", {"Импорт Gerber", "Import Gerber", "Importer Gerber"}},

@@ -14,6 +14,7 @@
 #include "AppSettings.h"
 #include "Captions.h"
 #include "DrawingArea.h"
+#include "SaveFileChooser.h"
 #include "edit/UndoHistory.h"
 #include "edit/tools/ToolDispatcher.h"
 #include "view/ScannedCopy.h"
@@ -50,6 +51,8 @@ class RulerWidget;
 class ToolBar;
 class WindowToolHost;
 class MillingCommands;
+struct PictureSource;
+enum class RasterKind;
 
 // The copper layer whose ground plane the menu's "GroundPlane" switches: C1 while side 1 is
 // active, C2 otherwise.
@@ -304,6 +307,19 @@ class MainWindow : public QMainWindow {
   TileDialog* tileDialog_ = nullptr;
   PrintWindow* print_ = nullptr;
   MillingCommands* milling_ = nullptr;
+
+  // Picture export (MainWindowExport.cpp): bitmap, GIF, JPEG, metafile and SVG of the board.
+ public:
+  // Tests answer the pictures' save dialogs without a modal window.
+  void setPictureFileChooser(SaveFileChooser chooser) { pictureChooser_ = std::move(chooser); }
+
+ private:
+  void connectExportCommands();
+  void exportRasterPicture(RasterKind kind);
+  void exportVectorPicture(bool metafile);
+  PictureSource pictureSource() const;
+  QString askPictureFile(std::string_view filter, std::string_view extension);
+  SaveFileChooser pictureChooser_ = chooseSaveFile;
 };
 
 }  // namespace trazello

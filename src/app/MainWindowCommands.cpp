@@ -111,6 +111,7 @@ void MainWindow::connectCommands() {
   on("Grundeinstellungen1", [this] { optionsDlg_->showOn(TOptionsDlg::General); });
   on("Arbeitsverzeichnisse1", [this] { optionsDlg_->showOn(TOptionsDlg::Folders); });
   on("Autospeichern1", [this] { showAutoSave(); });
+  connectExportCommands();
 }
 
 bool MainWindow::maySafelyDiscard() {

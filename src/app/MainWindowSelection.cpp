@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "MainWindow.h"
+#include "view/PictureExport.h"
 #include "WertEingabeDlg.h"
 #include "edit/commands/SelectionCommands.h"
 #include "edit/commands/TransformCommands.h"
@@ -167,6 +168,9 @@ void MainWindow::copySelectionToClipboards() {
     picture.paint(painter, schemes_.active(), plain);
   }
   data->setData("image/svg+xml", svg);
+  const std::vector<uint8_t> emf = boardMetafile(pictureSource(), doc_.working().zoom, true);
+  data->setData("image/emf", QByteArray(reinterpret_cast<const char*>(emf.data()),
+                                        static_cast<qsizetype>(emf.size())));
   data->setImageData(picture.image(schemes_.active(), plain));
   QApplication::clipboard()->setMimeData(data);
 }

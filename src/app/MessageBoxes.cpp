@@ -28,7 +28,7 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const Message& m, Langu
     case MessageKind::Question: box.setIcon(QMessageBox::Question); break;
   }
   if (m.id == MessageId::DeleteBoardQuestion || m.id == MessageId::ResetSolderMaskQuestion ||
-      m.id == MessageId::DeleteMacroQuestion) {
+      m.id == MessageId::DeleteMacroQuestion || m.id == MessageId::LargeBitmapQuestion) {
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
   } else if (m.kind == MessageKind::Question) {
     box.setStandardButtons(withCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel

@@ -112,6 +112,12 @@ const std::map<MessageId, Variants>& table() {
        {"Файл Gerber \"%1\" не импортирован: %2.", "Le fichier Gerber \"%1\" n'a pas été importé : %2."}},
       {MessageId::GerberFileWarnings,
        {"При импорте Gerber файла \"%1\" замечено:\n%2", "L'import Gerber de \"%1\" a relevé :\n%2"}},
+      {MessageId::LargeBitmapQuestion,
+       {"Вы собираетесь создать очень большой рисунок.\rЛучше убедитесь, что ваша работа сохранена.\r\rПродолжить?",
+        "Vous allez créer une très grande image.\rAssurez-vous d'abord que votre travail est enregistré.\r\rContinuer ?"}},
+      {MessageId::JpegNotCreated,
+       {"Ошибка создания файла JPG. Попробуйте другое разрешение (dpi).",
+        "Erreur lors de la création du fichier JPG. Essayez une autre résolution (dpi)."}},
   };
   return t;
 }

@@ -34,6 +34,7 @@ extern const Command kPrintCommand;
 extern const Command kIsolateCommand;
 extern const Command kOutlineCommand;
 extern const Command kImportGerberCommand;
+extern const Command kExportCommand;
 
 // Tells stderr what was wrong with the arguments of `command` and where its usage is; the exit
 // status of a usage error.

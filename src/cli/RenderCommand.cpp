@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "Commands.h"
+#include "PictureSupport.h"
 #include "files/AtomicFile.h"
 #include "files/LayoutIo.h"
 #include "files/TextEncoding.h"
@@ -114,26 +115,6 @@ std::optional<RenderJob> parseJob(const Args& args) {
   return job;
 }
 
-std::string programFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string() : exe.parent_path().string();
-}
-
-ScannedCopies loadScans(const BoardSettings& s) {
-  ScannedCopies scans;
-  for (size_t side = 0; side < 2; ++side) {
-    if (!s.templateShown[side] || s.templateFile[side].empty()) continue;
-    const std::string name = cp1252ToUtf8(s.templateFile[side]);
-    Result<LoadedScan> loaded = loadScannedCopy(name);
-    if (loaded)
-      scans[side] = loaded->image;
-    else
-      std::cerr << "trazello-cli: " << messageText(loaded.error()) << "\n";
-  }
-  return scans;
-}
-
 int render(const RenderJob& job) {
   std::optional<Document> doc = openForOutput(job.input, job.board);
   if (!doc) return 1;
@@ -176,17 +157,7 @@ int render(const RenderJob& job) {
 int runRender(const Args& args) {
   const std::optional<RenderJob> job = parseJob(args);
   if (!job) return 2;
-  // Text in system fonts needs a font database, hence an application without a screen.
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  // Qt's notes about the machine (a missing runtime folder, font fallbacks) say nothing about
-  // the picture and would fill a script's log; only its errors are passed on.
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << text.toStdString() << "\n";
-  });
-  static int argc = 1;
-  static char name[] = "trazello-cli";
-  static char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
+  const auto app = startPictureApplication();
   return render(*job);
 }
 

@@ -11,14 +11,14 @@ namespace {
 using trazello::cli::Command;
 
 constexpr const Command* kCommands[] = {
-    &trazello::cli::kInfoCommand,     &trazello::cli::kConvertCommand,
-    &trazello::cli::kRenderCommand,   &trazello::cli::kGerberCommand,
-    &trazello::cli::kDrillCommand,    &trazello::cli::kDrillsCommand,
-    &trazello::cli::kNetsCommand,     &trazello::cli::kFloodCommand,
-    &trazello::cli::kDrcCommand,      &trazello::cli::kRouteCommand,
-    &trazello::cli::kFootprintCommand, &trazello::cli::kPrintCommand,
-    &trazello::cli::kIsolateCommand,   &trazello::cli::kOutlineCommand,
-    &trazello::cli::kImportGerberCommand};
+    &trazello::cli::kInfoCommand,         &trazello::cli::kConvertCommand,
+    &trazello::cli::kRenderCommand,       &trazello::cli::kGerberCommand,
+    &trazello::cli::kDrillCommand,        &trazello::cli::kDrillsCommand,
+    &trazello::cli::kNetsCommand,         &trazello::cli::kFloodCommand,
+    &trazello::cli::kDrcCommand,          &trazello::cli::kRouteCommand,
+    &trazello::cli::kFootprintCommand,    &trazello::cli::kPrintCommand,
+    &trazello::cli::kIsolateCommand,      &trazello::cli::kOutlineCommand,
+    &trazello::cli::kImportGerberCommand, &trazello::cli::kExportCommand};
 
 void printUsage(std::ostream& out) {
   out << "Usage: trazello-cli [--help | --version] <command> [arguments]\n"
@@ -42,7 +42,9 @@ void printUsage(std::ostream& out) {
          "  isolate FILE -o OUT  write the isolation-milling plotter file of a copper layer\n"
          "  outline FILE -o OUT  write the outline-milling plotter file\n"
          "  import-gerber FILE.trz GERBER... -o OUT.trz\n"
-         "                       read Gerber files onto the layers of a board\n"         "\n"
+         "                       read Gerber files onto the layers of a board\n"
+         "  export FILE -o OUT   write a picture of a board: .bmp, .gif, .jpg, .emf or .svg\n"
+         "\n"
          "\"trazello-cli COMMAND --help\" shows the options of a command.\n"
          "\n"
          "Options:\n"

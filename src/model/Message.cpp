@@ -84,6 +84,11 @@ std::string messageText(const Message& m) {
       return "The Gerber file \"" + arg(m, 0) + "\" was not imported: " + arg(m, 1) + ".";
     case MessageId::GerberFileWarnings:
       return "The Gerber import read \"" + arg(m, 0) + "\" with these remarks:\n" + arg(m, 1);
+    case MessageId::LargeBitmapQuestion:
+      return "You are about to create a large bitmap.\rBetter make sure that your work is "
+             "saved.\r\rContinue ?";
+    case MessageId::JpegNotCreated:
+      return "Error creating JPG-file. Please try another resolution (dpi).";
     case MessageId::Count: break;
   }
   return {};

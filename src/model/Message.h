@@ -54,6 +54,8 @@ enum class MessageId {
   NoOutlineElements,          // caption "PCB outline"
   GerberFileRefused,  // args: file name, what is wrong
   GerberFileWarnings,  // args: file names, the warnings one per line
+  LargeBitmapQuestion,       // OK / Cancel, warning icon
+  JpegNotCreated,
   Count,  // not a message: the number of messages; new ones go above
 };
 
