@@ -87,6 +87,9 @@ const std::map<MessageId, Variants>& table() {
        {"Объекты не выделены.\rСохранить всю плату как макрос?",
         "Aucun objet sélectionné.\rEnregistrer toute la carte comme macro ?"}},
       {MessageId::DeleteMacroQuestion, {"Удалить файл \"%1\" ?", "Supprimer le fichier \"%1\" ?"}},
+      {MessageId::BoardSizesLimited,
+       {"Платы с невозможным размером приведены к размеру от 1 до 500 мм: %1.\rФайл не изменится, пока вы его не сохраните.",
+        "%1 circuits avaient une taille impossible et ont été ramenés entre 1 et 500 mm.\rLe fichier reste inchangé tant que vous ne l'enregistrez pas."}},
   };
   return t;
 }

@@ -59,6 +59,10 @@ OpenOutcome applyLayout(Document& doc, LayoutFile file, const std::string& path,
     outcome.warnings.push_back(
         {MessageKind::Warning, MessageId::UnsoundElementsLeftOut, {std::to_string(total), kinds}});
   }
+  if (file.boardsResized > 0) {
+    outcome.warnings.push_back({MessageKind::Warning, MessageId::BoardSizesLimited,
+                                {std::to_string(file.boardsResized)}});
+  }
   if (file.trailingBytes > 0) {
     outcome.warnings.push_back({MessageKind::Warning, MessageId::TrailingBytesIgnored,
                                 {std::to_string(file.trailingBytes)}});

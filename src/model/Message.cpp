@@ -67,6 +67,9 @@ std::string messageText(const Message& m) {
     case MessageId::SaveWholeLayoutAsMacro:
       return "No objects selected.\rSave whole layout as macro?";
     case MessageId::DeleteMacroQuestion: return "Delete file \"" + arg(m, 0) + "\" ?";
+    case MessageId::BoardSizesLimited:
+      return arg(m, 0) + " boards had a size no board can have and were brought within 1 to 500 mm.\r"
+             "The file is unchanged until you save it.";
     case MessageId::Count: break;
   }
   return {};

@@ -44,6 +44,7 @@ enum class MessageId {
   NoElementsForMacro,        // caption "Savce macro"
   SaveWholeLayoutAsMacro,    // Yes / No; caption "Save as macro"
   DeleteMacroQuestion,       // args: file name; OK / Cancel
+  BoardSizesLimited,         // args: count of boards
   Count,  // not a message: the number of messages; new ones go above
 };
 
