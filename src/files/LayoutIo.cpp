@@ -1,12 +1,16 @@
 #include "LayoutIo.h"
 
+#include <filesystem>
+
 #include "AtomicFile.h"
 #include "BoardCleanup.h"
 
 namespace trazello {
 
 std::optional<Message> checkLayoutFile(const std::string& path) {
-  if (!fileExists(path)) {
+  // A folder or a pipe of that name exists: the read below says why it cannot be opened.
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) {
     Message m{MessageKind::Error, MessageId::FileNotFound, {}};
     m.caption = "Open";
     return m;
