@@ -118,6 +118,9 @@ const std::map<MessageId, Variants>& table() {
       {MessageId::JpegNotCreated,
        {"Ошибка создания файла JPG. Попробуйте другое разрешение (dpi).",
         "Erreur lors de la création du fichier JPG. Essayez une autre résolution (dpi)."}},
+      {MessageId::BoardSizesLimited,
+       {"Платы с невозможным размером приведены к размеру от 1 до 500 мм: %1.\rФайл не изменится, пока вы его не сохраните.",
+        "%1 circuits avaient une taille impossible et ont été ramenés entre 1 et 500 mm.\rLe fichier reste inchangé tant que vous ne l'enregistrez pas."}},
   };
   return t;
 }

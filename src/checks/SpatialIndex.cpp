@@ -29,13 +29,29 @@ int32_t SpatialIndex::row(int32_t y) const {
   return int32_t(std::clamp<int64_t>((int64_t(y) - extent_.top) / cell_, 0, rows_ - 1));
 }
 
+int64_t SpatialIndex::cellsOf(const IRect& box) const {
+  const int64_t rows = dense_.empty() ? cellOf(box.bottom) - cellOf(box.top) + 1
+                                      : int64_t(row(box.bottom)) - row(box.top) + 1;
+  const int64_t cols = dense_.empty() ? cellOf(box.right) - cellOf(box.left) + 1
+                                      : int64_t(column(box.right)) - column(box.left) + 1;
+  // Each side alone may be four billion cells; their product would overflow.
+  if (rows > kMostCellsPerBox || cols > kMostCellsPerBox) return kMostCellsPerBox + 1;
+  return rows * cols;
+}
+
 void SpatialIndex::insert(size_t id, const IRect& box) {
   if (isEmpty(box)) return;
   if (boxes_.size() <= id) {
     boxes_.resize(id + 1);
+    entered_.resize(id + 1, false);
     seen_.resize(id + 1, 0);
   }
   boxes_[id] = box;
+  entered_[id] = true;
+  if (cellsOf(box) > kMostCellsPerBox) {
+    large_.push_back(id);
+    return;
+  }
   if (!dense_.empty()) {
     for (int32_t r = row(box.top); r <= row(box.bottom); ++r) {
       for (int32_t c = column(box.left); c <= column(box.right); ++c)
@@ -43,8 +59,8 @@ void SpatialIndex::insert(size_t id, const IRect& box) {
     }
     return;
   }
-  for (int32_t cx = cellOf(box.left); cx <= cellOf(box.right); ++cx) {
-    for (int32_t cy = cellOf(box.top); cy <= cellOf(box.bottom); ++cy) cells_[key(cx, cy)].push_back(id);
+  for (int64_t cx = cellOf(box.left); cx <= cellOf(box.right); ++cx) {
+    for (int64_t cy = cellOf(box.top); cy <= cellOf(box.bottom); ++cy) cells_[key(cx, cy)].push_back(id);
   }
 }
 

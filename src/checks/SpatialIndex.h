@@ -12,7 +12,9 @@
 namespace trazello {
 
 // A uniform grid over integer boxes, so that finding the boxes that overlap one box costs
-// about the number of neighbours instead of the number of boxes.
+// about the number of neighbours instead of the number of boxes. A box spanning more than
+// kMostCellsPerBox cells is kept in a list every query looks through, so that memory grows with
+// the number of boxes, never with their size.
 class SpatialIndex {
  public:
   // `cell`: the grid step in units; boxes much larger than it are entered in many cells.
@@ -31,23 +33,41 @@ class SpatialIndex {
       std::fill(seen_.begin(), seen_.end(), 0);
       stamp_ = 1;
     }
-    forCells(box, [&](const std::vector<size_t>& ids) {
-      for (size_t id : ids) {
-        if (seen_[id] == stamp_) continue;
-        seen_[id] = stamp_;
-        const IRect& b = boxes_[id];
-        if (b.left < box.right && box.left < b.right && b.top < box.bottom && box.top < b.bottom)
-          f(id);
-      }
-    });
+    auto visit = [&](size_t id) {
+      if (seen_[id] == stamp_) return;
+      seen_[id] = stamp_;
+      const IRect& b = boxes_[id];
+      if (b.left < box.right && box.left < b.right && b.top < box.bottom && box.top < b.bottom)
+        f(id);
+    };
+    for (size_t id : large_) visit(id);
+    if (cellsOf(box) <= kMostCellsPerBox) {
+      forCells(box, [&](const std::vector<size_t>& ids) {
+        for (size_t id : ids) visit(id);
+      });
+    } else {
+      // A query as large as the grid looks at every box once instead of at every cell.
+      for (size_t id = 0; id < boxes_.size(); ++id)
+        if (entered_[id]) visit(id);
+    }
   }
 
   // A cell size suited to `count` boxes spread over `extent`.
   static int32_t cellFor(const IRect& extent, size_t count);
 
+  static constexpr int64_t kMostCellsPerBox = 4096;
+
  private:
-  int64_t key(int32_t cx, int32_t cy) const { return (int64_t(cx) << 32) ^ uint32_t(cy); }
-  int32_t cellOf(int32_t v) const { return v >= 0 ? v / cell_ : -((-v + cell_ - 1) / cell_); }
+  int64_t key(int64_t cx, int64_t cy) const {
+    return static_cast<int64_t>((static_cast<uint64_t>(cx) << 32) ^ static_cast<uint32_t>(cy));
+  }
+  // Floor division in 64 bits: the lowest coordinate cannot be negated in 32.
+  int64_t cellOf(int32_t v) const {
+    const int64_t w = v;
+    return w >= 0 ? w / cell_ : -((-w + cell_ - 1) / cell_);
+  }
+  // How many cells `box` covers.
+  int64_t cellsOf(const IRect& box) const;
   int32_t column(int32_t x) const;
   int32_t row(int32_t y) const;
 
@@ -60,8 +80,8 @@ class SpatialIndex {
       }
       return;
     }
-    for (int32_t cx = cellOf(box.left); cx <= cellOf(box.right); ++cx) {
-      for (int32_t cy = cellOf(box.top); cy <= cellOf(box.bottom); ++cy) {
+    for (int64_t cx = cellOf(box.left); cx <= cellOf(box.right); ++cx) {
+      for (int64_t cy = cellOf(box.top); cy <= cellOf(box.bottom); ++cy) {
         auto it = cells_.find(key(cx, cy));
         if (it != cells_.end()) f(it->second);
       }
@@ -75,6 +95,9 @@ class SpatialIndex {
   IRect extent_;
   int32_t cols_ = 0, rows_ = 0;
   std::vector<IRect> boxes_;
+  std::vector<bool> entered_;
+  // The boxes too large for the grid.
+  std::vector<size_t> large_;
   mutable std::vector<uint32_t> seen_;
   mutable uint32_t stamp_ = 0;
 };

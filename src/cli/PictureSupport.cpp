@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "Commands.h"
 #include "files/TextEncoding.h"
 #include "model/Message.h"
 
@@ -24,7 +25,7 @@ ScannedCopies loadScans(const BoardSettings& s) {
     if (loaded)
       scans[side] = loaded->image;
     else
-      std::cerr << "trazello-cli: " << messageText(loaded.error()) << "\n";
+      std::cerr << "trazello-cli: " << errorText(loaded.error(), name) << "\n";
   }
   return scans;
 }

@@ -36,10 +36,13 @@ const char* kRenderUsage =
     "  --xray            with --photo: show the copper of the other side\n"
     "  --scheme 0-3      the colour scheme (1 to 3: C_USER<n>.DAT beside the program)\n"
     "  --grid            draw the grid\n"
-    "  --force           draw a picture of more than 100 megapixels\n";
+    "  --force           draw a picture of more than 100 megapixels (at most 500)\n";
 
 // Beyond this a picture takes gigabytes of memory, which is rarely what was meant.
 constexpr double kMaxPixelsUnforced = 100e6;
+// Two gigabytes of picture; beyond it even a forced render is refused rather than exhausting the
+// machine.
+constexpr double kMaxPixels = 500e6;
 
 struct RenderJob {
   std::string input;
@@ -134,6 +137,11 @@ int render(const RenderJob& job) {
   if (pixels > kMaxPixelsUnforced && !job.force) {
     std::cerr << "trazello-cli: the picture would have " << std::llround(pixels / 1e6)
               << " megapixels; give --force to draw more than 100\n";
+    return 1;
+  }
+  if (pixels > kMaxPixels) {
+    std::cerr << "trazello-cli: the picture would have " << std::llround(pixels / 1e6)
+              << " megapixels; at most 500 can be drawn\n";
     return 1;
   }
   const ScannedCopies scans = loadScans(settings);

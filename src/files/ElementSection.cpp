@@ -325,7 +325,6 @@ void ElementSection::applyVersionDefaults(TObjekt& e) const {
 }
 
 ElementList ElementSection::finish(RawElements& r, std::map<ElementKind, size_t>* unsoundCount) const {
-  std::vector<bool> unsound(r.elements.size());
   for (size_t i = 0; i < r.elements.size(); ++i) {
     TObjekt& e = r.at(i);
     applyVersionDefaults(e);
@@ -333,9 +332,11 @@ ElementList ElementSection::finish(RawElements& r, std::map<ElementKind, size_t>
       s.Selected = 0;
       s.Highlight = 0;
     }
-    unsound[i] = hasUnsoundValues(e);
   }
+  // Merging pad pairs only renumbers; it drops halves, so the unsound are found after it.
   if (version_ == 3 || version_ == 4) mergePadPairs(r);
+  std::vector<bool> unsound(r.elements.size());
+  for (size_t i = 0; i < r.elements.size(); ++i) unsound[i] = hasUnsoundValues(r.at(i));
   if (version_ <= 4) {
     for (size_t i = 0; i < r.elements.size(); ++i) {
       if (!unsound[i]) rebuildOldGeometry(r.at(i));

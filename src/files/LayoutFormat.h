@@ -27,6 +27,7 @@ struct LayoutFile {
   size_t legacyTextCount = 0;              // old system-font texts left in the boards
   std::map<ElementKind, size_t> unsound;   // elements left out for impossible values, by kind
   size_t trailingBytes = 0;                // bytes after the document, ignored
+  size_t boardsResized = 0;                // boards brought within the board size limits
 };
 
 // Whether the first four bytes carry an accepted version word (0 to 5).

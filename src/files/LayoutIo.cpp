@@ -1,12 +1,16 @@
 #include "LayoutIo.h"
 
+#include <filesystem>
+
 #include "AtomicFile.h"
 #include "BoardCleanup.h"
 
 namespace trazello {
 
 std::optional<Message> checkLayoutFile(const std::string& path) {
-  if (!fileExists(path)) {
+  // A folder or a pipe of that name exists: the read below says why it cannot be opened.
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) {
     Message m{MessageKind::Error, MessageId::FileNotFound, {}};
     m.caption = "Open";
     return m;
@@ -58,6 +62,10 @@ OpenOutcome applyLayout(Document& doc, LayoutFile file, const std::string& path,
     }
     outcome.warnings.push_back(
         {MessageKind::Warning, MessageId::UnsoundElementsLeftOut, {std::to_string(total), kinds}});
+  }
+  if (file.boardsResized > 0) {
+    outcome.warnings.push_back({MessageKind::Warning, MessageId::BoardSizesLimited,
+                                {std::to_string(file.boardsResized)}});
   }
   if (file.trailingBytes > 0) {
     outcome.warnings.push_back({MessageKind::Warning, MessageId::TrailingBytesIgnored,

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 
 #include "ByteReader.h"
@@ -140,6 +141,16 @@ class LayoutParser {
 
   Board finishBoard(RawBoard& r) {
     Board board = std::move(r.board);
+    // Every area the program walks is bounded by the board; no editor writes a board beyond
+    // the limits, so one that is comes from elsewhere and is brought within them.
+    BoardSettings& s = board.settings;
+    const int32_t width = std::clamp(s.width, kMinBoardSize, kMaxBoardSize);
+    const int32_t height = std::clamp(s.height, kMinBoardSize, kMaxBoardSize);
+    if (width != s.width || height != s.height) {
+      s.width = width;
+      s.height = height;
+      ++out_.boardsResized;
+    }
     board.elements = ElementSection(in_, out_.version).finish(r.raw, &out_.unsound);
     return board;
   }

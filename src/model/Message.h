@@ -56,6 +56,7 @@ enum class MessageId {
   GerberFileWarnings,  // args: file names, the warnings one per line
   LargeBitmapQuestion,       // OK / Cancel, warning icon
   JpegNotCreated,
+  BoardSizesLimited,         // args: count of boards
   Count,  // not a message: the number of messages; new ones go above
 };
 

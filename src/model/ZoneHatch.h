@@ -19,9 +19,13 @@ int32_t hatchPitch(const TObjekt& zone);
 // The pen of the hatch lines: half the pitch, in whole units.
 int32_t hatchPenWidth(const TObjekt& zone);
 
+// The most scan lines of one direction: a 500 mm board at the smallest pitch takes 5,000.
+inline constexpr int64_t kMostHatchLines = 20000;
+
 // The hatch lines of a closed zone with pitch s, in world units: all vertical lines (left to
 // right, each from bottom to top) before all horizontal ones. Vertices lying on a scan line
-// are moved 2 units off it first, so that no line passes through a corner.
+// are moved 2 units off it first, so that no line passes through a corner. A zone wider or
+// higher than kMostHatchLines times s is hatched with the pitch that gives that many lines.
 std::vector<HatchSegment> hatchSegments(const TObjekt& zone, int32_t s);
 
 }  // namespace trazello

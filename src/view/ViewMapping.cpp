@@ -39,7 +39,9 @@ Point ScreenToWorld(QPointF pixel, double zoom, bool snap, double grid, IPoint o
 double clampZoom(double z, int32_t boardWidth, int32_t boardHeight) {
   if (!std::isfinite(z)) return kMinZoom;
   z = std::nearbyint(z * 1000) / 1000;
-  return std::clamp(z, kMinZoom, maxZoomFor(boardWidth, boardHeight));
+  // A board too large for any zoom above the minimum still gets the minimum, never a range
+  // whose top lies under its bottom.
+  return std::clamp(z, kMinZoom, std::max(kMinZoom, maxZoomFor(boardWidth, boardHeight)));
 }
 
 double boardZoom(int boxWidth, int boxHeight, int32_t boardWidth, int32_t boardHeight) {

@@ -99,5 +99,40 @@ TEST(UnsoundValues, BytesAfterTheDocumentAreAWarning) {
   EXPECT_EQ(doc.elements().size(), 1u);
 }
 
+TEST(UnsoundValues, BoardsBeyondTheSizeLimitsAreBroughtWithinThem) {
+  struct Case {
+    int32_t width, height;
+    int32_t keptWidth, keptHeight;
+  };
+  // The first is what the pipeline fuzzer found: a width of -1 and a height of 16,515,071.
+  const std::vector<Case> cases = {
+      {-1, 16515071, 100, 50000},
+      {0, 0, 100, 100},
+      {2000000000, 10000, 50000, 10000},
+      {INT32_MIN, INT32_MAX, 100, 50000},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+    Board b;
+    b.settings.width = c.width;
+    b.settings.height = c.height;
+    b.settings.zoom = 5;
+    b.elements.append(track({100, -100}, {600, -100}));
+    Result<LayoutFile> file = parseLayout(serializeLayout({b, Board{}}, 0, ProjectInfo{}), "x.trz");
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->boardsResized, 1u);
+    Document doc;
+    const OpenOutcome outcome = applyLayout(doc, std::move(file.value()), "x.trz", false);
+    EXPECT_EQ(doc.working().width, c.keptWidth);
+    EXPECT_EQ(doc.working().height, c.keptHeight);
+    EXPECT_EQ(doc.elements().size(), 1u);
+    EXPECT_FALSE(doc.modified());
+    ASSERT_EQ(outcome.warnings.size(), 1u);
+    EXPECT_EQ(messageText(outcome.warnings[0]),
+              "1 boards had a size no board can have and were brought within 1 to 500 mm.\r"
+              "The file is unchanged until you save it.");
+  }
+}
+
 }  // namespace
 }  // namespace trazello
