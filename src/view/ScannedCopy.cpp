@@ -67,8 +67,11 @@ int scanSide(int activeLayer) {
 
 IRect scanRect(int w, int h, int dpi, int32_t offsetX, int32_t offsetY) {
   const Real d = std::clamp(dpi, kMinScanDpi, kMaxScanDpi);
-  const int32_t right = roundInt(w / d * 25.4L * 100);
-  const int32_t down = roundInt(h / d * 25.4L * 100);
+  // A one-row picture may be millions of pixels wide; a kilometre is far beyond any board and
+  // leaves room for the offset below.
+  constexpr Real kLongest = 100'000'000;
+  const int32_t right = roundInt(std::min(w / d * 25.4L * 100, kLongest));
+  const int32_t down = roundInt(std::min(h / d * 25.4L * 100, kLongest));
   // Offsets come from layout files, which may hold anything; the window allows -3000 to 3000.
   const int32_t dx = std::clamp(offsetX, kMinScanOffset, kMaxScanOffset) * 10;
   const int32_t dy = -std::clamp(offsetY, kMinScanOffset, kMaxScanOffset) * 10;

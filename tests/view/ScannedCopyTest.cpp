@@ -77,6 +77,8 @@ TEST(ScannedCopy, OffsetsOfADamagedFileStayWithinTheirRange) {
   EXPECT_EQ(scanRect(1200, 600, 600, 3000, -3000), farthest);
   EXPECT_EQ(scanRect(1200, 600, 600, most, least), farthest);
   EXPECT_EQ(scanRect(1200, 600, 600, least, most), (IRect{-30000, -32540, -24920, -30000}));
+  // A picture too wide for whole units (found by fuzzing): a kilometre, and no overflow.
+  EXPECT_EQ(scanRect(20'000'000, 1, 20, 3000, 0), (IRect{30000, -127, 100'030'000, 0}));
 }
 
 TEST(ScannedCopy, SideOfTheActiveLayer) {
