@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "SyntheticBoard.h"
+#include "SyntheticLayout.h"
 #include "files/LayoutIo.h"
 #include "model/Layer.h"
 
@@ -16,12 +16,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   const auto count = static_cast<size_t>(std::strtoul(argv[1], nullptr, 10));
-  Document d;
-  d.working().width = 30000;
-  d.working().height = 30000;
+  Document d = bench::syntheticDocument(count);
   d.working().activeLayer = layer::C2;
   d.storeWorkingSettings();
-  d.currentBoard().elements = bench::syntheticBoard(count);
   if (argc == 5) {
     const auto clearance = static_cast<int32_t>(std::strtol(argv[4], nullptr, 10));
     d.currentBoard().elements.editAll([&](TObjekt& e) { e.Clearance = clearance; });
