@@ -119,8 +119,8 @@ const std::map<MessageId, Variants>& table() {
        {"Ошибка создания файла JPG. Попробуйте другое разрешение (dpi).",
         "Erreur lors de la création du fichier JPG. Essayez une autre résolution (dpi)."}},
       {MessageId::BoardSizesLimited,
-       {"Платы с невозможным размером приведены к размеру от 1 до 500 мм: %1.\rФайл не изменится, пока вы его не сохраните.",
-        "%1 circuits avaient une taille impossible et ont été ramenés entre 1 et 500 mm.\rLe fichier reste inchangé tant que vous ne l'enregistrez pas."}},
+       {"Платы с невозможным размером приведены к размеру от 1 мм до 10 м: %1.\rФайл не изменится, пока вы его не сохраните.",
+        "%1 circuits avaient une taille impossible et ont été ramenés entre 1 mm et 10 m.\rLe fichier reste inchangé tant que vous ne l'enregistrez pas."}},
   };
   return t;
 }

@@ -144,8 +144,11 @@ class LayoutParser {
     // Every area the program walks is bounded by the board; no editor writes a board beyond
     // the limits, so one that is comes from elsewhere and is brought within them.
     BoardSettings& s = board.settings;
-    const int32_t width = std::clamp(s.width, kMinBoardSize, kMaxBoardSize);
-    const int32_t height = std::clamp(s.height, kMinBoardSize, kMaxBoardSize);
+    // Older files may hold boards larger than a new board may be (the editor keeps them); 10 m
+    // is far beyond any of those and still bounds every walk.
+    constexpr int32_t kLargestReadBoard = 1'000'000;
+    const int32_t width = std::clamp(s.width, kMinBoardSize, kLargestReadBoard);
+    const int32_t height = std::clamp(s.height, kMinBoardSize, kLargestReadBoard);
     if (width != s.width || height != s.height) {
       s.width = width;
       s.height = height;

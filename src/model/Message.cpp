@@ -90,7 +90,7 @@ std::string messageText(const Message& m) {
     case MessageId::JpegNotCreated:
       return "Error creating JPG-file. Please try another resolution (dpi).";
     case MessageId::BoardSizesLimited:
-      return arg(m, 0) + " boards had a size no board can have and were brought within 1 to 500 mm.\r"
+      return arg(m, 0) + " boards had a size no board can have and were brought within 1 mm to 10 m.\r"
              "The file is unchanged until you save it.";
     case MessageId::Count: break;
   }

@@ -106,10 +106,10 @@ TEST(UnsoundValues, BoardsBeyondTheSizeLimitsAreBroughtWithinThem) {
   };
   // The first is what the pipeline fuzzer found: a width of -1 and a height of 16,515,071.
   const std::vector<Case> cases = {
-      {-1, 16515071, 100, 50000},
+      {-1, 16515071, 100, 1000000},
       {0, 0, 100, 100},
-      {2000000000, 10000, 50000, 10000},
-      {INT32_MIN, INT32_MAX, 100, 50000},
+      {2000000000, 10000, 1000000, 10000},
+      {INT32_MIN, INT32_MAX, 100, 1000000},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
@@ -129,7 +129,7 @@ TEST(UnsoundValues, BoardsBeyondTheSizeLimitsAreBroughtWithinThem) {
     EXPECT_FALSE(doc.modified());
     ASSERT_EQ(outcome.warnings.size(), 1u);
     EXPECT_EQ(messageText(outcome.warnings[0]),
-              "1 boards had a size no board can have and were brought within 1 to 500 mm.\r"
+              "1 boards had a size no board can have and were brought within 1 mm to 10 m.\r"
               "The file is unchanged until you save it.");
   }
 }
