@@ -24,9 +24,8 @@
 // - Diodes SOD-323 / SOD-123 / SMA (DO-214AC) / SMB (DO-214AA): pad centres 2.40 / 3.70 / 4.00 /
 //   4.30, pads 1.35 x 0.65 / 1.20 x 0.70 / 2.50 x 1.70 / 2.50 x 2.30; a diode maker's suggested
 //   pad layouts "based on IPC-7351A".
-//
-// Not yet checked against a maker's published pattern, so the first to revisit:
-// - SOT-23 (3 pins): pitch 0.95, rows 2.20, pads 0.60 x 1.00.
+// - SOT-23 (3 pins, TO-236): pitch 0.95, rows 2.00, pads 0.80 x 0.90 (along the row x across);
+//   the recommended soldering footprint of a transistor maker's SOT-23 case outline.
 //
 // Through-hole parts have no land-pattern standard of that kind; the drills admit the common lead
 // sizes and the pads leave a copper ring of at least 0.35 mm, enough to etch and drill by hand:
@@ -166,15 +165,16 @@ StarterMacro soic(int pins) {
 }
 
 StarterMacro sot23() {
-  ElementList l = smd(PackageType::Sip, 2, 1, 1.9, 0, 0, 0.6, 1.0);
-  ElementList top = smd(PackageType::Sip, 1, 1, 1.9, 0, 0, 0.6, 1.0);
+  ElementList l = smd(PackageType::Sip, 2, 1, 1.9, 0, 0, 0.8, 0.9);
+  ElementList top = smd(PackageType::Sip, 1, 1, 1.9, 0, 0, 0.8, 0.9);
   TObjekt pin3 = top[0];
-  moveElement(pin3, mm(0.95), mm(2.2));
+  moveElement(pin3, mm(0.95), mm(2.0));
   l.append(std::move(pin3));
-  silkLine(l, {{mm(-0.6), mm(0.6)}, {mm(-0.6), mm(1.6)}});
-  silkLine(l, {{mm(2.5), mm(0.6)}, {mm(2.5), mm(1.6)}});
+  // The body's short ends, clear of the outer pads.
+  silkLine(l, {{mm(-0.7), mm(0.6)}, {mm(-0.7), mm(1.4)}});
+  silkLine(l, {{mm(2.6), mm(0.6)}, {mm(2.6), mm(1.4)}});
   return macro("SMD/SOT-23.tzm", std::move(l), "SOT-23, 3 pins",
-               "pads 0.60 x 1.00 mm, rows 2.20 mm");
+               "pads 0.80 x 0.90 mm, rows 2.00 mm");
 }
 
 StarterMacro to92() {
