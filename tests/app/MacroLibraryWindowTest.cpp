@@ -244,6 +244,25 @@ TEST_F(MacroWindow, DeleteShowsTheNextMacro) {
   EXPECT_EQ(w->document().macroBuffer().size(), 1u);
 }
 
+TEST_F(MacroWindow, AMacroThatCannotBeDeletedKeepsItsNodeAndSaysWhy) {
+  auto w = openWithPanel();
+  MacroLibraryPanel* panel = w->macroPanel();
+  clickNode(panel->tree(), item(panel->tree(), "dip2.tzm"));
+  // Something else took the file's place after the scan: a folder that cannot be removed.
+  const std::string path = library_ + "/ic/dip2.tzm";
+  fs::remove(path);
+  fs::create_directories(path + "/inside");
+  answerBoxes({QMessageBox::Ok, QMessageBox::Ok});
+  panel->findChild<QToolButton*>("SB_MakroDelete")->click();
+  ASSERT_EQ(boxTexts_.size(), 2);
+  EXPECT_EQ(boxTexts_[0], "Delete file \"dip2.tzm\" ?");
+  EXPECT_TRUE(boxTexts_[1].startsWith(
+      QString::fromStdString("The file \"" + path + "\" can not be deleted:")))
+      << boxTexts_[1].toStdString();
+  EXPECT_TRUE(item(panel->tree(), "dip2.tzm"));
+  EXPECT_TRUE(fs::exists(path + "/inside"));
+}
+
 // Not a check: a picture of the panel for looking at, when TRAZELLO_SCREENSHOT_DIR is set.
 TEST_F(MacroWindow, Screenshot) {
   const char* dir = std::getenv("TRAZELLO_SCREENSHOT_DIR");

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <fstream>
 #include <memory>
+#include <vector>
 
 #include "app/MainWindow.h"
 
@@ -43,9 +44,26 @@ class WindowFixture : public ::testing::Test {
     });
   }
 
+  // Answers the boxes that open one after another, in order, and remembers their texts. Polls,
+  // because a box opened from the handler of another exists only after that one has closed.
+  void answerBoxes(std::vector<QMessageBox::StandardButton> buttons) {
+    auto* poll = new QTimer(QApplication::instance());
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [this, poll, buttons, next = size_t(0)]() mutable {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box && box->isVisible()) {
+        boxTexts_.push_back(box->text());
+        box->button(buttons[next++])->click();
+      }
+      if (next == buttons.size()) poll->deleteLater();
+    });
+    poll->start();
+  }
+
   QTemporaryDir dir_;
   AppPaths paths_;
   QString lastBox_;
+  QStringList boxTexts_;
 };
 
 }  // namespace trazello::testing
