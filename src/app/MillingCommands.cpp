@@ -41,6 +41,7 @@ MillingCommands::MillingCommands(Context context, QObject* parent)
     : QObject(parent), c_(std::move(context)) {
   isolation_ = new TUmrissDlg(c_.language, c_.window);
   outline_ = new TKonturFraesenDlg(c_.language, c_.window);
+  connect(isolation_, &TUmrissDlg::helpRequested, this, &MillingCommands::helpRequested);
   connect(outline_, &TKonturFraesenDlg::helpRequested, this, &MillingCommands::helpRequested);
   deleteButton_ = new QPushButton(QString::fromStdString(caption("B_UmrisseEntfernen", c_.language)));
   deleteButton_->setObjectName("B_UmrisseEntfernen");

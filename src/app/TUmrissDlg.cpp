@@ -6,11 +6,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "DialogButtons.h"
 #include "TUnitSpinEdit.h"
 #include "model/Layer.h"
 #include "model/LayerPredicates.h"
@@ -69,14 +69,8 @@ TUmrissDlg::TUmrissDlg(Language language, QWidget* parent) : QDialog(parent), la
   grid->addWidget(buildOptions(), 1, 1);
   grid->addWidget(buildDrills(), 2, 0, 1, 2);
   layout->addLayout(grid);
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(text("OKBtn"), QDialogButtonBox::AcceptRole);
-  ok->setObjectName("OKBtn");
-  ok->setDefault(true);
-  buttons->addButton(text("CancelBtn"), QDialogButtonBox::RejectRole)->setObjectName("CancelBtn");
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  layout->addWidget(okCancelHelpButtons(this, text("OKBtn"), text("CancelBtn"), language_,
+                                       [this] { emit helpRequested(kHelpContext); }));
   follow();
 }
 

@@ -25,6 +25,9 @@ class TUmrissDlg : public QDialog {
   Q_OBJECT
 
  public:
+  // Beside the drill window's context and before the outline-milling window's.
+  static constexpr int kHelpContext = 35000;
+
   TUmrissDlg(Language language, QWidget* parent = nullptr);
 
   // Before each showing: the text and drill options are offered only when the board's copper
@@ -41,6 +44,9 @@ class TUmrissDlg : public QDialog {
   QAbstractButton* control(const QString& name) const { return controls_.value(name); }
   TUnitSpinEdit* millingWidth() const { return width_; }
   TUnitSpinEdit* drillMillingWidth() const { return drillWidth_; }
+
+ signals:
+  void helpRequested(int context);
 
  private:
   QString text(const char* control) const;

@@ -23,6 +23,8 @@
 #include "app/DrillListDialog.h"
 #include "app/GerberDialog.h"
 #include "app/OutputCommands.h"
+#include "app/TKonturFraesenDlg.h"
+#include "app/TUmrissDlg.h"
 #include "app/TUnitSpinEdit.h"
 #include "fixtures/CliRunner.h"
 
@@ -297,7 +299,12 @@ TEST_F(OutputWindow, OldSystemFontTextsAreOfferedForConversionFirst) {
 TEST(OutputDialogs, HelpButtonsAskForTheirContexts) {
   GerberDialog gerber(Language::English);
   DrillDialog drill(TLochDlg{}, Language::English);
-  for (auto [dialog, context] : {std::pair<QDialog*, int>{&gerber, 33000}, {&drill, 34000}}) {
+  TUmrissDlg isolation(Language::English);
+  TKonturFraesenDlg outline(Language::English);
+  for (auto [dialog, context] : {std::pair<QDialog*, int>{&gerber, 33000},
+                                 {&drill, 34000},
+                                 {&isolation, 35000},
+                                 {&outline, 35500}}) {
     dialog->show();
     QSignalSpy spy(dialog, SIGNAL(helpRequested(int)));
     click(dialog, "HelpBtn");
