@@ -1,7 +1,9 @@
 #include "ShapeBuilder.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <set>
 
 #include "PolygonOps.h"
 
@@ -101,8 +103,15 @@ Paths annulus(Point centre, double outer, double inner, double startDeg, double 
 Paths polylineCapsules(const std::vector<Point>& points, double halfWidth, bool closed) {
   Paths out;
   if (points.size() == 1) out.push_back(disc(points[0], halfWidth));
-  for (size_t i = 0; i + 1 < points.size(); ++i)
-    out.push_back(capsule(points[i], points[i + 1], halfWidth));
+  // A segment drawn again adds no copper, but hundreds of identical polygons make the polygon
+  // library's union crawl (a damaged file repeating one point took minutes); drawn once is enough.
+  std::set<std::array<float, 4>> seen;
+  const bool many = points.size() > 16;
+  for (size_t i = 0; i + 1 < points.size(); ++i) {
+    const Point a = points[i], b = points[i + 1];
+    if (many && !seen.insert({a.x, a.y, b.x, b.y}).second) continue;
+    out.push_back(capsule(a, b, halfWidth));
+  }
   if (closed && points.size() > 2) out.push_back(capsule(points.back(), points.front(), halfWidth));
   return out;
 }

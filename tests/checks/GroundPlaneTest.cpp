@@ -170,5 +170,25 @@ TEST(GroundPlane, PiecesJoinedAlongTileEdgesAreThoseOfTheWholeUnion) {
   }
 }
 
+// A damaged file's track that goes back and forth over the same few segments hundreds of times
+// floods like the track drawn once (and without the minutes the repeats once cost).
+TEST(GroundPlane, ATrackRepeatingItsSegmentsFloodsLikeItDrawnOnce) {
+  TObjekt once = newTrack(20, layer::C1);
+  once.Points = {{100, -100}, {100, -100}, {900, -800}, {100, -100}, {500, -900}, {100, -100}};
+  once.Clearance = 40;
+  TObjekt repeated = once;
+  repeated.Points.clear();
+  for (int i = 0; i < 300; ++i)
+    repeated.Points.insert(repeated.Points.end(), once.Points.begin(), once.Points.end());
+  ElementList a, b;
+  a.append(once);
+  b.append(repeated);
+  const Paths expected = floodOfLayer(a, board1000(), layer::C1);
+  const Paths flood = floodOfLayer(b, board1000(), layer::C1);
+  EXPECT_NEAR(areaInSquareUnits(flood), areaInSquareUnits(expected), 1);
+  EXPECT_EQ(areaInSquareUnits(subtract(flood, expected)), 0);
+  EXPECT_EQ(areaInSquareUnits(subtract(expected, flood)), 0);
+}
+
 }  // namespace
 }  // namespace trazello
