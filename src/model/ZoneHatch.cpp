@@ -9,6 +9,8 @@ namespace trazello {
 
 namespace {
 
+constexpr int64_t kLargestPitch = 1'000'000'000;
+
 bool multipleOf(int64_t v, int64_t s) {
   return v % s == 0;
 }
@@ -16,8 +18,9 @@ bool multipleOf(int64_t v, int64_t s) {
 // One pass of scan lines: vertical lines at fixed x, or horizontal ones at fixed y; `key` and
 // `other` pick the coordinates so that both passes are the same code. The edges are swept in
 // order of their lower end, so that each line looks only at the edges spanning it.
-void pass(const std::vector<IPoint>& rounded, int32_t s, int32_t from, int32_t to, bool vertical,
-          std::vector<HatchSegment>& out) {
+// Returns false, leaving `out` incomplete, once `out` holds more than `most` segments.
+bool pass(const std::vector<IPoint>& rounded, int32_t s, int32_t from, int32_t to, bool vertical,
+          size_t most, std::vector<HatchSegment>& out) {
   std::vector<IPoint> v = rounded;
   auto key = [&](const IPoint& p) -> int64_t { return vertical ? p.x : p.y; };
   auto other = [&](const IPoint& p) -> int64_t { return vertical ? p.y : p.x; };
@@ -55,7 +58,9 @@ void pass(const std::vector<IPoint>& rounded, int32_t s, int32_t from, int32_t t
       else
         out.push_back({{hits[k], at}, {hits[k + 1], at}});
     }
+    if (out.size() > most) return false;
   }
+  return true;
 }
 
 }  // namespace
@@ -69,7 +74,7 @@ int32_t hatchPenWidth(const TObjekt& zone) {
   return hatchPitch(zone) / 2;
 }
 
-std::vector<HatchSegment> hatchSegments(const TObjekt& zone, int32_t s) {
+std::vector<HatchSegment> hatchSegments(const TObjekt& zone, int32_t s, size_t most) {
   std::vector<HatchSegment> out;
   if (zone.Points.size() < 3 || s <= 0) return out;
   std::vector<IPoint> rounded;
@@ -79,10 +84,17 @@ std::vector<HatchSegment> hatchSegments(const TObjekt& zone, int32_t s) {
   // No board needs more lines than this; a zone larger than any board is hatched more coarsely
   // rather than with millions of lines.
   const int64_t extent = std::max(int64_t(box.right) - box.left, int64_t(box.bottom) - box.top);
-  s = static_cast<int32_t>(std::max<int64_t>(s, (extent + kMostHatchLines - 1) / kMostHatchLines));
-  pass(rounded, s, box.left, box.right, true, out);
-  pass(rounded, s, box.top, box.bottom, false, out);
-  return out;
+  int64_t pitch = std::max<int64_t>(s, (extent + kMostHatchLines - 1) / kMostHatchLines);
+  // A zigzag outline crossed by every line many times would still give more segments than any
+  // picture or file can use: coarser until it fits.
+  for (;; pitch *= 2) {
+    out.clear();
+    const auto step = static_cast<int32_t>(std::min<int64_t>(pitch, kLargestPitch));
+    const bool whole = pass(rounded, step, box.left, box.right, true, most, out) &&
+                       pass(rounded, step, box.top, box.bottom, false, most, out);
+    // One line each way is as coarse as it gets; whatever fits of it is kept.
+    if (whole || pitch > extent) return out;
+  }
 }
 
 }  // namespace trazello

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -21,11 +22,15 @@ int32_t hatchPenWidth(const TObjekt& zone);
 
 // The most scan lines of one direction: a 500 mm board at the smallest pitch takes 5,000.
 inline constexpr int64_t kMostHatchLines = 20000;
+// The most segments of both directions together: a zone of a real board gives a few thousand.
+inline constexpr int64_t kMostHatchSegments = 2000000;
 
 // The hatch lines of a closed zone with pitch s, in world units: all vertical lines (left to
 // right, each from bottom to top) before all horizontal ones. Vertices lying on a scan line
 // are moved 2 units off it first, so that no line passes through a corner. A zone wider or
-// higher than kMostHatchLines times s is hatched with the pitch that gives that many lines.
-std::vector<HatchSegment> hatchSegments(const TObjekt& zone, int32_t s);
+// higher than kMostHatchLines times s is hatched with the pitch that gives that many lines; the
+// pitch doubles while the lines would hold more than `most` segments.
+std::vector<HatchSegment> hatchSegments(const TObjekt& zone, int32_t s,
+                                        size_t most = kMostHatchSegments);
 
 }  // namespace trazello

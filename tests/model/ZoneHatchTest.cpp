@@ -83,5 +83,31 @@ TEST(ZoneHatch, AZoneLargerThanAnyBoardGetsBoundedLines) {
   EXPECT_GT(lines[lines.size() / 2 - 1].from.x, 999000);
 }
 
+TEST(ZoneHatch, AZigzagCrossedByEveryLineGetsBoundedSegments) {
+  // 1,000 teeth side by side: at pitch 10 every one of 100 horizontal lines would cross all of
+  // them, 100,000 segments; the bound here is 10,000.
+  std::vector<Point> saw;
+  for (int i = 0; i < 1000; ++i) {
+    saw.push_back({float(i * 2), -1000});
+    saw.push_back({float(i * 2 + 1), 0});
+  }
+  saw.push_back({2000, -1050});
+  saw.push_back({0, -1050});
+  const TObjekt zone = zoneOf(saw);
+  const size_t most = 10000;
+  const auto lines = hatchSegments(zone, 10, most);
+  EXPECT_LE(lines.size(), most);
+  EXPECT_GT(lines.size(), most / 4);
+  // The coarser pitch hatches in both directions, exactly as that pitch would.
+  const auto vertical = [](const HatchSegment& h) { return h.from.x == h.to.x; };
+  EXPECT_TRUE(vertical(lines.front()));
+  EXPECT_FALSE(vertical(lines.back()));
+  int32_t pitch = 10;
+  while (hatchSegments(zone, pitch).size() > most) pitch *= 2;
+  EXPECT_EQ(lines, hatchSegments(zone, pitch));
+  // The default bound leaves such a zone alone.
+  EXPECT_EQ(hatchSegments(zone, 10), everyEdgeOnEveryLine(zone, 10));
+}
+
 }  // namespace
 }  // namespace trazello
