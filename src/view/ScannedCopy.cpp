@@ -25,6 +25,34 @@ int bmpResolution(std::span<const uint8_t> b) {
 
 namespace {
 
+uint32_t le32(std::span<const uint8_t> b, size_t at) {
+  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (uint32_t(b[at + 3]) << 24);
+}
+
+// An uncompressed bitmap shorter than the rows its header promises is damaged; decoding it would
+// still allocate the whole picture, hundreds of megabytes for a few bytes of file. The last row
+// may lack its padding.
+bool shorterThanItsRows(std::span<const uint8_t> b) {
+  if (b.size() < 26 || b[0] != 'B' || b[1] != 'M') return false;
+  const uint32_t offset = le32(b, 10), infoSize = le32(b, 14);
+  int64_t width = 0, height = 0, bits = 0;
+  if (infoSize == 12) {
+    width = b[18] | (b[19] << 8);
+    height = b[20] | (b[21] << 8);
+    bits = b[24] | (b[25] << 8);
+  } else if (infoSize >= 40 && b.size() >= 34) {
+    const uint32_t compression = le32(b, 30);
+    if (compression != 0 && compression != 3) return false;  // run lengths: any length
+    width = static_cast<int32_t>(le32(b, 18));
+    height = std::abs(int64_t(static_cast<int32_t>(le32(b, 22))));
+    bits = b[28] | (b[29] << 8);
+  }
+  if (width <= 0 || height <= 0 || bits <= 0 || bits > 32) return false;
+  const int64_t row = (width * bits + 31) / 32 * 4;
+  const int64_t need = int64_t(offset) + row * (height - 1) + (width * bits + 7) / 8;
+  return int64_t(b.size()) < need;
+}
+
 // An A4 page scanned at 1200 dpi in colour needs about 560 MB as a picture; Qt refuses anything
 // above 128 MB unless told otherwise.
 constexpr int kScanAllocationLimitMb = 1024;
@@ -36,6 +64,10 @@ Result<LoadedScan> decodeScannedCopy(std::span<const uint8_t> bytes, const std::
   if (bytes.size() > static_cast<size_t>(std::numeric_limits<int>::max()))
     return Message{
         MessageKind::Error, MessageId::ScannedCopyNotLoaded, {path, "the file is too large"}};
+  if (shorterThanItsRows(bytes))
+    return Message{MessageKind::Error,
+                   MessageId::ScannedCopyNotLoaded,
+                   {path, "the file is shorter than the picture its header describes"}};
   QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
                                             static_cast<qsizetype>(bytes.size()));
   QBuffer buffer(&data);

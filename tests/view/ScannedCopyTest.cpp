@@ -109,6 +109,16 @@ TEST_F(ScanFiles, MissingAndBrokenFilesAreReported) {
   broken.resize(40);
   EXPECT_FALSE(loadScannedCopy(write("broken.bmp", broken)).ok());
   EXPECT_FALSE(loadScannedCopy(write("text.bmp", {'h', 'e', 'l', 'l', 'o'})).ok());
+  // A few bytes whose header promises 33 million rows: refused before any picture is made.
+  std::vector<uint8_t> promise = monoBmp(8, 8, 0);
+  put32(promise, 22, 33488896);
+  Result<LoadedScan> c = loadScannedCopy(write("promise.bmp", promise));
+  ASSERT_FALSE(c.ok());
+  EXPECT_EQ(c.error().args.at(1), "the file is shorter than the picture its header describes");
+  // The last row without its padding is still a whole picture.
+  std::vector<uint8_t> unpadded = monoBmp(8, 8, 0);
+  unpadded.resize(unpadded.size() - 3);
+  EXPECT_TRUE(loadScannedCopy(write("unpadded.bmp", unpadded)).ok());
 }
 
 // A colour A4 page at 600 dpi is a 140 MB picture, more than Qt admits by default.
