@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "ModalScript.h"
+#include "WidgetSteps.h"
 #include "WindowFixture.h"
 #include "app/MillingCommands.h"
 #include "app/TKonturFraesenDlg.h"
@@ -25,35 +26,12 @@
 namespace trazello {
 namespace {
 
+using testing::readAll;
+using testing::child;
+using testing::click;
+using testing::enabled;
 namespace fs = std::filesystem;
 using testing::ModalScript;
-
-std::string readAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-template <typename W>
-W* child(QWidget* parent, const char* name) {
-  W* w = parent->findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
-
-void click(QWidget* parent, const char* name) {
-  auto* button = child<QAbstractButton>(parent, name);
-  ASSERT_TRUE(button && button->isEnabled()) << name;
-  const bool indicator = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
-  QTest::mouseClick(button, Qt::LeftButton, {},
-                    indicator ? QPoint(6, button->height() / 2) : button->rect().center());
-}
-
-bool enabled(QWidget* parent, const char* name) {
-  QWidget* w = child<QWidget>(parent, name);
-  return w && w->isEnabled();
-}
 
 // White pixels of the drawing area: the outlines are the only white on the demo board.
 int whitePixels(MainWindow& w) {

@@ -18,6 +18,7 @@
 #include <sstream>
 
 #include "ModalScript.h"
+#include "WidgetSteps.h"
 #include "WindowFixture.h"
 #include "app/DrillDialog.h"
 #include "app/DrillListDialog.h"
@@ -31,31 +32,11 @@
 namespace trazello {
 namespace {
 
+using testing::readAll;
+using testing::child;
+using testing::click;
 namespace fs = std::filesystem;
 using testing::ModalScript;
-
-std::string readAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-template <typename W>
-W* child(QWidget* parent, const char* name) {
-  W* w = parent->findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
-
-void click(QWidget* parent, const char* name) {
-  auto* button = child<QAbstractButton>(parent, name);
-  ASSERT_TRUE(button && button->isEnabled()) << name;
-  // Near the left edge: check and radio boxes only take clicks on their indicator and text.
-  const bool indicator = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
-  QTest::mouseClick(button, Qt::LeftButton, {},
-                    indicator ? QPoint(6, button->height() / 2) : button->rect().center());
-}
 
 class OutputWindow : public testing::WindowFixture {
  protected:

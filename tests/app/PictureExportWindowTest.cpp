@@ -14,38 +14,20 @@
 #include <sstream>
 
 #include "ModalScript.h"
+#include "WidgetSteps.h"
 #include "WindowFixture.h"
 #include "app/ExportDialog.h"
 
 namespace trazello {
 namespace {
 
+using testing::readAll;
+using testing::child;
+using testing::click;
 namespace fs = std::filesystem;
 using testing::ModalScript;
 
-template <typename W>
-W* child(QWidget* parent, const char* name) {
-  W* w = parent->findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
-
 QString labelText(QWidget* parent, const char* name) { return child<QLabel>(parent, name)->text(); }
-
-void click(QWidget* parent, const char* name) {
-  auto* button = child<QAbstractButton>(parent, name);
-  ASSERT_TRUE(button && button->isEnabled()) << name;
-  const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
-  QTest::mouseClick(button, Qt::LeftButton, {},
-                    radio ? QPoint(6, button->height() / 2) : button->rect().center());
-}
-
-std::string readAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 class PictureWindow : public testing::WindowFixture {
  protected:

@@ -18,6 +18,7 @@
 #include <sstream>
 
 #include "ModalScript.h"
+#include "WidgetSteps.h"
 #include "WindowFixture.h"
 #include "app/IniFile.h"
 #include "app/PrintCalibrationDialog.h"
@@ -27,15 +28,8 @@
 namespace trazello {
 namespace {
 
+using testing::click;
 using testing::ModalScript;
-
-void click(QWidget* parent, const char* name) {
-  auto* button = parent->findChild<QAbstractButton*>(name);
-  ASSERT_TRUE(button && button->isEnabled()) << name;
-  const bool indicator = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
-  QTest::mouseClick(button, Qt::LeftButton, {},
-                    indicator ? QPoint(6, button->height() / 2) : button->rect().center());
-}
 
 // The black pixels of the preview's printable area above the information line: the board's
 // C1 elements, which print black.

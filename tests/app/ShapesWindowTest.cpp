@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "ModalScript.h"
+#include "WidgetSteps.h"
 #include "WindowFixture.h"
 #include "app/FootprintWizardDialog.h"
 #include "app/PolygonSpiralDialog.h"
@@ -23,12 +24,7 @@
 namespace trazello::testing {
 namespace {
 
-template <typename W>
-W* child(QWidget* parent, const char* name) {
-  W* w = parent->findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
+using testing::child;
 
 void press(QWidget* dialog, const char* button) {
   if (auto* b = child<QPushButton>(dialog, button)) b->click();
