@@ -49,8 +49,9 @@ bool shorterThanItsRows(std::span<const uint8_t> b) {
   }
   if (width <= 0 || height <= 0 || bits <= 0 || bits > 32) return false;
   const int64_t row = (width * bits + 31) / 32 * 4;
-  const int64_t need = int64_t(offset) + row * (height - 1) + (width * bits + 7) / 8;
-  return int64_t(b.size()) < need;
+  // The rows before the last must fit in what is left; divided, as the product may overflow.
+  const int64_t left = int64_t(b.size()) - offset - (width * bits + 7) / 8;
+  return left < 0 || (height > 1 && row > left / (height - 1));
 }
 
 // An A4 page scanned at 1200 dpi in colour needs about 560 MB as a picture; Qt refuses anything

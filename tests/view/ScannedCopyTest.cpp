@@ -115,6 +115,10 @@ TEST_F(ScanFiles, MissingAndBrokenFilesAreReported) {
   Result<LoadedScan> c = loadScannedCopy(write("promise.bmp", promise));
   ASSERT_FALSE(c.ok());
   EXPECT_EQ(c.error().args.at(1), "the file is shorter than the picture its header describes");
+  put32(promise, 18, 0x7FFFFFFF);  // rows times their length beyond 64 bits
+  put32(promise, 22, 0x7FFFFFFF);
+  promise[28] = 32;
+  EXPECT_FALSE(loadScannedCopy(write("beyond.bmp", promise)).ok());
   // The last row without its padding is still a whole picture.
   std::vector<uint8_t> unpadded = monoBmp(8, 8, 0);
   unpadded.resize(unpadded.size() - 3);
