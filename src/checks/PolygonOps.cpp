@@ -237,6 +237,16 @@ bool insideRing(const Path& ring, CPoint p) {
   return cl::PointInPolygon({p.x, p.y}, lib) != 0;
 }
 
+std::vector<bool> insideRing(const Path& ring, const std::vector<CPoint>& points) {
+  cl::Path lib;
+  lib.reserve(ring.size());
+  for (const CPoint& c : ring) lib.push_back({c.x, c.y});
+  std::vector<bool> out(points.size());
+  for (size_t i = 0; i < points.size(); ++i)
+    out[i] = cl::PointInPolygon({points[i].x, points[i].y}, lib) != 0;
+  return out;
+}
+
 void orientOutwards(Paths& p) {
   for (Path& ring : p) {
     double a = 0;

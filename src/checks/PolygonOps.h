@@ -32,6 +32,8 @@ Paths trimmedTo(const Paths& area, const CBox& window);
 std::vector<PolygonWithHoles> inStandardOrder(std::vector<PolygonWithHoles> pieces);
 // Inside or on the boundary of a ring.
 bool insideRing(const Path& ring, CPoint p);
+// The same for many points, the ring converted for the library once.
+std::vector<bool> insideRing(const Path& ring, const std::vector<CPoint>& points);
 // Makes every ring an outline (counter-clockwise), for rings built by hand.
 void orientOutwards(Paths& p);
 

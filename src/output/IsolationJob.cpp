@@ -78,7 +78,7 @@ IsolationJob runIsolation(const ElementList& source, const BoardSettings& board,
   job.file = out.text();
   job.drillFiles = drillPlotFiles(elements, frame, o.refs, o.drills, o.language, start);
 
-  job.shorts = millingShorts(source, board, result.polygons);
+  job.shorts = millingShorts(source, board, result.polygons, result.islands);
   if (o.camOrigin) {
     for (MillingOutline& outline : result.outlines)
       for (IPoint& p : outline) p = shiftedBack(p, shift);

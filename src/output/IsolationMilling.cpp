@@ -31,7 +31,9 @@ MillingOutline toOutline(const Path& ring) {
   return out;
 }
 
-bool lowerLeft(const IPoint& a, const IPoint& b) { return a.x != b.x ? a.x < b.x : a.y < b.y; }
+bool lowerLeft(const IPoint& a, const IPoint& b) {
+  return a.x != b.x ? a.x < b.x : a.y < b.y;
+}
 
 // The library returns outer rings counter-clockwise; the cutter keeps the copper on its right.
 void startAtLowerLeft(MillingOutline& o) {
@@ -41,22 +43,34 @@ void startAtLowerLeft(MillingOutline& o) {
 
 }  // namespace
 
-std::vector<MillingOutline> isolationOutlines(const std::vector<MillingPolygon>& polygons) {
+Paths grownRings(const std::vector<MillingPolygon>& polygons) {
   Paths rings;
   rings.reserve(polygons.size());
   for (const MillingPolygon& p : polygons) rings.push_back(toPath(p.points));
   orientOutwards(rings);
+  return rings;
+}
+
+std::vector<MillingOutline> outlinesOf(const std::vector<PolygonWithHoles>& islands) {
   std::vector<MillingOutline> out;
-  for (const Path& ring : unite(rings)) {
+  const auto add = [&](const Path& ring) {
     MillingOutline o = toOutline(ring);
-    if (o.size() < 3) continue;
+    if (o.size() < 3) return;
     startAtLowerLeft(o);
     out.push_back(std::move(o));
+  };
+  for (const PolygonWithHoles& island : islands) {
+    add(island.outer);
+    for (const Path& hole : island.holes) add(hole);
   }
   std::stable_sort(out.begin(), out.end(), [](const MillingOutline& a, const MillingOutline& b) {
     return lowerLeft(a.front(), b.front());
   });
   return out;
+}
+
+std::vector<MillingOutline> isolationOutlines(const std::vector<MillingPolygon>& polygons) {
+  return outlinesOf(pieces(grownRings(polygons)));
 }
 
 IsolationResult isolate(const ElementList& elements, const MillingSelection& s,
@@ -68,7 +82,8 @@ IsolationResult isolate(const ElementList& elements, const MillingSelection& s,
   report(IsolationPhase::Segments, 0);
   r.polygons = isolationPolygons(elements, s);
   report(IsolationPhase::Outlines, 0);
-  r.outlines = isolationOutlines(r.polygons);
+  r.islands = pieces(grownRings(r.polygons));
+  r.outlines = outlinesOf(r.islands);
   report(IsolationPhase::Optimize, 1);
   return r;
 }

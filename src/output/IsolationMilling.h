@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "IsolationPolygons.h"
+#include "checks/PolygonOps.h"
 #include "model/Point.h"
 
 namespace trazello {
@@ -19,6 +20,8 @@ using IsolationProgress = std::function<void(IsolationPhase phase, double fracti
 struct IsolationResult {
   std::vector<MillingPolygon> polygons;  // what the union was made of
   std::vector<MillingOutline> outlines;
+  // The union's pieces in the polygon library's steps, each outline once: the groove islands.
+  std::vector<PolygonWithHoles> islands;
 };
 
 // The outlines around the union of `polygons`. Every outline keeps the copper on its right:
@@ -26,6 +29,11 @@ struct IsolationResult {
 // lowest-leftmost point (smallest x, then smallest y), and the outlines are sorted by that point
 // in the same way, so the file does not depend on the order in which the union was computed.
 std::vector<MillingOutline> isolationOutlines(const std::vector<MillingPolygon>& polygons);
+
+// The polygons as the union takes them: in the library's steps, every ring turned outwards.
+Paths grownRings(const std::vector<MillingPolygon>& polygons);
+// The outlines of the union's pieces, ordered as above.
+std::vector<MillingOutline> outlinesOf(const std::vector<PolygonWithHoles>& islands);
 
 // Both steps for the layer and tool of `s`.
 IsolationResult isolate(const ElementList& elements, const MillingSelection& s,

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "IsolationPolygons.h"
+#include "checks/PolygonOps.h"
 #include "model/BoardSettings.h"
 #include "model/ElementList.h"
 
@@ -16,10 +17,11 @@ struct MillingShort {
   IPoint at;                              // where the first net meets the others, in units
 };
 
-// The islands of the grown copper `polygons` that hold copper of different nets, the nets
-// traced on the bare copper (the ground plane is never milled). Islands are reported in the
-// order of their first polygon.
+// The islands (the pieces of the union of the grown copper `polygons`, as the isolation made
+// them) that hold copper of different nets, the nets traced on the bare copper (the ground plane
+// is never milled). Islands are reported in the order of their first polygon.
 std::vector<MillingShort> millingShorts(const ElementList& elements, const BoardSettings& board,
-                                        const std::vector<MillingPolygon>& polygons);
+                                        const std::vector<MillingPolygon>& polygons,
+                                        const std::vector<PolygonWithHoles>& islands);
 
 }  // namespace trazello
