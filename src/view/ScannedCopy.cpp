@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include "files/AtomicFile.h"
@@ -27,6 +28,16 @@ namespace {
 
 uint32_t le32(std::span<const uint8_t> b, size_t at) {
   return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (uint32_t(b[at + 3]) << 24);
+}
+
+// Header sizes and compressions that bitmap writers use; anything else is damage that Qt's
+// reader would still try to make sense of, at length.
+bool unknownHeader(std::span<const uint8_t> b) {
+  if (b.size() < 18 || b[0] != 'B' || b[1] != 'M') return false;
+  const uint32_t infoSize = le32(b, 14);
+  constexpr uint32_t kSizes[] = {12, 16, 40, 52, 56, 64, 108, 124};
+  if (std::find(std::begin(kSizes), std::end(kSizes), infoSize) == std::end(kSizes)) return true;
+  return infoSize >= 40 && b.size() >= 34 && le32(b, 30) > 6;
 }
 
 // An uncompressed bitmap shorter than the rows its header promises is damaged; decoding it would
@@ -65,6 +76,10 @@ Result<LoadedScan> decodeScannedCopy(std::span<const uint8_t> bytes, const std::
   if (bytes.size() > static_cast<size_t>(std::numeric_limits<int>::max()))
     return Message{
         MessageKind::Error, MessageId::ScannedCopyNotLoaded, {path, "the file is too large"}};
+  if (unknownHeader(bytes))
+    return Message{MessageKind::Error,
+                   MessageId::ScannedCopyNotLoaded,
+                   {path, "the bitmap header is damaged"}};
   if (shorterThanItsRows(bytes))
     return Message{MessageKind::Error,
                    MessageId::ScannedCopyNotLoaded,

@@ -119,6 +119,14 @@ TEST_F(ScanFiles, MissingAndBrokenFilesAreReported) {
   put32(promise, 22, 0x7FFFFFFF);
   promise[28] = 32;
   EXPECT_FALSE(loadScannedCopy(write("beyond.bmp", promise)).ok());
+  // A header size or compression no writer uses.
+  for (auto [at, value] : {std::pair<size_t, uint32_t>{14, 65792}, {30, 0x03FAFAFA}}) {
+    std::vector<uint8_t> odd = monoBmp(8, 8, 0);
+    put32(odd, at, value);
+    Result<LoadedScan> d = loadScannedCopy(write("odd.bmp", odd));
+    ASSERT_FALSE(d.ok()) << at;
+    EXPECT_EQ(d.error().args.at(1), "the bitmap header is damaged");
+  }
   // The last row without its padding is still a whole picture.
   std::vector<uint8_t> unpadded = monoBmp(8, 8, 0);
   unpadded.resize(unpadded.size() - 3);
