@@ -42,6 +42,54 @@ bool soundPoints(const std::vector<Point>& points) {
                      [](const Point& p) { return sound(p.x) && sound(p.y); });
 }
 
+bool knownPadShape(uint8_t s) {
+  switch (s) {
+    case padshape::Round:
+    case padshape::OblongH:
+    case padshape::OblongV:
+    case padshape::Octagon:
+    case padshape::Square:
+    case padshape::OctagonH:
+    case padshape::RectH:
+    case padshape::OctagonV:
+    case padshape::RectV:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// True when the element's box surely meets the board, found without building the box: with no
+// negative size or clearance to shrink it, the box holds the element's first point (a pad's
+// centre), so a point strictly inside the board settles it. Nothing is decided otherwise.
+bool surelyOnBoard(const TObjekt& e, const IRect& board) {
+  if (!(e.Clearance >= 0)) return false;
+  IPoint q;
+  switch (e.Kind) {
+    case ElementKind::Track:
+    case ElementKind::Zone:
+      if (e.Points.empty() || !(e.Width >= 0)) return false;
+      q = roundPoint(e.Points.front());
+      break;
+    case ElementKind::SmdPad:
+      if (e.Points.empty() || !(std::min(e.SizeA, e.SizeB) >= 0)) return false;
+      q = roundPoint(e.Points.front());
+      break;
+    case ElementKind::Pad:
+      if (!knownPadShape(e.PadShape) || !(e.SizeA >= 0)) return false;
+      if (e.PadShape == padshape::Round) {
+        q = roundPoint({e.X, e.Y});
+      } else {
+        if (e.Points.empty()) return false;
+        q = roundPoint(e.Points.front());
+      }
+      break;
+    default:
+      return false;
+  }
+  return board.left < q.x && q.x < board.right && board.top < q.y && q.y < board.bottom;
+}
+
 }  // namespace
 
 bool hasUnsoundValues(const TObjekt& e) {
@@ -55,8 +103,9 @@ bool hasUnsoundValues(const TObjekt& e) {
 size_t removeElementsOutsideBoard(ElementList& list, const BoardSettings& settings) {
   const IRect board{0, -settings.height, settings.width, 0};
   const LayerState state = layerState(settings);
-  return removeElements(list,
-                        [&](const TObjekt& e) { return !overlaps(boundingBox(e, &state), board); });
+  return removeElements(list, [&](const TObjekt& e) {
+    return !surelyOnBoard(e, board) && !overlaps(boundingBox(e, &state), board);
+  });
 }
 
 }  // namespace trazello
