@@ -60,8 +60,9 @@ bool knownPadShape(uint8_t s) {
 }
 
 // True when the element's box surely meets the board, found without building the box: with no
-// negative size or clearance to shrink it, the box holds the element's first point (a pad's
-// centre), so a point strictly inside the board settles it. Nothing is decided otherwise.
+// negative size or clearance to shrink it, the box holds the element's first point (a pad's or
+// circle's centre, a text's first stroke's start), so a point strictly inside the board settles
+// it. Nothing is decided otherwise.
 bool surelyOnBoard(const TObjekt& e, const IRect& board) {
   if (!(e.Clearance >= 0)) return false;
   IPoint q;
@@ -84,6 +85,18 @@ bool surelyOnBoard(const TObjekt& e, const IRect& board) {
         q = roundPoint(e.Points.front());
       }
       break;
+    case ElementKind::Circle:
+      // The box holds the centre's cross, which holds the centre when it is a unit or more wide.
+      if (!(e.SizeB >= 5)) return false;
+      q = roundPoint({e.X, e.Y});
+      break;
+    case ElementKind::Text: {
+      if (e.Strokes.empty()) return false;
+      const TObjekt& first = e.Strokes.front();
+      if (first.Points.empty() || !(first.Width >= 0) || !(first.Clearance >= 0)) return false;
+      q = roundPoint(first.Points.front());
+      break;
+    }
     default:
       return false;
   }

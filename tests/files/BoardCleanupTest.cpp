@@ -80,7 +80,17 @@ TEST(BoardCleanup, ElementsOutsideTheBoardAreThoseWhoseBoxMissesIt) {
           TObjekt zone = newZone(static_cast<int32_t>(size), layer::C2);
           zone.Points = {{x, y}, {x + 5, y}, {x + 5, y - 5}};
           made.push_back(zone);
-          made.push_back(newCircle({x, y}, layer::S1, 40, 30));
+          TObjekt circle = newCircle({x, y}, layer::S1, 40, 30);
+          circle.SizeA = size + 1;
+          circle.SizeB = size;
+          made.push_back(circle);
+          TObjekt text = newText({x, y}, "T", layer::S1, 1, 1, 90, 0, false, false);
+          TObjekt stroke = newTrack(static_cast<int32_t>(size), layer::S1);
+          stroke.Points = {{x, y}, {x + 30, y + 60}};
+          stroke.Clearance = clearance;
+          text.Strokes = {stroke, stroke};
+          text.Strokes[1].Points = {{x - 2000, y}};
+          made.push_back(text);
           for (TObjekt& e : made) {
             e.Clearance = clearance;
             all.push_back(e);
