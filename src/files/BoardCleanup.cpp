@@ -8,26 +8,6 @@
 
 namespace trazello {
 
-size_t cleanBoard(ElementList& list) {
-  const size_t removed = removeElements(list, [](const TObjekt& e) {
-    const bool lineLike = e.Kind == ElementKind::Track || e.Kind == ElementKind::Zone;
-    return (lineLike && e.Points.size() < 2) || e.Layer == 0 || static_cast<uint8_t>(e.Kind) == 0 ||
-           (e.Kind == ElementKind::Text && e.Strokes.empty());
-  });
-  for (size_t i = 0; i < list.size(); ++i) {
-    const TObjekt& e = list[i];
-    if (e.Kind == ElementKind::Pad && e.Plated && isSilkscreenLayer(e.Layer)) {
-      list.edit(i).Plated = 0;
-    } else if (e.Kind == ElementKind::Circle && e.SizeB > e.SizeA) {
-      TObjekt& c = list.edit(i);
-      const float m = (c.SizeA + c.SizeB) / 2;
-      c.SizeA = m + 1;
-      c.SizeB = m - 1;
-    }
-  }
-  return removed;
-}
-
 namespace {
 
 bool sound(float v) {
@@ -103,7 +83,56 @@ bool surelyOnBoard(const TObjekt& e, const IRect& board) {
   return board.left < q.x && q.x < board.right && board.top < q.y && q.y < board.bottom;
 }
 
+bool cannotBeDrawn(const TObjekt& e) {
+  const bool lineLike = e.Kind == ElementKind::Track || e.Kind == ElementKind::Zone;
+  return (lineLike && e.Points.size() < 2) || e.Layer == 0 || static_cast<uint8_t>(e.Kind) == 0 ||
+         (e.Kind == ElementKind::Text && e.Strokes.empty());
+}
+
+void mend(ElementList& list) {
+  for (size_t i = 0; i < list.size(); ++i) {
+    const TObjekt& e = list[i];
+    if (e.Kind == ElementKind::Pad && e.Plated && isSilkscreenLayer(e.Layer)) {
+      list.edit(i).Plated = 0;
+    } else if (e.Kind == ElementKind::Circle && e.SizeB > e.SizeA) {
+      TObjekt& c = list.edit(i);
+      const float m = (c.SizeA + c.SizeB) / 2;
+      c.SizeA = m + 1;
+      c.SizeB = m - 1;
+    }
+  }
+}
+
+// The elements whose box misses the board, as boundingBox() with the board's layer state
+// gives it.
+class OutsideBoard {
+ public:
+  explicit OutsideBoard(const BoardSettings& settings)
+      : board_{0, -settings.height, settings.width, 0}, state_(layerState(settings)) {}
+  bool operator()(const TObjekt& e) const {
+    return !surelyOnBoard(e, board_) && !overlaps(boundingBox(e, &state_), board_);
+  }
+
+ private:
+  IRect board_;
+  LayerState state_;
+};
+
 }  // namespace
+
+size_t cleanBoard(ElementList& list) {
+  const size_t removed = removeElements(list, cannotBeDrawn);
+  mend(list);
+  return removed;
+}
+
+size_t cleanBoardForSave(ElementList& list, const BoardSettings& settings) {
+  const OutsideBoard outside(settings);
+  const size_t removed =
+      removeElements(list, [&](const TObjekt& e) { return outside(e) || cannotBeDrawn(e); });
+  mend(list);
+  return removed;
+}
 
 bool hasUnsoundValues(const TObjekt& e) {
   if (!sound(e.X) || !sound(e.Y) || !sound(e.SizeA) || !sound(e.SizeB) || !sound(e.Width) ||
@@ -114,11 +143,7 @@ bool hasUnsoundValues(const TObjekt& e) {
 }
 
 size_t removeElementsOutsideBoard(ElementList& list, const BoardSettings& settings) {
-  const IRect board{0, -settings.height, settings.width, 0};
-  const LayerState state = layerState(settings);
-  return removeElements(list, [&](const TObjekt& e) {
-    return !surelyOnBoard(e, board) && !overlaps(boundingBox(e, &state), board);
-  });
+  return removeElements(list, OutsideBoard(settings));
 }
 
 }  // namespace trazello

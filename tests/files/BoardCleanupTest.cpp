@@ -112,6 +112,44 @@ TEST(BoardCleanup, ElementsOutsideTheBoardAreThoseWhoseBoxMissesIt) {
   EXPECT_EQ(kept, expected);
 }
 
+// Saving makes the removals of both in one walk; the board comes out as the two in turn leave it.
+TEST(BoardCleanup, SavingCleansAsRemovingOutsideAndThenCleaningDo) {
+  BoardSettings board;
+  board.width = 1000;
+  board.height = 500;
+  ElementList list;
+  const ElementId inside = list.append(newPad({100, -100}, layer::C1, 1, 30, 10)).Id;
+  const ElementId outside = list.append(newPad({3000, -100}, layer::C1, 1, 30, 10)).Id;
+  const ElementId silk = list.append(newPad({200, -100}, layer::S1, 1, 30, 10)).Id;
+  list.edit(2).Plated = 1;
+  list.edit(0).Links = {outside, silk};
+  list.edit(1).Links = {inside};
+  list.edit(2).Links = {inside};
+  TObjekt single = newTrack(10, layer::C1);
+  single.Points = {{50, -50}};
+  list.append(single);
+  TObjekt ring = newCircle({5000, 5000}, layer::S1, 40, 60);  // mended only if kept
+  list.append(ring);
+  ring.X = 300;
+  ring.Y = -300;
+  list.append(ring);
+
+  ElementList twoSteps = list;
+  removeElementsOutsideBoard(twoSteps, board);
+  cleanBoard(twoSteps);
+  EXPECT_EQ(cleanBoardForSave(list, board), 3u);
+  ASSERT_EQ(list.size(), twoSteps.size());
+  for (size_t i = 0; i < list.size(); ++i) {
+    EXPECT_EQ(list[i].Id, twoSteps[i].Id);
+    EXPECT_EQ(list[i].Links, twoSteps[i].Links);
+    EXPECT_EQ(list[i].Plated, twoSteps[i].Plated);
+    EXPECT_EQ(list[i].SizeA, twoSteps[i].SizeA);
+  }
+  EXPECT_EQ(list[0].Links, std::vector<ElementId>{silk});
+  EXPECT_EQ(list[1].Plated, 0);
+  EXPECT_EQ(list[2].SizeA, 51);
+}
+
 ElementList withGroups(std::vector<std::vector<int32_t>> groups) {
   ElementList list;
   for (auto& g : groups) {
