@@ -61,6 +61,41 @@ size_t mostSetAside(size_t count) {
   return std::max<size_t>(64, count / 32);
 }
 
+// The rubberband reaches an edit changed: the pads with rubberbands now (`linked`, ascending),
+// the positions whose reach was looked at again (`again`: the changed ones and the pads linked to
+// a changed element) and their reaches.
+struct Reaches {
+  std::vector<uint32_t> linked;
+  std::vector<uint8_t> again;
+  std::vector<BoxGrid::Entry> entries;
+};
+
+Reaches reachesAfter(const ElementList& list, const std::vector<uint32_t>& linkedBefore,
+                     const std::vector<uint8_t>& changed,
+                     const std::unordered_set<ElementId>& moved) {
+  const auto count = static_cast<uint32_t>(list.size());
+  Reaches r;
+  for (uint32_t i : linkedBefore)
+    if (i < count && !changed[i]) r.linked.push_back(i);
+  for (uint32_t i = 0; i < count; ++i)
+    if (changed[i] && hasLinks(list[i])) r.linked.push_back(i);
+  std::sort(r.linked.begin(), r.linked.end());
+  r.again = changed;
+  if (!moved.empty()) {
+    for (uint32_t i : r.linked) {
+      const auto& links = list[i].Links;
+      if (std::any_of(links.begin(), links.end(),
+                      [&](ElementId id) { return moved.count(id) > 0; }))
+        r.again[i] = 1;
+    }
+  }
+  for (uint32_t i = 0; i < count; ++i) {
+    if (!r.again[i]) continue;
+    if (const std::optional<IRect> reach = reachOf(list, list[i])) r.entries.push_back({i, *reach});
+  }
+  return r;
+}
+
 }  // namespace
 
 ElementBoxIndex::ElementBoxIndex(const ElementList& list) {
@@ -161,31 +196,10 @@ std::optional<ElementBoxIndex> ElementBoxIndex::updated(const ElementBoxIndex& o
   index.elementOverlay_ = older.elementOverlay_;
   index.elementOverlay_.replace(changed, index.gridCount_, std::move(boxes));
 
-  // The pads with rubberbands now: the unchanged ones kept, the changed ones as they are.
-  std::vector<uint32_t> linked;
-  for (uint32_t i : older.linkedPads_)
-    if (i < count && !changed[i]) linked.push_back(i);
-  for (uint32_t i = 0; i < count; ++i)
-    if (changed[i] && hasLinks(list[i])) linked.push_back(i);
-  std::sort(linked.begin(), linked.end());
-  // Reaches to look at again: of the changed positions, and of pads linked to a changed pad.
-  std::vector<uint8_t> again = changed;
-  if (!moved.empty()) {
-    for (uint32_t i : linked) {
-      const auto& links = list[i].Links;
-      if (std::any_of(links.begin(), links.end(),
-                      [&](ElementId id) { return moved.count(id) > 0; }))
-        again[i] = 1;
-    }
-  }
-  std::vector<BoxGrid::Entry> reaches;
-  for (uint32_t i = 0; i < count; ++i) {
-    if (!again[i]) continue;
-    if (const std::optional<IRect> r = reachOf(list, list[i])) reaches.push_back({i, *r});
-  }
+  Reaches reaches = reachesAfter(list, older.linkedPads_, changed, moved);
   index.connectionOverlay_ = older.connectionOverlay_;
-  index.connectionOverlay_.replace(again, index.gridCount_, std::move(reaches));
-  index.linkedPads_ = std::move(linked);
+  index.connectionOverlay_.replace(reaches.again, index.gridCount_, std::move(reaches.entries));
+  index.linkedPads_ = std::move(reaches.linked);
   return index;
 }
 
