@@ -2,6 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "SyntheticBoard.h"
+#include "model/CopperGeometry.h"
+#include "model/ElementGeometry.h"
 #include "model/Layer.h"
 #include "output/ExcellonFile.h"
 #include "output/GerberExport.h"
@@ -18,9 +20,21 @@ BoardSettings boardOf300mm(bool groundPlane) {
   return s;
 }
 
+// The synthetic board with every pad and SMD pad turned about its centre by one, two or three
+// quarter turns, as parts placed upright and sideways are.
+ElementList withTurnedPads(ElementList list) {
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (!list[i].isPadLike()) continue;
+    TObjekt& e = list.edit(i);
+    rotateElement(e, padLikeCentre(e), 90 * Real(1 + i % 3));
+  }
+  return list;
+}
+
 // All eleven layer files, as a user exporting a whole set writes them.
-void writeEveryLayer(benchmark::State& state, bool groundPlane) {
-  const ElementList elements = syntheticBoard(static_cast<size_t>(state.range(0)));
+void writeEveryLayer(benchmark::State& state, bool groundPlane, bool turned = false) {
+  const ElementList plain = syntheticBoard(static_cast<size_t>(state.range(0)));
+  const ElementList elements = turned ? withTurnedPads(plain) : plain;
   const BoardSettings board = boardOf300mm(groundPlane);
   size_t bytes = 0;
   for (auto _ : state) {
@@ -43,6 +57,11 @@ void BM_GerberEveryLayer(benchmark::State& state) {
   writeEveryLayer(state, false);
 }
 BENCHMARK(BM_GerberEveryLayer)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_GerberEveryLayerTurnedPads(benchmark::State& state) {
+  writeEveryLayer(state, false, true);
+}
+BENCHMARK(BM_GerberEveryLayerTurnedPads)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_GerberEveryLayerWithGroundPlane(benchmark::State& state) {
   writeEveryLayer(state, true);

@@ -10,6 +10,7 @@
 
 #include "SyntheticBoard.h"
 #include "checks/ElementBoxIndex.h"
+#include "model/ElementGeometry.h"
 #include "model/Layer.h"
 #include "view/BoardPicture.h"
 
@@ -85,8 +86,8 @@ void BM_RenderTenthVisibleGroundPlane(benchmark::State& state) {
   repaint(state, tenthZoom(), true);
 }
 
-// What the first repaint after an edit pays besides drawing: the box index of the whole board.
-void BM_BoxIndexAfterAnEdit(benchmark::State& state) {
+// The box index of the whole board built anew, as a board just opened needs it.
+void BM_BoxIndexBuiltAnew(benchmark::State& state) {
   const ElementList& list = board(static_cast<size_t>(state.range(0)));
   for (auto _ : state) {
     const ElementBoxIndex index(list);
@@ -95,13 +96,49 @@ void BM_BoxIndexAfterAnEdit(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// What the first repaint after an edit pays besides drawing: the box index of the board after
+// ten elements (pads among them) were moved, edit after edit, as the editor asks for it.
+void BM_BoxIndexAfterAnEdit(benchmark::State& state) {
+  ElementList list = board(static_cast<size_t>(state.range(0)));
+  benchmark::DoNotOptimize(boxIndexOf(list)->size());
+  size_t next = 0;
+  for (auto _ : state) {
+    for (int k = 0; k < 10; ++k) {
+      next = (next + 7919) % list.size();
+      moveElement(list.edit(next), 10, -10);
+    }
+    benchmark::DoNotOptimize(boxIndexOf(list)->size());
+  }
+}
+
+// The same after an undo: the list goes back to the snapshot taken before the edit.
+void BM_BoxIndexAfterUndo(benchmark::State& state) {
+  ElementList list = board(static_cast<size_t>(state.range(0)));
+  benchmark::DoNotOptimize(boxIndexOf(list)->size());
+  size_t next = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    const ElementList snapshot = list;
+    for (int k = 0; k < 10; ++k) {
+      next = (next + 7919) % list.size();
+      moveElement(list.edit(next), 10, -10);
+    }
+    benchmark::DoNotOptimize(boxIndexOf(list)->size());
+    list = snapshot;
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(boxIndexOf(list)->size());
+  }
+}
+
 }  // namespace
 
+BENCHMARK(BM_BoxIndexBuiltAnew)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BoxIndexAfterAnEdit)
     ->Arg(1000)
     ->Arg(10000)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoxIndexAfterUndo)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderBoardZoom)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderTenthVisible)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderTenthSameZoom)

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -76,11 +77,18 @@ fs::path boardFolder(size_t count) {
   return made[count] = dir;
 }
 
+// The command-line tool to time: the one built beside this benchmark, or $TRAZELLO_CLI (an
+// older build, to compare before and after on the same machine in one run).
+std::string cliPath() {
+  const char* other = std::getenv("TRAZELLO_CLI");
+  return other && *other ? other : TRAZELLO_CLI;
+}
+
 void BM_RenderVsGerbv(benchmark::State& state) {
   const fs::path dir = boardFolder(static_cast<size_t>(state.range(0)));
   const std::vector<std::string> ours = {
-      TRAZELLO_CLI, "render", (dir / "board.trz").string(), "-o", (dir / "ours.png").string(),
-      "--dpi",      "300"};
+      cliPath(), "render", (dir / "board.trz").string(), "-o", (dir / "ours.png").string(),
+      "--dpi",   "300"};
   const std::vector<std::string> gerbv = {TRAZELLO_GERBV,
                                           "-x",
                                           "png",

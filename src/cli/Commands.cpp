@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include <algorithm>
 #include <iostream>
 #include <utility>
 #include <vector>
@@ -8,6 +9,21 @@
 #include "files/TextEncoding.h"
 
 namespace trazello::cli {
+
+std::optional<int> runFromTable(std::span<const Command* const> table, const std::string& name,
+                                const Args& args) {
+  for (const Command* command : table) {
+    if (command->name != name) continue;
+    const bool help = std::any_of(args.begin(), args.end(),
+                                  [](const std::string& a) { return a == "--help" || a == "-h"; });
+    if (help) {
+      std::cout << command->usage;
+      return 0;
+    }
+    return command->run(args);
+  }
+  return std::nullopt;
+}
 
 int usageError(std::string_view command, const std::string& what) {
   std::cerr << "trazello-cli " << command << ": " << what << "\nTry \"trazello-cli " << command

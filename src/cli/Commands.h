@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,11 @@ extern const Command kIsolateCommand;
 extern const Command kOutlineCommand;
 extern const Command kImportGerberCommand;
 extern const Command kExportCommand;
+
+// Runs the command of `table` called `name`, or prints its usage when the arguments ask for
+// help; the exit status, or nothing when the table has no such command.
+std::optional<int> runFromTable(std::span<const Command* const> table, const std::string& name,
+                                const Args& args);
 
 // Tells stderr what was wrong with the arguments of `command` and where its usage is; the exit
 // status of a usage error.

@@ -1,24 +1,24 @@
 // trazello-cli: every file and manufacturing job without a window.
-#include <algorithm>
 #include <iostream>
 #include <string>
 
 #include "Commands.h"
+#include "DrawingCommands.h"
+#include "HugePages.h"
 #include "Version.h"
 
 namespace {
 
 using trazello::cli::Command;
 
+// The commands that need no drawing; the others run in trazello-cli-draw.
 constexpr const Command* kCommands[] = {
-    &trazello::cli::kInfoCommand,         &trazello::cli::kConvertCommand,
-    &trazello::cli::kRenderCommand,       &trazello::cli::kGerberCommand,
-    &trazello::cli::kDrillCommand,        &trazello::cli::kDrillsCommand,
-    &trazello::cli::kNetsCommand,         &trazello::cli::kFloodCommand,
-    &trazello::cli::kDrcCommand,          &trazello::cli::kRouteCommand,
-    &trazello::cli::kFootprintCommand,    &trazello::cli::kPrintCommand,
-    &trazello::cli::kIsolateCommand,      &trazello::cli::kOutlineCommand,
-    &trazello::cli::kImportGerberCommand, &trazello::cli::kExportCommand};
+    &trazello::cli::kInfoCommand,        &trazello::cli::kConvertCommand,
+    &trazello::cli::kGerberCommand,      &trazello::cli::kDrillCommand,
+    &trazello::cli::kDrillsCommand,      &trazello::cli::kNetsCommand,
+    &trazello::cli::kFloodCommand,       &trazello::cli::kDrcCommand,
+    &trazello::cli::kRouteCommand,       &trazello::cli::kFootprintCommand,
+    &trazello::cli::kImportGerberCommand};
 
 void printUsage(std::ostream& out) {
   out << "Usage: trazello-cli [--help | --version] <command> [arguments]\n"
@@ -52,11 +52,6 @@ void printUsage(std::ostream& out) {
          "  --version    show the version and exit\n";
 }
 
-bool asksForHelp(const trazello::cli::Args& args) {
-  return std::any_of(args.begin(), args.end(),
-                     [](const std::string& a) { return a == "--help" || a == "-h"; });
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -74,14 +69,9 @@ int main(int argc, char** argv) {
     std::cout << "trazello-cli " << trazello::kVersion << "\n";
     return 0;
   }
-  for (const Command* command : kCommands) {
-    if (command->name != name) continue;
-    if (asksForHelp(args)) {
-      std::cout << command->usage;
-      return 0;
-    }
-    return command->run(args);
-  }
+  trazello::cli::restartWithHugePages(argv);
+  if (trazello::cli::isDrawingCommand(name)) return trazello::cli::runDrawingProgram(argv);
+  if (auto status = trazello::cli::runFromTable(kCommands, name, args)) return *status;
   std::cerr << "trazello-cli: unknown command \"" << name << "\"\n";
   printUsage(std::cerr);
   return 2;

@@ -23,4 +23,8 @@ bool hasUnsoundValues(const TObjekt& e);
 // Deletes the elements whose box does not overlap the board rectangle, with their rubberbands.
 size_t removeElementsOutsideBoard(ElementList& list, const BoardSettings& settings);
 
+// What saving runs: removeElementsOutsideBoard() and then cleanBoard(), their removals made in
+// one walk over the list. Returns the number of elements removed.
+size_t cleanBoardForSave(ElementList& list, const BoardSettings& settings);
+
 }  // namespace trazello

@@ -102,8 +102,7 @@ Message convertLegacyTextsOfDocument(Document& doc, int32_t clearance,
 std::vector<uint8_t> layoutBytesToSave(Document& doc, bool backup) {
   doc.storeWorkingSettings();
   if (!backup) {
-    removeElementsOutsideBoard(doc.elements(), doc.working());
-    cleanBoard(doc.elements());
+    cleanBoardForSave(doc.elements(), doc.working());
   }
   compactGroupIds(doc.elements());
   return serializeLayout(doc.boards(), doc.currentIndex(), doc.projectInfo());

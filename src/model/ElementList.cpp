@@ -7,9 +7,16 @@
 
 namespace trazello {
 
+namespace {
+std::atomic<uint64_t> nextNumber{1};
+}  // namespace
+
 uint64_t ElementList::nextRevision() {
-  static std::atomic<uint64_t> next{1};
-  return next.fetch_add(1, std::memory_order_relaxed);
+  return nextNumber.fetch_add(1, std::memory_order_relaxed);
+}
+
+uint64_t ElementList::nextRevisions(size_t count) {
+  return nextNumber.fetch_add(count, std::memory_order_relaxed);
 }
 
 ElementList::ElementList(std::vector<std::shared_ptr<TObjekt>> elements)
@@ -27,11 +34,14 @@ ElementList::ElementList(std::vector<std::shared_ptr<TObjekt>> elements)
     return;
   }
   items_ = std::move(elements);
+  stamps_.resize(items_.size());
+  std::iota(stamps_.begin(), stamps_.end(), nextRevisions(items_.size()));
   indexValid_ = false;
 }
 
 TObjekt& ElementList::edit(size_t i) {
   touch();
+  stamps_[i] = revision_;
   auto& p = items_[i];
   if (p.use_count() > 1) p = std::make_shared<TObjekt>(*p);
   return *p;
@@ -41,6 +51,7 @@ TObjekt& ElementList::append(TObjekt e) {
   touch();
   if (!e.Id || contains(e.Id)) e.Id = ElementId::fresh();
   items_.push_back(std::make_shared<TObjekt>(std::move(e)));
+  stamps_.push_back(revision_);
   if (indexValid_) index_[items_.back()->Id] = items_.size() - 1;
   return *items_.back();
 }
@@ -50,18 +61,21 @@ void ElementList::insert(size_t index, TObjekt e) {
   if (!e.Id || contains(e.Id)) e.Id = ElementId::fresh();
   items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index),
                 std::make_shared<TObjekt>(std::move(e)));
+  stamps_.insert(stamps_.begin() + static_cast<std::ptrdiff_t>(index), revision_);
   indexValid_ = false;
 }
 
 void ElementList::erase(size_t index) {
   touch();
   items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
+  stamps_.erase(stamps_.begin() + static_cast<std::ptrdiff_t>(index));
   indexValid_ = false;
 }
 
 void ElementList::clear() {
   touch();
   items_.clear();
+  stamps_.clear();
   index_.clear();
   indexValid_ = true;
 }
@@ -75,8 +89,18 @@ void ElementList::ensureIndex() const {
 }
 
 size_t ElementList::eraseIf(const std::function<bool(const TObjekt&)>& pred) {
-  const size_t removed =
-      std::erase_if(items_, [&](const std::shared_ptr<TObjekt>& p) { return pred(*p); });
+  size_t kept = 0;
+  for (size_t i = 0; i < items_.size(); ++i) {
+    if (pred(*items_[i])) continue;
+    if (kept != i) {
+      items_[kept] = std::move(items_[i]);
+      stamps_[kept] = stamps_[i];
+    }
+    ++kept;
+  }
+  const size_t removed = items_.size() - kept;
+  items_.resize(kept);
+  stamps_.resize(kept);
   if (removed) {
     indexValid_ = false;
     touch();

@@ -27,10 +27,14 @@ class ElementList {
   // Copies share the elements; the id index is rebuilt on demand rather than copied, which keeps
   // a snapshot cheap.
   ElementList(const ElementList& other)
-      : items_(other.items_), indexValid_(false), revision_(nextRevision()) {}
+      : items_(other.items_),
+        stamps_(other.stamps_),
+        indexValid_(false),
+        revision_(nextRevision()) {}
   ElementList& operator=(const ElementList& other) {
     if (this != &other) {
       items_ = other.items_;
+      stamps_ = other.stamps_;
       index_.clear();
       indexValid_ = false;
       revision_ = nextRevision();
@@ -40,6 +44,7 @@ class ElementList {
   // A move gives both lists new revisions: the moved-from list no longer holds what it held.
   ElementList(ElementList&& other) noexcept
       : items_(std::move(other.items_)),
+        stamps_(std::move(other.stamps_)),
         index_(std::move(other.index_)),
         indexValid_(other.indexValid_),
         revision_(nextRevision()) {
@@ -48,6 +53,7 @@ class ElementList {
   ElementList& operator=(ElementList&& other) noexcept {
     if (this != &other) {
       items_ = std::move(other.items_);
+      stamps_ = std::move(other.stamps_);
       index_ = std::move(other.index_);
       indexValid_ = other.indexValid_;
       revision_ = nextRevision();
@@ -61,12 +67,17 @@ class ElementList {
   // assigned; unique across all lists of the run, so caches keyed on it (the tools' spatial
   // index) notice any change without looking at the elements.
   uint64_t revision() const { return revision_; }
+  // The version of the element at i: it changes whenever the list hands the element out for
+  // change or takes it in, and is unique across all lists of the run, so two positions (of this
+  // list or of any copy of it, now or later) with the same stamp hold the same element unchanged.
+  uint64_t stamp(size_t i) const { return stamps_[i]; }
   bool empty() const { return items_.empty(); }
   const TObjekt& operator[](size_t i) const { return *items_[i]; }
   const TObjekt& back() const { return *items_.back(); }
 
   void reserve(size_t n) {
     items_.reserve(n);
+    stamps_.reserve(n);
     if (indexValid_) index_.reserve(n);
   }
 
@@ -101,9 +112,17 @@ class ElementList {
     explicit const_iterator(Inner it) : it_(it) {}
     const TObjekt& operator*() const { return **it_; }
     const TObjekt* operator->() const { return it_->get(); }
-    const_iterator& operator++() { ++it_; return *this; }
-    const_iterator operator++(int) { auto c = *this; ++it_; return c; }
+    const_iterator& operator++() {
+      ++it_;
+      return *this;
+    }
+    const_iterator operator++(int) {
+      auto c = *this;
+      ++it_;
+      return c;
+    }
     friend bool operator==(const const_iterator&, const const_iterator&) = default;
+
    private:
     Inner it_;
   };
@@ -116,17 +135,21 @@ class ElementList {
  private:
   void ensureIndex() const;
   static uint64_t nextRevision();
+  // `count` fresh numbers from the same sequence as revisions; the first is returned.
+  static uint64_t nextRevisions(size_t count);
   void touch() { revision_ = nextRevision(); }
 
   std::vector<std::shared_ptr<TObjekt>> items_;
+  std::vector<uint64_t> stamps_;  // stamps_[i] is the stamp of items_[i]
   mutable std::unordered_map<ElementId, size_t> index_;
   mutable bool indexValid_ = true;
   uint64_t revision_;
 };
 
-// Deep-copies the elements of `source` at `indices` (ascending) to the end of `target`. Links and routed-track pads that name a copied element
-// are redirected to its copy; those naming an element that was not copied are dropped (links)
-// or cleared (routes). Returns the number of elements copied.
+// Deep-copies the elements of `source` at `indices` (ascending) to the end of `target`. Links and
+// routed-track pads that name a copied element are redirected to its copy; those naming an element
+// that was not copied are dropped (links) or cleared (routes). Returns the number of elements
+// copied.
 size_t copyElements(const ElementList& source, std::span<const size_t> indices,
                     ElementList& target);
 ElementList copyAll(const ElementList& source);

@@ -1,5 +1,6 @@
 // Loading, saving and Gerber output give the very bytes they always gave: the hashes below were
-// taken from the files the earlier reader, writer and rounding made of the same boards.
+// taken from the files the earlier reader, writer, rounding and turning of pads made of the same
+// boards.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -13,6 +14,8 @@
 #include "files/AtomicFile.h"
 #include "files/LayoutIo.h"
 #include "fixtures/CliRunner.h"
+#include "model/CopperGeometry.h"
+#include "model/ElementGeometry.h"
 
 namespace trazello {
 namespace {
@@ -61,6 +64,22 @@ class SameOutput : public ::testing::Test {
     return path;
   }
 
+  // The same board with every pad and SMD pad turned about its centre by one, two or three
+  // quarter turns, every other one with a thermal relief.
+  fs::path turnedFile() {
+    const fs::path path = dir_ / "turned10k.trz";
+    Document doc = bench::syntheticDocument(10000);
+    ElementList& list = doc.elements();
+    for (size_t i = 0; i < list.size(); ++i) {
+      if (!list[i].isPadLike()) continue;
+      TObjekt& e = list.edit(i);
+      rotateElement(e, padLikeCentre(e), 90 * Real(1 + i % 3));
+      e.Thermal() = i % 2;
+    }
+    EXPECT_FALSE(saveLayout(doc, path.string()));
+    return path;
+  }
+
   fs::path dir_;
 };
 
@@ -102,6 +121,15 @@ TEST_F(SameOutput, GerberFilesOfTheDemoAndASyntheticBoardAreUnchanged) {
         {"Silkscreen1.GBR", 246817, 0x82560ce482919e26u},
         {"Soldermask1.GBR", 201887, 0xebf83daf5f29a139u},
         {"Soldermask2.GBR", 207684, 0x95648bc8161e00b7u}}},
+      {turnedFile(),
+       "turned",
+       {{"Copper1.GBR", 391367, 0x367dcbe4f5ec302au},
+        {"Copper2.GBR", 393404, 0x813a300645fe4212u},
+        {"SMD_Mask1.GBR", 52274, 0xcf03005d0ee3868cu},
+        {"SMD_Mask2.GBR", 49286, 0x528d0b5465b85337u},
+        {"Silkscreen1.GBR", 246817, 0x82560ce482919e26u},
+        {"Soldermask1.GBR", 201888, 0xedd6f8319f7fc81bu},
+        {"Soldermask2.GBR", 207685, 0x48f5d43d16a64acfu}}},
   };
   for (const Job& job : jobs) {
     const fs::path out = dir_ / job.folder;

@@ -108,6 +108,30 @@ TEST(ElementList, ASnapshotSharesElementsUntilOneSideChanges) {
   EXPECT_NE(&live[2], &snapshot[2]);
 }
 
+// A stamp names an element as it is: copies share it, every way of changing or adding an
+// element renews it, and removals keep the others' stamps beside them.
+TEST(ElementList, StampsFollowTheElementsThroughChangesAndRemovals) {
+  ElementList live = linkedBoard();
+  ASSERT_GE(live.size(), 4u);
+  const ElementList snapshot = live;
+  for (size_t i = 0; i < live.size(); ++i) EXPECT_EQ(live.stamp(i), snapshot.stamp(i));
+  live.edit(1).Width = 7;
+  EXPECT_NE(live.stamp(1), snapshot.stamp(1));
+  const uint64_t edited = live.stamp(1);
+  live.edit(1).Width = 8;  // changed again, no longer shared
+  EXPECT_NE(live.stamp(1), edited);
+  live.append(newTrack(5, 1));
+  live.insert(0, newTrack(6, 1));
+  EXPECT_NE(live.stamp(0), live.stamp(live.size() - 1));
+  const uint64_t third = live.stamp(3);
+  const ElementId thirdId = live[3].Id;
+  live.eraseIf([&](const TObjekt& e) { return e.Width == 8 || e.Width == 6; });
+  EXPECT_EQ(live[1].Id, thirdId);
+  EXPECT_EQ(live.stamp(1), third);
+  live.erase(0);
+  EXPECT_EQ(live.stamp(0), third);
+}
+
 TEST(ElementList, RemovingAPadRemovesItsRubberbandsAndRoutes) {
   ElementList list = linkedBoard();
   const ElementId gone = list[0].Id;
