@@ -1,9 +1,9 @@
 // trazello-cli import-gerber FILE.trz GERBER... -o OUT.trz: Gerber and drill files onto layers of
 // one board.
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "Commands.h"
 #include "Json.h"
@@ -78,14 +78,19 @@ int runImportGerber(const Args& args) {
   }
   std::vector<GerberLayerFile> files;
   for (const auto& [path, layer] : job->files) {
-    std::ifstream f(path, std::ios::binary);
+    std::ifstream f(path, std::ios::binary | std::ios::ate);
+    std::string text;
+    if (f) {
+      // Read in one piece into a string of the file's size: large files are copied only once.
+      text.resize(static_cast<size_t>(std::max<std::streamoff>(0, f.tellg())));
+      f.seekg(0);
+      f.read(text.data(), static_cast<std::streamsize>(text.size()));
+    }
     if (!f) {
       std::cerr << "trazello-cli: the Gerber file \"" << path << "\" cannot be read\n";
       return 1;
     }
-    std::stringstream text;
-    text << f.rdbuf();
-    files.push_back({path, text.str(), layer});
+    files.push_back({path, std::move(text), layer});
   }
   GerberSetImport result = importGerberSet(files, doc->working().height);
   if (!result.ok()) {

@@ -32,9 +32,12 @@ GerberSetImport importGerberSet(const std::vector<GerberLayerFile>& files, doubl
     GerberReadResult r = readGerber(f.text);
     if (!r.ok()) return refusal(f, r.error, false);
     for (const std::string& w : r.image.warnings) out.warnings.push_back(f.name + ": " + w);
-    std::vector<TObjekt> el = gerberToElements(r.image, f.layer, boardHeight);
-    out.elements.insert(out.elements.end(), std::make_move_iterator(el.begin()),
-                        std::make_move_iterator(el.end()));
+    std::vector<TObjekt> el = gerberToElements(std::move(r.image), f.layer, boardHeight);
+    if (out.elements.empty())
+      out.elements = std::move(el);
+    else
+      out.elements.insert(out.elements.end(), std::make_move_iterator(el.begin()),
+                          std::make_move_iterator(el.end()));
   }
   for (const auto& [f, r] : drills) {
     for (const std::string& w : r.warnings) out.warnings.push_back(f->name + ": " + w);
