@@ -71,7 +71,7 @@ void BM_ReadGerberIntoElements(benchmark::State& state) {
   const std::string& text = fixture().text;
   for (auto _ : state) {
     GerberReadResult r = readGerber(text);
-    std::vector<TObjekt> el = gerberToElements(r.image, 1, fixture().board.height);
+    std::vector<TObjekt> el = gerberToElements(std::move(r.image), 1, fixture().board.height);
     benchmark::DoNotOptimize(el.data());
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));

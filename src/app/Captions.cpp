@@ -30,6 +30,7 @@ const std::map<std::string, Caption>& table() {
       {"L_GerberImportLayer", {"Слой для каждого файла:", "Layer of each file:", "Couche de chaque fichier :"}},
       {"GerberImportDialog.OKBtn", {"OK", "OK", "OK"}},
       {"GerberImportDialog.CancelBtn", {"Отмена", "Cancel", "Annuler"}},
+      {"L_GerberImportDrill", {"сверловка Excellon", "Excellon drill file", "perçage Excellon"}},
       {"UmrissHPGLplt1", {"Фрезерование изоляции (HPGL, *.plt)", "Isolation milling (HPGL, *.plt)", "Fraisage d'isolation (HPGL, *.plt)"}},
       {"PlatinenkonturHPGLplt1", {"Фрезерование контура платы (HPGL, *.plt)", "PCB outline milling (HPGL, *.plt)", "Fraisage du contour (HPGL, *.plt)"}},
       {"Arbeitsverzeichnisse1", {"Папки...", "Directories...", "Dossiers..."}},

@@ -23,7 +23,8 @@ QString text(const char* component, Language language) {
 
 }  // namespace
 
-GerberImportDialog::GerberImportDialog(const QStringList& files, Language language, QWidget* parent)
+GerberImportDialog::GerberImportDialog(const QStringList& files, const std::vector<bool>& drill,
+                                       Language language, QWidget* parent)
     : QDialog(parent) {
   setObjectName("GerberImportDialog");
   setWindowTitle(text("GerberImportDialog", language));
@@ -35,7 +36,10 @@ GerberImportDialog::GerberImportDialog(const QStringList& files, Language langua
     box->setObjectName("CB_Layer" + QString::number(boxes_.size()));
     for (const char* name : kLayerNames) box->addItem(name);
     box->setCurrentIndex(layer::C2 - 1);
-    form->addRow(QFileInfo(file).fileName(), box);
+    QString label = QFileInfo(file).fileName();
+    if (boxes_.size() < drill.size() && drill[boxes_.size()])
+      label += " (" + text("L_GerberImportDrill", language) + ")";
+    form->addRow(label, box);
     boxes_.push_back(box);
   }
   layout->addLayout(form);

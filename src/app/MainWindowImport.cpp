@@ -1,5 +1,6 @@
-// The Gerber import: chosen files, each onto a chosen layer of the current board, as one undo
-// step; a file that cannot be read whole is refused and nothing is imported.
+// The Gerber import: chosen files, each onto a chosen layer of the current board, drill files
+// drilling the imported pads, as one undo step; a file that cannot be read whole is refused and
+// nothing is imported.
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "UndoController.h"
+#include "import/ExcellonReader.h"
 #include "import/GerberSetImport.h"
 
 namespace trazello {
@@ -26,13 +28,12 @@ void MainWindow::importGerber() {
   const QStringList paths = QFileDialog::getOpenFileNames(
       this, tr3("GerberImportDialog"), QString::fromStdString(settings_.layoutFolder), "*.*");
   if (paths.isEmpty()) return;
-  GerberImportDialog dialog(paths, lang_, this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  const std::vector<uint8_t> layers = dialog.layers();
+  // The files are read first, so that the dialog can say which of them are drill files.
   std::vector<GerberLayerFile> files;
-  for (int i = 0; i < paths.size(); ++i) {
-    QFile f(paths[i]);
-    const QString name = QFileInfo(paths[i]).fileName();
+  std::vector<bool> drill;
+  for (const QString& path : paths) {
+    QFile f(path);
+    const QString name = QFileInfo(path).fileName();
     if (!f.open(QIODevice::ReadOnly)) {
       showMessage(this,
                   {MessageKind::Error,
@@ -42,14 +43,18 @@ void MainWindow::importGerber() {
       return;
     }
     const QByteArray bytes = f.readAll();
-    files.push_back({name.toStdString(), bytes.toStdString(), layers[size_t(i)]});
+    files.push_back({name.toStdString(), bytes.toStdString()});
+    drill.push_back(looksLikeExcellon(files.back().text));
   }
+  GerberImportDialog dialog(paths, drill, lang_, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const std::vector<uint8_t> layers = dialog.layers();
+  for (size_t i = 0; i < files.size(); ++i) files[i].layer = layers[i];
   GerberSetImport result = importGerberSet(files, doc_.working().height);
   if (!result.ok()) {
-    showMessage(
-        this,
-        {MessageKind::Error, MessageId::GerberFileRefused, {result.refusedFile, result.error}},
-        lang_);
+    const MessageId id =
+        result.refusedDrillFile ? MessageId::DrillFileRefused : MessageId::GerberFileRefused;
+    showMessage(this, {MessageKind::Error, id, {result.refusedFile, result.error}}, lang_);
     return;
   }
   if (!result.elements.empty()) {

@@ -71,6 +71,8 @@ const std::map<MessageId, Variants>& table() {
       {MessageId::UnsoundElementsLeftOut,
        {"Элементы с невозможными координатами или размерами пропущены: %1 (%2).\rФайл не изменится, пока вы его не сохраните.",
         "%1 éléments aux coordonnées ou dimensions impossibles ont été écartés (%2).\rLe fichier reste inchangé tant que vous ne l'enregistrez pas."}},
+      {MessageId::DrillFileRefused,
+       {"Файл сверловки \"%1\" не импортирован: %2.", "Le fichier de perçage \"%1\" n'a pas été importé : %2."}},
       {MessageId::TrailingBytesIgnored,
        {"Байты после конца макета пропущены: %1.",
         "%1 octets après la fin du circuit ont été ignorés."}},

@@ -1,8 +1,9 @@
-// trazello-cli import-gerber FILE.trz GERBER... -o OUT.trz: Gerber files onto layers of one board.
+// trazello-cli import-gerber FILE.trz GERBER... -o OUT.trz: Gerber and drill files onto layers of
+// one board.
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "Commands.h"
 #include "Json.h"
@@ -77,22 +78,26 @@ int runImportGerber(const Args& args) {
   }
   std::vector<GerberLayerFile> files;
   for (const auto& [path, layer] : job->files) {
-    std::ifstream f(path, std::ios::binary);
+    std::ifstream f(path, std::ios::binary | std::ios::ate);
+    std::string text;
+    if (f) {
+      // Read in one piece into a string of the file's size: large files are copied only once.
+      text.resize(static_cast<size_t>(std::max<std::streamoff>(0, f.tellg())));
+      f.seekg(0);
+      f.read(text.data(), static_cast<std::streamsize>(text.size()));
+    }
     if (!f) {
       std::cerr << "trazello-cli: the Gerber file \"" << path << "\" cannot be read\n";
       return 1;
     }
-    std::stringstream text;
-    text << f.rdbuf();
-    files.push_back({path, text.str(), layer});
+    files.push_back({path, std::move(text), layer});
   }
   GerberSetImport result = importGerberSet(files, doc->working().height);
   if (!result.ok()) {
+    const MessageId id =
+        result.refusedDrillFile ? MessageId::DrillFileRefused : MessageId::GerberFileRefused;
     std::cerr << "trazello-cli: "
-              << messageText({MessageKind::Error,
-                              MessageId::GerberFileRefused,
-                              {result.refusedFile, result.error}})
-              << "\n";
+              << messageText({MessageKind::Error, id, {result.refusedFile, result.error}}) << "\n";
     return 1;
   }
   const GerberImportCounts n = countImported(result.elements);
@@ -110,6 +115,8 @@ int runImportGerber(const Args& args) {
       .field("tracks", n.tracks)
       .field("arcs", n.arcs)
       .field("zones", n.zones)
+      .field("holes", result.holes)
+      .field("plated", result.platedHoles)
       .key("warnings")
       .beginArray();
   for (const std::string& w : result.warnings) j.value(w);
@@ -132,9 +139,12 @@ const Command kImportGerberCommand{
     "origin is the board's bottom-left corner; --board-size first sets the board's size in mm, "
     "since\n"
     "elements beyond the board are not saved. Prints the elements made as JSON:\n"
-    "{\"elements\", \"pads\", \"smd\", \"tracks\", \"arcs\", \"zones\", \"warnings\"}. A file that "
-    "cannot be\n"
-    "read whole is refused and nothing is written.\n",
+    "{\"elements\", \"pads\", \"smd\", \"tracks\", \"arcs\", \"zones\", \"holes\", \"plated\",\n"
+    "\"warnings\"}. Excellon drill files, known by their content, drill the imported pads: pads "
+    "hit\n"
+    "on both C1 and C2 become one through-plated pad, others are drilled; a hole without a pad\n"
+    "becomes a drilled pad on the file's layer. A file that cannot be read whole is refused and\n"
+    "nothing is written.\n",
     runImportGerber};
 
 }  // namespace trazello::cli

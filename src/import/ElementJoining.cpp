@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <unordered_map>
 
 #include "model/Geometry.h"
 
@@ -25,31 +24,93 @@ bool meets(Point a, Point b) {
 }
 
 // Elements by the grid cell of a point, cells twice the reach wide, so that every point within
-// reach of a query lies in one of the nine cells around it.
+// reach of a query lies in one of the (at most four) cells its reach box overlaps. Each cell is
+// a chain of entries found through an open-addressing table: one pass over a flat array per
+// query, no allocation per cell.
 class PointGrid {
  public:
-  void add(IPoint p, size_t element) { cells_[key(cellOf(p.x), cellOf(p.y))].push_back(element); }
-  // Visits the elements near `p` that are not gone, and forgets the gone ones on the way, so
+  // `points`: about how many points will be added, for sizing the table.
+  explicit PointGrid(size_t points) {
+    size_t size = 64;
+    while (size < 4 * points) size *= 2;
+    slots_.assign(size, Slot{});
+    entries_.reserve(2 * points);
+  }
+  void add(IPoint p, size_t element) {
+    Slot& s = slot(key(cellOf(p.x), cellOf(p.y)));
+    entries_.push_back({element, s.head});
+    s.head = static_cast<int32_t>(entries_.size() - 1);
+    if (4 * ++used_ > slots_.size()) grow();
+  }
+  // Visits the elements near `p` that are not gone, and unlinks the gone ones on the way, so
   // that points where many tracks meet are not searched again and again.
   template <typename F>
   void near(IPoint p, const std::vector<bool>& gone, F visit) {
-    const int64_t cx = cellOf(p.x), cy = cellOf(p.y);
-    for (int64_t dx = -1; dx <= 1; ++dx)
-      for (int64_t dy = -1; dy <= 1; ++dy)
-        if (const auto it = cells_.find(key(cx + dx, cy + dy)); it != cells_.end()) {
-          std::erase_if(it->second, [&](size_t e) { return gone[e]; });
-          for (size_t e : it->second) visit(e);
+    const int64_t x0 = cellOf(p.x - kReach), x1 = cellOf(p.x + kReach);
+    const int64_t y0 = cellOf(p.y - kReach), y1 = cellOf(p.y + kReach);
+    for (int64_t cx = x0; cx <= x1; ++cx)
+      for (int64_t cy = y0; cy <= y1; ++cy) {
+        Slot* s = find(key(cx, cy));
+        if (!s) continue;
+        for (int32_t* link = &s->head; *link >= 0;) {
+          Entry& e = entries_[size_t(*link)];
+          if (gone[e.element]) {
+            *link = e.next;
+            continue;
+          }
+          visit(e.element);
+          link = &e.next;
         }
+      }
   }
 
  private:
-  static int64_t cellOf(int32_t v) {
-    return static_cast<int64_t>(std::floor(double(v) / (2 * kReach)));
+  struct Slot {
+    uint64_t key = 0;
+    bool used = false;
+    int32_t head = -1;
+  };
+  struct Entry {
+    size_t element;
+    int32_t next;
+  };
+  static int64_t cellOf(int64_t v) {
+    return v >= 0 ? v / (2 * kReach) : -((-v - 1) / (2 * kReach)) - 1;
   }
   static uint64_t key(int64_t x, int64_t y) {
     return (uint64_t(x) << 32) ^ (uint64_t(y) & 0xffffffffu);
   }
-  std::unordered_map<uint64_t, std::vector<size_t>> cells_;
+  size_t start(uint64_t k) const {
+    return size_t((k * 0x9E3779B97F4A7C15ull) >> 20) & (slots_.size() - 1);
+  }
+  // The slot of a cell, taken for it when it has none yet.
+  Slot& slot(uint64_t k) {
+    for (size_t i = start(k);; i = (i + 1) & (slots_.size() - 1)) {
+      Slot& s = slots_[i];
+      if (s.used && s.key == k) return s;
+      if (!s.used) {
+        s.used = true;
+        s.key = k;
+        return s;
+      }
+    }
+  }
+  Slot* find(uint64_t k) {
+    for (size_t i = start(k);; i = (i + 1) & (slots_.size() - 1)) {
+      Slot& s = slots_[i];
+      if (!s.used) return nullptr;
+      if (s.key == k) return &s;
+    }
+  }
+  void grow() {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(old.size() * 2, Slot{});
+    for (const Slot& s : old)
+      if (s.used) slot(s.key).head = s.head;
+  }
+  std::vector<Slot> slots_;
+  std::vector<Entry> entries_;
+  size_t used_ = 0;  // entries, a bound on the cells taken
 };
 
 // A track's end points, rounded once.
@@ -79,7 +140,9 @@ bool touches(const Ends& r, const Ends& p) {
 }
 
 void joinTracks(std::vector<TObjekt>& el, std::vector<bool>& gone) {
-  PointGrid grid;
+  const auto tracks = std::count_if(el.begin(), el.end(),
+                                    [](const TObjekt& e) { return e.is(ElementKind::Track); });
+  PointGrid grid(2 * size_t(tracks));
   std::vector<Ends> ends(el.size());
   for (size_t i = 0; i < el.size(); ++i) {
     if (!el[i].is(ElementKind::Track) || el[i].Points.empty()) continue;
@@ -117,7 +180,8 @@ bool sameRing(const TObjekt& p, const TObjekt& q) {
 }
 
 void joinArcs(std::vector<TObjekt>& el, std::vector<bool>& gone) {
-  PointGrid grid;
+  PointGrid grid(size_t(std::count_if(el.begin(), el.end(),
+                                      [](const TObjekt& e) { return e.is(ElementKind::Circle); })));
   auto isArc = [&](size_t i) {
     return el[i].is(ElementKind::Circle) && el[i].Spokes != el[i].Width;
   };
@@ -158,6 +222,16 @@ void removeGone(std::vector<TObjekt>& el, std::vector<bool>& gone) {
 }
 
 }  // namespace
+
+bool continueTrack(TObjekt& track, int32_t width, Point from, Point to) {
+  if (!track.is(ElementKind::Track) || track.Width != width || track.Points.empty()) return false;
+  const Ends t = endsOf(track);
+  const IPoint a = rounded(from), b = rounded(to);
+  // The order of absorb(): a draw that meets the track's start is placed there instead.
+  if (meets(t.first, a) || meets(t.first, b) || !meets(t.last, a)) return false;
+  track.Points.push_back(to);
+  return true;
+}
 
 void joinImportedElements(std::vector<TObjekt>& elements) {
   std::vector<bool> gone(elements.size(), false);

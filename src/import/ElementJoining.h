@@ -13,4 +13,9 @@ namespace trazello {
 // removed from the list.
 void joinImportedElements(std::vector<TObjekt>& elements);
 
+// Appends the draw from `from` to `to` to `track` when joining would make the same polyline of
+// the two: the same width, the draw starting where the track ends and meeting its start with
+// neither end. Lets a file's runs of draws become one track without a track per draw first.
+bool continueTrack(TObjekt& track, int32_t width, Point from, Point to);
+
 }  // namespace trazello

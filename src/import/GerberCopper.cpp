@@ -84,6 +84,38 @@ Paths swept(const GerberAperture& ap, const GTransform& t, const std::vector<GPo
   return unite(segments);
 }
 
+// The area swept by a shape of any form, holes included, moved along a polyline: the shape at
+// every vertex and the quadrilaterals that each edge of its outlines and holes sweeps over each
+// segment. A point the moving shape covers at some moment is either covered at a segment's
+// start or crossed by its boundary on the way, so this is exact.
+Paths sweptShape(const Paths& shape, const std::vector<GPoint>& line) {
+  Paths all;
+  std::vector<CPoint> at;
+  for (const GPoint& p : line) at.push_back(toShape(p.x, p.y));
+  for (const CPoint& a : at)
+    for (const Path& ring : shape) {
+      Path moved = ring;
+      for (CPoint& q : moved) q = {q.x + a.x, q.y + a.y};
+      all.push_back(std::move(moved));
+    }
+  Paths quads;
+  for (size_t i = 0; i + 1 < at.size(); ++i) {
+    const CPoint a = at[i], b = at[i + 1];
+    if (a == b) continue;
+    for (const Path& ring : shape)
+      for (size_t k = 0, j = ring.size() - 1; k < ring.size(); j = k++) {
+        const CPoint p = ring[j], q = ring[k];
+        quads.push_back({{p.x + a.x, p.y + a.y},
+                         {q.x + a.x, q.y + a.y},
+                         {q.x + b.x, q.y + b.y},
+                         {p.x + b.x, p.y + b.y}});
+      }
+  }
+  orientOutwards(quads);
+  all.insert(all.end(), quads.begin(), quads.end());
+  return unite(all);
+}
+
 }  // namespace
 
 std::vector<GPoint> arcPolyline(const GerberObject& o) {
@@ -119,6 +151,9 @@ Paths objectCopper(const GerberImage& image, const GerberObject& o) {
       caps.push_back(toPath(stadiumRing(line[i], line[i + 1], 2 * half)));
     return unite(caps);
   }
+  // Macros may be of any form, with clear parts; the standard shapes are convex.
+  if (ap.shape == GerberAperture::Shape::Macro)
+    return sweptShape(composed(ap.exposures, o.transform, {0, 0}), line);
   return swept(ap, o.transform, line);
 }
 

@@ -26,11 +26,12 @@ class GerberLexer {
   const std::string& error() const { return error_; }
 
  private:
-  int lineAt(size_t offset) const;
+  int lineAt(size_t offset);
 
   std::string text_;
   std::vector<size_t> lineStarts_;  // offsets into text_ where each source line begins
   size_t pos_ = 0;
+  int line_ = 0;  // the line of the last statement
   std::string error_;
 };
 

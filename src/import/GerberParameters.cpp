@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ApertureShapes.h"
+#include "GerberCopper.h"
 #include "GerberState.h"
 
 namespace trazello {
@@ -227,9 +228,13 @@ void GerberState::imageCommand(std::string_view b) {
     imageMirrorX_ = number(field(rest, 'A', "AB")) != 0;
     imageMirrorY_ = number(field(rest, 'B', "AB")) != 0;
   } else if (code == "IP") {
-    if (rest.substr(0, 3) == "NEG") warn("a negative image is read as a positive one");
-  } else if (number(rest) != 0) {
-    warn("image rotation ignored");
+    negative_ = rest.substr(0, 3) == "NEG";
+  } else {
+    const double degrees = number(rest);
+    if (degrees == 0 || degrees == 90 || degrees == 180 || degrees == 270)
+      quarterTurns_ = static_cast<int>(degrees) / 90;
+    else
+      warn("an image rotation by other than 0, 90, 180 or 270 degrees ignored");
   }
 }
 
@@ -285,9 +290,38 @@ std::vector<GerberObject>& GerberState::sink() {
   return image_.objects;
 }
 
+// The image rotated about the file's origin, counter-clockwise in quarter turns.
+void GerberState::turnImage() {
+  if (quarterTurns_ == 0) return;
+  GTransform t;
+  for (int k = 0; k < quarterTurns_; ++k) t = t.then(GTransform{0, -1, 1, 0});
+  for (GerberObject& o : image_.objects) o = placed(std::move(o), t, {0, 0}, false);
+}
+
+// A negative image exposes its whole extent, the box around everything drawn, and what the file
+// draws dark takes copper away from it; what it draws clear gives copper back.
+void GerberState::invertImage() {
+  if (!negative_ || image_.objects.empty()) return;
+  double l = INFINITY, b = INFINITY, r = -INFINITY, t = -INFINITY;
+  for (GerberObject& o : image_.objects) {
+    const CBox box = objectBox(image_, o);
+    l = std::min(l, double(box.left) / kShapeScale);
+    b = std::min(b, double(box.bottom) / kShapeScale);
+    r = std::max(r, double(box.right) / kShapeScale);
+    t = std::max(t, double(box.top) / kShapeScale);
+    o.dark = !o.dark;
+  }
+  GerberObject extent;
+  extent.type = GerberObject::Type::Region;
+  extent.contour = {{l, b}, {r, b}, {r, t}, {l, t}, {l, b}};
+  image_.objects.insert(image_.objects.begin(), std::move(extent));
+}
+
 void GerberState::finish() {
   if (region_) closeContour();
   closeStepRepeat();
+  turnImage();
+  invertImage();
   if (!openBlocks_.empty()) warn("a block aperture is not closed");
   if (!ended_) warn("the file does not end with M02");
   if (!unitsKnown_) warn("the file gives no unit; inches assumed");

@@ -10,6 +10,9 @@ namespace trazello {
 
 GerberReadResult readGerber(std::string_view text) {
   GerberReadResult result;
+  // A graphics object takes ten characters or more; room for them all at once saves moving them
+  // as the list grows (pages never written are never touched).
+  result.image.objects.reserve(text.size() / 10);
   GerberLexer lexer(text);
   GerberState state(result.image);
   GerberStatement st;
@@ -88,7 +91,8 @@ std::optional<double> GerberState::coordinate(std::string_view text, bool isX) c
     int digits = static_cast<int>(text.size());
     if (format_.trailingZeros)
       for (; digits < intDigits + decDigits; ++digits) value *= 10;
-    value /= std::pow(10.0, decDigits);
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    value /= decDigits >= 0 && decDigits <= 9 ? kPowers[decDigits] : std::pow(10.0, decDigits);
   }
   value *= unitScale();
   // Beyond 10 km nothing is a board; such numbers would only overflow what follows.

@@ -63,6 +63,8 @@ class GerberState {
   void emit(GerberObject o);
   std::vector<GerberObject>& sink();
   void closeStepRepeat();
+  void turnImage();
+  void invertImage();
   bool withinLimit(size_t more);
 
   double unitScale() const { return inch_ ? 2540.0 : 100.0; }
@@ -90,6 +92,9 @@ class GerberState {
   // Deprecated image commands: offset, scale and mirroring of every coordinate.
   double offsetX_ = 0, offsetY_ = 0, imageScaleX_ = 1, imageScaleY_ = 1;
   bool imageMirrorX_ = false, imageMirrorY_ = false;
+  // Whole-image commands, applied when the file has been read.
+  bool negative_ = false;
+  int quarterTurns_ = 0;  // counter-clockwise
   GPoint point_;
   int lastOperation_ = 0;
   std::vector<GPoint> contour_;

@@ -135,6 +135,7 @@ class Mapper {
     const int32_t width = roundInt(ap.sizeX * o.transform.scale());
     // A zero-size aperture exposes nothing; on the outline layer such lines are the board's edge.
     if (width <= 0 && layer_ != layer::O) return;
+    if (!out_.empty() && continueTrack(out_.back(), width, pt(o.from), pt(o.to))) return;
     TObjekt track = newTrack(width, layer_);
     appendPoint(track, pt(o.from));
     appendPoint(track, pt(o.to));
@@ -194,9 +195,7 @@ std::vector<std::vector<size_t>> cuttersOf(const GerberImage& image,
 
 }  // namespace
 
-std::vector<TObjekt> gerberToElements(const GerberImage& source, uint8_t layer,
-                                      double boardHeight) {
-  GerberImage image = source;
+std::vector<TObjekt> gerberToElements(GerberImage image, uint8_t layer, double boardHeight) {
   auto lift = [&](GPoint& p) { p.y -= boardHeight; };
   for (GerberObject& o : image.objects) {
     lift(o.from);
@@ -212,6 +211,7 @@ std::vector<TObjekt> gerberToElements(const GerberImage& source, uint8_t layer,
   const std::vector<std::vector<size_t>> cutters = cuttersOf(image, boxes);
 
   std::vector<TObjekt> out;
+  out.reserve(image.objects.size());
   Mapper mapper(image, layer, out);
   for (size_t i = 0; i < image.objects.size(); ++i) {
     const GerberObject& o = image.objects[i];

@@ -21,7 +21,8 @@ struct GerberImportCounts {
 // and regions zones; tracks and arcs that meet are then joined. Whatever has no element of its
 // own (macro, polygon and transformed apertures, copper cut by clear polarity, aperture holes
 // that are not drills) becomes zones of exactly the copper it leaves.
-std::vector<TObjekt> gerberToElements(const GerberImage& image, uint8_t layer, double boardHeight);
+// The image is taken by value: callers that are done with it move it in and save a copy.
+std::vector<TObjekt> gerberToElements(GerberImage image, uint8_t layer, double boardHeight);
 
 GerberImportCounts countImported(const std::vector<TObjekt>& elements);
 

@@ -92,6 +92,8 @@ std::string messageText(const Message& m) {
     case MessageId::BoardSizesLimited:
       return arg(m, 0) + " boards had a size no board can have and were brought within 1 mm to 10 m.\r"
              "The file is unchanged until you save it.";
+    case MessageId::DrillFileRefused:
+      return "The drill file \"" + arg(m, 0) + "\" was not imported: " + arg(m, 1) + ".";
     case MessageId::Count: break;
   }
   return {};

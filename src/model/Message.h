@@ -57,6 +57,7 @@ enum class MessageId {
   LargeBitmapQuestion,       // OK / Cancel, warning icon
   JpegNotCreated,
   BoardSizesLimited,         // args: count of boards
+  DrillFileRefused,  // args: file name, what is wrong
   Count,  // not a message: the number of messages; new ones go above
 };
 

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -30,9 +32,10 @@ class GerberImportWindow : public testing::WindowFixture {
   }
 
   // Runs "Import Gerber..." choosing `path` and the layer at `layerIndex`; `afterwards` answers
-  // whatever window the import opens next.
+  // whatever window the import opens next; `rowLabel` receives the file's row in the dialog.
   void importThroughMenu(MainWindow& w, const QString& path, int layerIndex,
-                         std::function<void(QMessageBox*)> afterwards = {}) {
+                         std::function<void(QMessageBox*)> afterwards = {},
+                         QString* rowLabel = nullptr) {
     ModalScript script;
     script.at<QFileDialog>([path](QFileDialog* d) {
       // Typed into the name field as a user would, then accepted with Enter.
@@ -41,9 +44,14 @@ class GerberImportWindow : public testing::WindowFixture {
       name->setText(path);
       QTest::keyClick(name, Qt::Key_Return);
     });
-    script.at<GerberImportDialog>([layerIndex](GerberImportDialog* d) {
+    script.at<GerberImportDialog>([layerIndex, rowLabel](GerberImportDialog* d) {
       auto* box = d->findChild<QComboBox*>("CB_Layer0");
       ASSERT_TRUE(box);
+      auto* form = qobject_cast<QFormLayout*>(box->parentWidget()->layout()->itemAt(1)->layout());
+      ASSERT_TRUE(form);
+      auto* label = qobject_cast<QLabel*>(form->labelForField(box));
+      ASSERT_TRUE(label);
+      if (rowLabel) *rowLabel = label->text();
       EXPECT_EQ(box->currentText(), "C2");  // the default layer
       box->setCurrentIndex(layerIndex);
       QTest::mouseClick(d->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
@@ -80,6 +88,28 @@ TEST_F(GerberImportWindow, ImportsOntoTheChosenLayerAsOneUndoStep) {
   EXPECT_EQ(track.Points[2], (Point{1000, float(500 - height)}));
   EXPECT_EQ(el[before + 1].Kind, ElementKind::Pad);
   EXPECT_TRUE(w->document().modified());
+  w->action("Undo")->trigger();
+  EXPECT_EQ(w->document().elements().size(), before);
+}
+
+// A drill file is named as such in the dialog; its holes that hit no pad become drilled pads on
+// the layer chosen for it, as one undo step.
+TEST_F(GerberImportWindow, ADrillFileMakesDrilledPadsOnItsLayer) {
+  auto w = open();
+  const int32_t height = w->document().working().height;
+  const QString path = writeFile(
+      "holes.drl", "; Drill file\r\nM48\r\nMETRIC\r\nT01C0.8\r\n%\r\nT01\r\nX10.0Y5.0\r\nM30\r\n");
+  const size_t before = w->document().elements().size();
+  QString row;
+  importThroughMenu(*w, path, layer::C1 - 1, {}, &row);
+  EXPECT_EQ(row, "holes.drl (Excellon drill file)");
+  const ElementList& el = w->document().elements();
+  ASSERT_EQ(el.size(), before + 1);
+  const TObjekt& pad = el[before];
+  EXPECT_EQ(pad.Kind, ElementKind::Pad);
+  EXPECT_EQ(pad.Layer, layer::C1);
+  EXPECT_EQ((Point{pad.X, pad.Y}), (Point{1000, float(500 - height)}));
+  EXPECT_EQ(pad.SizeB, 40);
   w->action("Undo")->trigger();
   EXPECT_EQ(w->document().elements().size(), before);
 }

@@ -169,6 +169,10 @@ TEST(GerberReader, DeprecatedCommandsOfOldFiles) {
        "%INBOARD*%%IPPOS*%%LNTOP*%G54D10*G55*X0Y0D03*M01*X1000000Y0D03*",
        {{0, 0}, {100, 0}}},
       {"program stop", "X0Y0D03*M00*X1000000Y0D03*", {{0, 0}}},
+      // The whole image turns about the file's origin, counter-clockwise, wherever IR stands.
+      {"image rotation 90", "X1000000Y0D03*%IR90*%", {{0, 100}}},
+      {"image rotation 180", "%IR180*%X1000000Y2000000D03*", {{-100, -200}}},
+      {"image rotation 270", "%IR270*%X1000000Y2000000D03*", {{200, -100}}},
   };
   for (const Case& c : cases) {
     const GerberImage image = readOk(kHead + "%ADD10C,0.1*%D10*" + c.body + "M02*");

@@ -135,6 +135,81 @@ TEST(GerberToElements, ClearPolarityCutsDarkCopperIntoZones) {
   EXPECT_FALSE(overlap(ours, Paths{disc({500, 425}, 5)}));
 }
 
+// A macro aperture of any form draws exactly the copper it sweeps: zones that cover the aperture
+// flashed densely along the path and barely more. The cross is not convex, so its hull would add
+// copper at the corners; its clear centre is filled by the moving bars.
+TEST(GerberToElements, MacroAperturesDrawTheCopperTheySweep) {
+  const std::string macro =
+      "%AMCROSS*20,1,0.2,-0.5,0,0.5,0,0*20,1,0.2,0,-0.5,0,0.5,0*1,0,0.1,0,0*%%ADD10CROSS*%D10*";
+  struct Case {
+    const char* path;
+    GPoint from, to;  // mm; an arc when `arc`
+    bool arc;
+  } cases[] = {
+      {"X0Y0D02*X10000000Y0D01*", {0, 0}, {10, 0}, false},
+      {"X0Y0D02*X7000000Y5000000D01*", {0, 0}, {7, 5}, false},
+      {"G75*X10000000Y0D02*G03X0Y10000000I-10000000J0D01*", {10, 0}, {0, 10}, true},
+  };
+  for (const Case& c : cases) {
+    const std::vector<TObjekt> el = import(macro + c.path);
+    ASSERT_FALSE(el.empty()) << c.path;
+    for (const TObjekt& e : el) EXPECT_TRUE(e.is(ElementKind::Zone));
+    std::string flashes = macro;
+    constexpr int kSteps = 2000;
+    for (int k = 0; k <= kSteps; ++k) {
+      const double t = double(k) / kSteps;
+      GPoint p{c.from.x + (c.to.x - c.from.x) * t, c.from.y + (c.to.y - c.from.y) * t};
+      if (c.arc) p = {10 * std::cos(t * M_PI / 2), 10 * std::sin(t * M_PI / 2)};
+      flashes += "X" + std::to_string(std::lround(p.x * 1e6)) + "Y" +
+                 std::to_string(std::lround(p.y * 1e6)) + "D03*";
+    }
+    const GerberReadResult sampled = readGerber(kHead + flashes + "M02*");
+    ASSERT_TRUE(sampled.ok());
+    const Paths ours = elementsCopper(el), samples = imageCopper(sampled.image);
+    const double want = areaInSquareUnits(samples);
+    // Samples on the true arc poke out of the flattened one by at most a quarter unit; between
+    // samples 0.4 to 0.8 units apart the moving edges leave small notches uncovered.
+    EXPECT_LT(areaInSquareUnits(subtract(samples, ours)), 1e-3 * want) << c.path;
+    EXPECT_LT(areaInSquareUnits(subtract(ours, samples)), 5e-3 * want) << c.path;
+  }
+  // Along x: the vertical bar sweeps 10.2 x 1 mm, the horizontal one sticks out 0.4 mm at each
+  // end; the hull of the cross at both ends would cover 10.68 mm².
+  EXPECT_NEAR(areaInSquareUnits(elementsCopper(import(macro + cases[0].path))), 103600, 50);
+}
+
+// A negative image is copper over the box around everything drawn, less what the file draws dark
+// and plus what it draws clear; shapes keep their own form when the image is turned.
+TEST(GerberToElements, NegativeAndTurnedImages) {
+  const std::string shapes =
+      "%ADD10C,1*%%ADD11C,2*%G36*X0Y0D02*X10000000Y0D01*Y10000000D01*X0D01*X0Y0D01*G37*D10*"
+      "X20000000Y5000000D03*";
+  struct Case {
+    std::string body;
+    double area;  // square units
+  } cases[] = {
+      // The box runs from the region's corner to the far edge of the disc at 20 mm.
+      {"%IPNEG*%" + shapes, 205e4 - 100e4 - M_PI * 0.25e4},
+      {"%IPNEG*%" + shapes + "%LPC*%D11*X5000000Y5000000D03*",
+       205e4 - 100e4 - M_PI * 0.25e4 + M_PI * 1e4},
+      {"%IPNEG*%%IR90*%" + shapes, 205e4 - 100e4 - M_PI * 0.25e4},
+      {"%IPPOS*%" + shapes, 100e4 + M_PI * 0.25e4},
+  };
+  for (const Case& c : cases) {
+    const GerberReadResult r = readGerber(kHead + c.body + "M02*");
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_TRUE(r.image.warnings.empty()) << r.image.warnings[0];
+    const std::vector<TObjekt> el = gerberToElements(r.image, layer::C2, 0);
+    EXPECT_NEAR(areaInSquareUnits(elementsCopper(el)), c.area, 2e-3 * c.area) << c.body;
+  }
+  // Turned a quarter, a 1 x 2 mm rectangle flashed at (5, 0) mm is a 2 x 1 mm SMD pad at (0, 5).
+  const std::vector<TObjekt> el = import("%IR90*%%ADD10R,1X2*%D10*X5000000Y0D03*");
+  ASSERT_EQ(el.size(), 1u);
+  EXPECT_TRUE(el[0].is(ElementKind::SmdPad));
+  EXPECT_EQ((Point{el[0].X, el[0].Y}), (Point{0, 500}));
+  EXPECT_EQ(el[0].SizeA, 200);
+  EXPECT_EQ(el[0].SizeB, 100);
+}
+
 TEST(GerberToElements, OwnExportComesBackInTheSamePlace) {
   using namespace trazello::testing;
   const BoardSettings board = smallBoard();

@@ -58,9 +58,35 @@ TEST_F(ImportGerberCommand, ALayerSetLandsOnItsLayersOfOneBoard) {
   EXPECT_EQ(size_t(reported), after.elements().size() - before.elements().size());
 }
 
+// The board's own copper and drill files, written by the CLI, come back as its plated pads; the
+// drill file is known by its content, wherever it stands among the files.
+TEST_F(ImportGerberCommand, ADrillFileDrillsThePadsOfTheSet) {
+  const std::string files = (dir_ / "files").string(), out = (dir_ / "out.trz").string();
+  fs::create_directories(files);
+  ASSERT_EQ(testing::runCli(TRAZELLO_CLI, "gerber " + demo_ + " --layers C1,C2 -o " + files,
+                            (dir_ / "err").string())
+                .status,
+            0);
+  ASSERT_EQ(testing::runCli(TRAZELLO_CLI, "drill " + demo_ + " --mm33 -o " + files + "/b.drl",
+                            (dir_ / "err").string())
+                .status,
+            0);
+  const testing::CliRun r = cli(demo_ + " " + files + "/b.drl " + files + "/Copper1.GBR:C1 " +
+                                files + "/Copper2.GBR:C2 -o " + out);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\"holes\":16,\"plated\":16,\"warnings\":[]"), std::string::npos) << r.out;
+  Document after;
+  ASSERT_TRUE(openLayout(after, out, false).ok());
+  int plated = 0;
+  for (const TObjekt& e : after.elements()) plated += e.is(ElementKind::Pad) && e.Plated;
+  EXPECT_EQ(plated, 2 * 16);  // the demo's own pads and the imported ones
+}
+
 TEST_F(ImportGerberCommand, RefusalsWriteNothing) {
   const fs::path broken = dir_ / "broken.gbr", out = dir_ / "out.trz";
   std::ofstream(broken) << "%FSLAX26Y26*%%MOMM*%%ADD10C,1*\nD10*X0Y0D03*M02*";
+  const fs::path drill = dir_ / "broken.drl";
+  std::ofstream(drill) << "M48\nMETRIC\nT1C0.8\n%\nT1\nX1.0Y1.0\nT7\nX2.0Y1.0\nM30\n";
   struct Case {
     std::string args, says;
     int status;
@@ -70,6 +96,11 @@ TEST_F(ImportGerberCommand, RefusalsWriteNothing) {
       {demo_ + " " + fixture("clockblock/clockblock-F_Cu.gbr") + " --layer X9 -o " + out.string(),
        "--layer", 2},
       {demo_ + " -o " + out.string(), "no GERBER file", 2},
+      {demo_ + " " + fixture("clockblock/clockblock-F_Cu.gbr") + " " + drill.string() + " -o " +
+           out.string(),
+       "The drill file \"" + drill.string() +
+           "\" was not imported: the hole on line 8 is drilled with tool T7",
+       1},
       {demo_ + " --board 9 " + fixture("clockblock/clockblock-F_Cu.gbr") + " -o " + out.string(),
        "no board 9", 1},
   };
