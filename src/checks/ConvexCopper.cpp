@@ -160,8 +160,8 @@ RoundedConvex rounded(Point a, Point b, double radius) {
 
 double halfWidth(double width) { return std::max(width / 2, 0.5); }
 
-bool addPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
-  const GrownPad g = grownPad(e, 0);
+bool addPad(const TObjekt& e, std::vector<RoundedConvex>& out, double grow = 0) {
+  const GrownPad g = grownPad(e, grow);
   switch (g.form) {
     case PadForm::Disc: out.push_back(rounded(g.centre, g.centre, g.radius)); return true;
     case PadForm::Stadium: out.push_back(rounded(g.points[0], g.points[1], g.radius)); return true;
@@ -176,8 +176,8 @@ bool addPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
   return false;
 }
 
-bool addSmdPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
-  const std::vector<Point> corners = grownSmdCorners(e, 0);
+bool addSmdPad(const TObjekt& e, std::vector<RoundedConvex>& out, double grow = 0) {
+  const std::vector<Point> corners = grownSmdCorners(e, grow);
   if (corners.empty()) return true;
   std::optional<std::vector<DPoint>> ring = convexRing(corners);
   if (!ring) return false;
@@ -185,19 +185,20 @@ bool addSmdPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
   return true;
 }
 
-void addTrack(const TObjekt& e, std::vector<RoundedConvex>& out) {
-  const double r = halfWidth(e.Width);
+void addTrack(const TObjekt& e, std::vector<RoundedConvex>& out, double grow = 0) {
+  const double r = halfWidth(e.Width) + grow;
   if (e.Points.size() == 1) out.push_back(rounded(e.Points[0], e.Points[0], r));
   for (size_t i = 0; i + 1 < e.Points.size(); ++i)
     out.push_back(rounded(e.Points[i], e.Points[i + 1], r));
 }
 
 // A zone's outline strokes, less when it is filled and has no outline width, and its filling.
-bool addZone(const TObjekt& e, std::vector<RoundedConvex>& out) {
+bool addZone(const TObjekt& e, std::vector<RoundedConvex>& out, double grow = 0) {
   const bool filled = e.Points.size() >= 3;
-  if (!(filled && e.Width <= 0)) {
-    addTrack(e, out);
-    if (filled) out.push_back(rounded(e.Points.back(), e.Points.front(), halfWidth(e.Width)));
+  if (!(filled && e.Width <= 0 && grow == 0)) {
+    addTrack(e, out, grow);
+    if (filled)
+      out.push_back(rounded(e.Points.back(), e.Points.front(), halfWidth(e.Width) + grow));
   }
   if (!filled) return true;
   std::optional<std::vector<DPoint>> ring = convexRing(e.Points);
@@ -206,9 +207,9 @@ bool addZone(const TObjekt& e, std::vector<RoundedConvex>& out) {
   return true;
 }
 
-void addText(const TObjekt& e, std::vector<RoundedConvex>& out) {
+void addText(const TObjekt& e, std::vector<RoundedConvex>& out, double grow = 0) {
   for (const TObjekt& stroke : e.Strokes) {
-    const double r = halfWidth(stroke.Width);
+    const double r = halfWidth(stroke.Width) + grow;
     if (stroke.Points.size() == 1) out.push_back(rounded(stroke.Points[0], stroke.Points[0], r));
     for (size_t i = 0; i + 1 < stroke.Points.size(); ++i)
       out.push_back(rounded(stroke.Points[i], stroke.Points[i + 1], r));
@@ -217,10 +218,10 @@ void addText(const TObjekt& e, std::vector<RoundedConvex>& out) {
 
 // A ring or arc lies within its outer circle and the round ends of an arc on its middle
 // circle; for sane radii those ends reach just the outer circle.
-void addCircleBound(const TObjekt& e, std::vector<RoundedConvex>& out) {
+void addCircleBound(const TObjekt& e, std::vector<RoundedConvex>& out, double grow = 0) {
   const double mid = (double(e.SizeA) + e.SizeB) / 2;
-  const double cap = (double(e.SizeA) - e.SizeB) / 2;
-  const double outer = std::max({double(e.SizeA), std::fabs(mid) + std::max(cap, 0.0), 0.0});
+  const double cap = (double(e.SizeA) - e.SizeB) / 2 + grow;
+  const double outer = std::max({double(e.SizeA) + grow, std::fabs(mid) + std::max(cap, 0.0), 0.0});
   RoundedConvex bound = rounded({e.X, e.Y}, {e.X, e.Y}, outer);
   bound.excess = std::max(bound.excess, flatteningExcess(cap));
   bound.boundOnly = true;
@@ -414,6 +415,84 @@ CopperContact contact(const std::vector<RoundedConvex>& a, const std::vector<Rou
     }
   }
   return CopperContact::Apart;
+}
+
+std::optional<std::vector<RoundedConvex>> clearancePieces(const TObjekt& e) {
+  if (!e.KeepOut && e.Clearance <= 0) return std::vector<RoundedConvex>{};
+  if (!sane(e.X) || !sane(e.Y) || !sane(e.SizeA) || !sane(e.SizeB)) return std::nullopt;
+  const double grow = e.KeepOut ? 0 : e.Clearance;
+  std::vector<RoundedConvex> out;
+  bool known = true;
+  switch (e.Kind) {
+    case ElementKind::Pad:
+      known = addPad(e, out, grow);
+      break;
+    case ElementKind::SmdPad:
+      known = addSmdPad(e, out, grow);
+      break;
+    case ElementKind::Track:
+      addTrack(e, out, grow);
+      break;
+    case ElementKind::Zone:
+      known = addZone(e, out, grow);
+      break;
+    case ElementKind::Text:
+      addText(e, out, grow);
+      break;
+    case ElementKind::Circle:
+      addCircleBound(e, out, grow);
+      break;
+    default:
+      return std::nullopt;
+  }
+  if (!known || !std::all_of(out.begin(), out.end(), saneCore)) return std::nullopt;
+  for (RoundedConvex& p : out) setBox(p);
+  return out;
+}
+
+std::vector<DPoint> pointsWellInside(const std::vector<RoundedConvex>& pieces) {
+  std::vector<DPoint> out;
+  // Along a stroke's middle line and towards the corners of a polygon, so that copper partly
+  // covered by something else still shows a point beside it.
+  constexpr double kSteps[] = {0, 0.25, 0.5, 0.75, 1};
+  for (const RoundedConvex& p : pieces) {
+    if (p.boundOnly) continue;
+    if (p.radius > 2 * kMargin) {
+      const DPoint a = p.core.front(), b = p.core.back();
+      for (double t : kSteps) out.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
+      if (p.core.size() > 2) out.insert(out.end(), p.core.begin() + 1, p.core.end() - 1);
+      continue;
+    }
+    if (p.core.size() < 3) continue;
+    DPoint c;
+    for (const DPoint& q : p.core)
+      c = {c.x + q.x / double(p.core.size()), c.y + q.y / double(p.core.size())};
+    if (!insideConvex(p.core, c)) continue;
+    double nearest = INFINITY;
+    for (size_t i = 0; i < p.core.size(); ++i)
+      nearest =
+          std::min(nearest, pointSegmentDistance(c, p.core[i], p.core[(i + 1) % p.core.size()]));
+    if (nearest <= 4 * kMargin) continue;
+    out.push_back(c);
+    // Towards each corner as far as keeps the same distance from the edges, less a margin:
+    // the polygon shrunk about its centre lies within it.
+    const double keep = 1 - 4 * kMargin / nearest;
+    for (double t : {keep / 2, keep}) {
+      for (const DPoint& q : p.core) out.push_back({c.x + t * (q.x - c.x), c.y + t * (q.y - c.y)});
+    }
+  }
+  return out;
+}
+
+bool wellOutside(DPoint q, const std::vector<RoundedConvex>& pieces) {
+  for (const RoundedConvex& p : pieces) {
+    if (p.within) continue;
+    if (q.x < p.low.x - 2 * kMargin || q.x > p.high.x + 2 * kMargin ||
+        q.y < p.low.y - 2 * kMargin || q.y > p.high.y + 2 * kMargin)
+      continue;
+    if (coreDistance(p.core, {q}) <= p.radius + p.excess + 2 * kMargin) return false;
+  }
+  return true;
 }
 
 }  // namespace trazello

@@ -112,10 +112,33 @@ Paths elementRegion(const TObjekt& e, const LayerState* state) {
   return unite(p);
 }
 
+namespace {
+
+// A single counter-clockwise convex ring, once round: already what a union of it would give.
+bool convexOutline(const Paths& p) {
+  if (p.size() != 1 || p[0].size() < 3) return false;
+  const Path& r = p[0];
+  int turns = 0;  // changes between rightwards and leftwards edges
+  int64_t lastDx = 0;
+  for (size_t i = 0; i < r.size(); ++i) {
+    const CPoint a = r[i], b = r[(i + 1) % r.size()], c = r[(i + 2) % r.size()];
+    const __int128 cross = __int128(b.x - a.x) * (c.y - b.y) - __int128(b.y - a.y) * (c.x - b.x);
+    if (cross <= 0) return false;
+    const int64_t dx = b.x - a.x;
+    if (dx != 0 && lastDx != 0 && (dx > 0) != (lastDx > 0)) ++turns;
+    if (dx != 0) lastDx = dx;
+  }
+  return turns <= 2;
+}
+
+}  // namespace
+
 Paths clearanceRegion(const TObjekt& e) {
-  if (e.KeepOut) return unite(grownShape(e, 0));
-  if (e.Clearance <= 0) return {};
-  return unite(grownShape(e, e.Clearance));
+  if (!e.KeepOut && e.Clearance <= 0) return {};
+  Paths shape = grownShape(e, e.KeepOut ? 0 : e.Clearance);
+  // Pads and SMD pads are mostly one convex outline; the union is for everything else.
+  if (convexOutline(shape)) return shape;
+  return unite(shape);
 }
 
 Paths spokeRegion(const TObjekt& pad) {
