@@ -34,12 +34,18 @@ double cross(DPoint a, DPoint b) { return a.x * b.y - a.y * b.x; }
 double dot(DPoint a, DPoint b) { return a.x * b.x + a.y * b.y; }
 double orient(DPoint a, DPoint b, DPoint c) { return cross(minus(b, a), minus(c, a)); }
 
-double pointSegmentDistance(DPoint p, DPoint a, DPoint b) {
+// The square of the distance, so that a nearest of several needs only one root.
+double pointSegmentDistance2(DPoint p, DPoint a, DPoint b) {
   const DPoint ab = minus(b, a);
   const double len2 = dot(ab, ab);
   double t = len2 > 0 ? dot(minus(p, a), ab) / len2 : 0;
   t = std::clamp(t, 0.0, 1.0);
-  return std::hypot(p.x - (a.x + t * ab.x), p.y - (a.y + t * ab.y));
+  const double dx = p.x - (a.x + t * ab.x), dy = p.y - (a.y + t * ab.y);
+  return dx * dx + dy * dy;
+}
+
+double pointSegmentDistance(DPoint p, DPoint a, DPoint b) {
+  return std::sqrt(pointSegmentDistance2(p, a, b));
 }
 
 double segmentDistance(DPoint p1, DPoint p2, DPoint q1, DPoint q2) {
@@ -47,8 +53,9 @@ double segmentDistance(DPoint p1, DPoint p2, DPoint q1, DPoint q2) {
   const double o3 = orient(q1, q2, p1), o4 = orient(q1, q2, p2);
   if (((o1 < 0 && o2 > 0) || (o1 > 0 && o2 < 0)) && ((o3 < 0 && o4 > 0) || (o3 > 0 && o4 < 0)))
     return 0;
-  return std::min({pointSegmentDistance(q1, p1, p2), pointSegmentDistance(q2, p1, p2),
-                   pointSegmentDistance(p1, q1, q2), pointSegmentDistance(p2, q1, q2)});
+  return std::sqrt(
+      std::min({pointSegmentDistance2(q1, p1, p2), pointSegmentDistance2(q2, p1, p2),
+                pointSegmentDistance2(p1, q1, q2), pointSegmentDistance2(p2, q1, q2)}));
 }
 
 // Inside or on a counter-clockwise convex polygon.

@@ -115,11 +115,10 @@ class Tracer {
     const bool net = uf_.find(i) != uf_.find(j);
     std::array<UnionFind*, 4> sets{};
     size_t count = 0;
-    if (!planeCopper_.empty() && shapes_.plain(i) && shapes_.plain(j)) {
-      for (auto& [l, pieces] : planeCopper_) {
-        if (isOnLayer(list_[i], l) && isOnLayer(list_[j], l) && pieces.find(i) != pieces.find(j))
-          sets[count++] = &pieces;
-      }
+    for (auto& [l, pieces] : planeCopper_) {
+      if (isOnLayer(list_[i], l) && isOnLayer(list_[j], l) && pieces.find(i) != pieces.find(j) &&
+          shapes_.plain(i) && shapes_.plain(j))
+        sets[count++] = &pieces;
     }
     if (!net && count == 0) return;
     const Meeting m = copperMeets(i, j, count > 0);

@@ -110,6 +110,17 @@ std::optional<size_t> PlaneAreas::areaAt(CPoint p) {
   return std::nullopt;
 }
 
+Paths PlaneAreas::ringsNear(size_t piece, const CBox& box) const {
+  const Piece& p = pieces_[piece];
+  Paths out{p.shape.outer};
+  for (size_t h = 0; h < p.holeBoxes.size(); ++h) {
+    const CBox& b = p.holeBoxes[h];
+    if (b.left <= box.right && box.left <= b.right && b.bottom <= box.top && box.bottom <= b.top)
+      out.push_back(p.shape.holes[h]);
+  }
+  return out;
+}
+
 void PlaneAreas::forPiecesNear(const CBox& box, const std::function<void(size_t)>& f) const {
   const auto down = [](int64_t v) { return static_cast<int32_t>(v / kShapeScale - 1); };
   const auto up = [](int64_t v) { return static_cast<int32_t>(v / kShapeScale + 1); };

@@ -26,6 +26,9 @@ class PlaneAreas {
   // The area of a piece (its representative), pieces numbered in the order they were added.
   size_t areaOf(size_t piece) { return find(piece); }
   const PolygonWithHoles& shape(size_t piece) const { return pieces_[piece].shape; }
+  // The outline of a piece and those of its holes whose boxes meet `box`: within the box, the
+  // same area as the whole piece.
+  Paths ringsNear(size_t piece, const CBox& box) const;
   // Calls `f` with every piece whose box meets `box`.
   void forPiecesNear(const CBox& box, const std::function<void(size_t)>& f) const;
 

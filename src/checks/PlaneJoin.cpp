@@ -42,8 +42,7 @@ class PlaneJoin {
         areas_(grid_),
         holes_(shapes.cell(), shapes.extent()),
         spokes_(shapes.cell(), shapes.extent()),
-        complex_(shapes.cell(), shapes.extent()),
-        plainOnLayer_(shapes.cell(), shapes.extent()) {
+        complex_(shapes.cell(), shapes.extent()) {
     indexLayer();
     buildAreas();
     nodes_ = UnionFind(areas_.count() + list_.size());
@@ -85,9 +84,7 @@ class PlaneJoin {
       }
       if (e.KeepOut) continue;
       if (e.isPadLike() && e.Thermal()) spokes_.insert(i, widened(unitsBoxOf(spokeRegion(e)), 1));
-      if (shapes_.plain(i))
-        plainOnLayer_.insert(i, shapes_.box(i));
-      else if (!shapes_.region(i).empty())
+      if (!shapes_.plain(i) && !shapes_.region(i).empty())
         complex_.insert(i, widened(unitsBoxOf(shapes_.region(i)), 1));
     }
   }
@@ -140,29 +137,33 @@ class PlaneJoin {
   void joinToAreas(size_t i) {
     const IRect box = widened(shapes_.box(i), 1);
     std::vector<size_t> near;
-    areas_.forPiecesNear(shapeBox(box, 0), [&](size_t piece) {
-      const size_t a = areas_.areaOf(piece);
-      if (std::find(near.begin(), near.end(), a) == near.end()) near.push_back(a);
-    });
+    areas_.forPiecesNear(shapeBox(box, 0), [&](size_t piece) { near.push_back(piece); });
     if (near.empty()) return;
     if (ownHole(list_[i])) {
       // Its copper lies inside its own clearance, where only spokes and other copper that is
       // not plain can reach it.
-      if (anyNear(spokes_, box) || anyNear(complex_, box)) joinByPolygons(i);
+      if (anyNear(spokes_, box) || anyNear(complex_, box)) joinByPolygons(i, near);
       return;
     }
-    if (near.size() == 1) {
-      for (const DPoint& p : shapes_.pointsInside(i)) {
-        if (clearlyInPlane(p)) {
-          nodes_.unite(node(i), near.front());
-          return;
-        }
+    // A point of the copper clearly in the plane joins the copper to the area there; only
+    // other areas nearby need polygons.
+    for (const DPoint& p : shapes_.pointsInside(i)) {
+      if (!clearlyInPlane(p)) continue;
+      const std::optional<size_t> area = areas_.areaAt(toShape(p.x, p.y));
+      if (!area) continue;
+      std::vector<size_t> others;
+      for (size_t piece : near) {
+        if (areas_.areaOf(piece) != *area) others.push_back(piece);
       }
+      nodes_.unite(node(i), *area);
+      if (!others.empty()) joinByPolygons(i, others);
+      return;
     }
-    joinByPolygons(i);
+    joinByPolygons(i, near);
   }
 
-  void joinByPolygons(size_t i) {
+  // Joins the copper to those of the pieces that one union with them would join it to.
+  void joinByPolygons(size_t i, const std::vector<size_t>& pieces) {
     const Paths& r = shapes_.region(i);
     if (r.empty()) return;
     const IRect units = widened(unitsBoxOf(r), 2);
@@ -171,14 +172,11 @@ class PlaneJoin {
                             {window.right, window.bottom},
                             {window.right, window.top},
                             {window.left, window.top}}};
-    areas_.forPiecesNear(window, [&](size_t piece) {
-      const PolygonWithHoles& shape = areas_.shape(piece);
-      Paths rings{shape.outer};
-      rings.insert(rings.end(), shape.holes.begin(), shape.holes.end());
+    for (size_t piece : pieces) {
       // Trimming keeps the area within the window but may leave crossings beyond it.
-      const Paths trimmed = intersect(trimmedTo(rings, window), windowRect);
+      const Paths trimmed = intersect(trimmedTo(areas_.ringsNear(piece, window), window), windowRect);
       if (!trimmed.empty() && unionJoins(r, trimmed)) nodes_.unite(node(i), areas_.areaOf(piece));
-    });
+    }
   }
 
   // The node an element is looked for from: its own copper when plain, else the area or
@@ -193,13 +191,25 @@ class PlaneJoin {
     const IRect box{int32_t(std::floor(at.x)) - 1, int32_t(std::floor(at.y)) - 1,
                     int32_t(std::ceil(at.x)) + 1, int32_t(std::ceil(at.y)) + 1};
     std::optional<size_t> found;
-    plainOnLayer_.query(box, [&](size_t j) {
+    plainOnLayer().query(box, [&](size_t j) {
       if (found) return;
       for (const Path& ring : shapes_.region(j)) {
         if (insideRing(ring, p)) found = node(j);
       }
     });
     return found;
+  }
+
+  // The plain copper of the layer, indexed when first needed: few elements are looked for
+  // outside the areas.
+  const SpatialIndex& plainOnLayer() {
+    if (!plainOnLayer_) {
+      plainOnLayer_.emplace(shapes_.cell(), shapes_.extent());
+      for (size_t i = 0; i < list_.size(); ++i) {
+        if (onLayerAsCopper(i) && shapes_.plain(i)) plainOnLayer_->insert(i, shapes_.box(i));
+      }
+    }
+    return *plainOnLayer_;
   }
 
   ElementShapes& shapes_;
@@ -215,7 +225,7 @@ class PlaneJoin {
   SpatialIndex spokes_;
   // Copper built into the areas.
   SpatialIndex complex_;
-  SpatialIndex plainOnLayer_;
+  std::optional<SpatialIndex> plainOnLayer_;
   // Areas first, then one node per element.
   UnionFind nodes_;
 };

@@ -137,8 +137,7 @@ size_t outlineCount(const Paths& p) {
 }  // namespace
 
 bool unionJoins(const Paths& a, const Paths& b) {
-  const Paths ca = unite(a), cb = unite(b);
-  return outlineCount(unite(ca, cb)) < outlineCount(ca) + outlineCount(cb);
+  return outlineCount(unite(a, b)) < outlineCount(a) + outlineCount(b);
 }
 
 bool covers(const Paths& outer, const Paths& inner) {

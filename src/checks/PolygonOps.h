@@ -18,7 +18,8 @@ double areaInSquareUnits(const std::vector<PolygonWithHoles>& pieces);
 // Whether the two areas have a common area (touching along an edge or at a point is not).
 bool overlap(const Paths& a, const Paths& b);
 // Whether one union of the two areas joins them: it has fewer outlines than the two have
-// together (they overlap, or share a stretch of their edges).
+// together (they overlap, or share a stretch of their edges). Both are areas as the polygon
+// library gives them: outlines that do not overlap, with their holes.
 bool unionJoins(const Paths& a, const Paths& b);
 // Whether nothing of `inner` lies outside `outer`.
 bool covers(const Paths& outer, const Paths& inner);
