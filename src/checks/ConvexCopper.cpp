@@ -239,14 +239,13 @@ void addCircleBound(const TObjekt& e, std::vector<RoundedConvex>& out, double gr
 // few pairs to the polygons and keep the trapezoids few.
 constexpr double kBandLoss = 0.5;
 
-// The four corners of the part of a ring between two angles, inner radius `inner` and outer
-// radius `outer` at the corners.
-std::vector<DPoint> trapezoid(DPoint c, double inner, double outer, double from, double to) {
-  const double cf = std::cos(from), sf = std::sin(from), ct = std::cos(to), st = std::sin(to);
-  return {{c.x + inner * cf, c.y + inner * sf},
-          {c.x + outer * cf, c.y + outer * sf},
-          {c.x + outer * ct, c.y + outer * st},
-          {c.x + inner * ct, c.y + inner * st}};
+// The four corners of the part of a ring between two radial directions (unit vectors), inner
+// radius `inner` and outer radius `outer` at the corners.
+std::vector<DPoint> trapezoid(DPoint c, double inner, double outer, DPoint from, DPoint to) {
+  return {{c.x + inner * from.x, c.y + inner * from.y},
+          {c.x + outer * from.x, c.y + outer * from.y},
+          {c.x + outer * to.x, c.y + outer * to.y},
+          {c.x + inner * to.x, c.y + inner * to.y}};
 }
 
 // The band of a ring or arc between radial lines, in trapezoids of two sorts: ones holding
@@ -264,8 +263,15 @@ void addBand(Point centre, double outer, double inner, double from, double to, b
   const double lowest = whole ? inner : std::max(inner - kArcTolerance, 0.0);
   const double innermost = (inner + (whole ? flatteningExcess(inner) : 0)) / std::cos(slice / 2);
   const bool holds = innermost + 4 * kMargin < outer * std::cos(slice / 2);
+  // The direction of each radial line once; neighbouring slices share it.
+  std::vector<DPoint> dirs(size_t(n) + 1);
+  for (int k = 0; k <= n; ++k) {
+    const double a = from + slice * k;
+    dirs[size_t(k)] = {std::cos(a), std::sin(a)};
+  }
+  out.reserve(out.size() + 2 * size_t(n) + 2);
   for (int k = 0; k < n; ++k) {
-    const double a = from + slice * k, b = from + slice * (k + 1);
+    const DPoint a = dirs[size_t(k)], b = dirs[size_t(k) + 1];
     RoundedConvex bound = piece(trapezoid(c, lowest, outside, a, b), 0, 0);
     bound.boundOnly = true;
     out.push_back(std::move(bound));

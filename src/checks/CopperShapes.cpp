@@ -114,21 +114,27 @@ Paths elementRegion(const TObjekt& e, const LayerState* state) {
 
 namespace {
 
-// A single counter-clockwise convex ring, once round: already what a union of it would give.
-bool convexOutline(const Paths& p) {
+// A single ring that turns counter-clockwise about the mean of its corners with every edge,
+// once round: a simple outline, already what a union of it would give. Flattened discs and
+// pads are such rings even where rounding to whole steps leaves them not quite convex.
+bool simpleOutline(const Paths& p) {
   if (p.size() != 1 || p[0].size() < 3) return false;
   const Path& r = p[0];
-  int turns = 0;  // changes between rightwards and leftwards edges
-  int64_t lastDx = 0;
-  for (size_t i = 0; i < r.size(); ++i) {
-    const CPoint a = r[i], b = r[(i + 1) % r.size()], c = r[(i + 2) % r.size()];
-    const __int128 cross = __int128(b.x - a.x) * (c.y - b.y) - __int128(b.y - a.y) * (c.x - b.x);
-    if (cross <= 0) return false;
-    const int64_t dx = b.x - a.x;
-    if (dx != 0 && lastDx != 0 && (dx > 0) != (lastDx > 0)) ++turns;
-    if (dx != 0) lastDx = dx;
+  double cx = 0, cy = 0;
+  for (const CPoint& q : r) {
+    cx += double(q.x) / double(r.size());
+    cy += double(q.y) / double(r.size());
   }
-  return turns <= 2;
+  int upwards = 0;  // edges crossing the line to the right of the mean upwards
+  for (size_t i = 0; i < r.size(); ++i) {
+    const CPoint& qa = r[i];
+    const CPoint& qb = r[(i + 1) % r.size()];
+    const double ax = double(qa.x) - cx, ay = double(qa.y) - cy;
+    const double bx = double(qb.x) - cx, by = double(qb.y) - cy;
+    if (ax * by - ay * bx <= 0) return false;
+    upwards += ay <= 0 && by > 0;
+  }
+  return upwards == 1;
 }
 
 }  // namespace
@@ -136,8 +142,8 @@ bool convexOutline(const Paths& p) {
 Paths clearanceRegion(const TObjekt& e) {
   if (!e.KeepOut && e.Clearance <= 0) return {};
   Paths shape = grownShape(e, e.KeepOut ? 0 : e.Clearance);
-  // Pads and SMD pads are mostly one convex outline; the union is for everything else.
-  if (convexOutline(shape)) return shape;
+  // Pads and SMD pads are one outline; the union is for everything else.
+  if (simpleOutline(shape)) return shape;
   return unite(shape);
 }
 
