@@ -463,6 +463,31 @@ std::optional<std::vector<RoundedConvex>> clearancePieces(const TObjekt& e) {
   return out;
 }
 
+namespace {
+
+// The mean of a polygon core's corners when it lies inside with room about it, and that room.
+std::optional<std::pair<DPoint, double>> roomyCentre(const RoundedConvex& p) {
+  if (p.core.size() < 3) return std::nullopt;
+  DPoint c;
+  for (const DPoint& q : p.core)
+    c = {c.x + q.x / double(p.core.size()), c.y + q.y / double(p.core.size())};
+  if (!insideConvex(p.core, c)) return std::nullopt;
+  double nearest = INFINITY;
+  for (size_t i = 0; i < p.core.size(); ++i)
+    nearest =
+        std::min(nearest, pointSegmentDistance(c, p.core[i], p.core[(i + 1) % p.core.size()]));
+  if (nearest <= 4 * kMargin) return std::nullopt;
+  return std::make_pair(c, nearest);
+}
+
+}  // namespace
+
+bool hasPointWellInside(const std::vector<RoundedConvex>& pieces) {
+  return std::any_of(pieces.begin(), pieces.end(), [](const RoundedConvex& p) {
+    return !p.boundOnly && (p.radius > 2 * kMargin || roomyCentre(p));
+  });
+}
+
 std::vector<DPoint> pointsWellInside(const std::vector<RoundedConvex>& pieces) {
   std::vector<DPoint> out;
   // Along a stroke's middle line and towards the corners of a polygon, so that copper partly
@@ -476,16 +501,9 @@ std::vector<DPoint> pointsWellInside(const std::vector<RoundedConvex>& pieces) {
       if (p.core.size() > 2) out.insert(out.end(), p.core.begin() + 1, p.core.end() - 1);
       continue;
     }
-    if (p.core.size() < 3) continue;
-    DPoint c;
-    for (const DPoint& q : p.core)
-      c = {c.x + q.x / double(p.core.size()), c.y + q.y / double(p.core.size())};
-    if (!insideConvex(p.core, c)) continue;
-    double nearest = INFINITY;
-    for (size_t i = 0; i < p.core.size(); ++i)
-      nearest =
-          std::min(nearest, pointSegmentDistance(c, p.core[i], p.core[(i + 1) % p.core.size()]));
-    if (nearest <= 4 * kMargin) continue;
+    const std::optional<std::pair<DPoint, double>> centre = roomyCentre(p);
+    if (!centre) continue;
+    const auto [c, nearest] = *centre;
     out.push_back(c);
     // Towards each corner as far as keeps the same distance from the edges, less a margin:
     // the polygon shrunk about its centre lies within it.

@@ -55,6 +55,8 @@ std::optional<std::vector<RoundedConvex>> clearancePieces(const TObjekt& e);
 // Points of the copper of these pieces with copper all round them in the element's polygons,
 // further than any rounding of their corners.
 std::vector<DPoint> pointsWellInside(const std::vector<RoundedConvex>& pieces);
+// Whether there is any such point.
+bool hasPointWellInside(const std::vector<RoundedConvex>& pieces);
 
 // Whether a point lies outside the polygons of these pieces, further than any rounding.
 bool wellOutside(DPoint p, const std::vector<RoundedConvex>& pieces);

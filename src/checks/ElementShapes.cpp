@@ -13,7 +13,8 @@ ElementShapes::ElementShapes(const ElementList& list, const LayerState& state)
       pieces_(list.size()),
       piecesBuilt_(list.size(), false),
       plain_(list.size(), -1),
-      inside_(list.size()) {
+      inside_(list.size()),
+      insideBuilt_(list.size(), false) {
   boxes_.reserve(list.size());
   for (const TObjekt& e : list) {
     boxes_.push_back(boundingBox(e, &state_));
@@ -52,17 +53,14 @@ bool ElementShapes::plain(size_t i) {
       default:
         break;
     }
-    plain_[i] = 0;
-    if (kind && pieces(i) && !pieces(i)->empty()) {
-      inside_[i] = pointsWellInside(*pieces(i));
-      plain_[i] = inside_[i].empty() ? 0 : 1;
-    }
+    plain_[i] = kind && pieces(i) && hasPointWellInside(*pieces(i)) ? 1 : 0;
   }
   return plain_[i] > 0;
 }
 
 const std::vector<DPoint>& ElementShapes::pointsInside(size_t i) {
-  plain(i);
+  if (!insideBuilt_[i] && plain(i)) inside_[i] = pointsWellInside(*pieces(i));
+  insideBuilt_[i] = true;
   return inside_[i];
 }
 

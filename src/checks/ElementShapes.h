@@ -47,6 +47,7 @@ class ElementShapes {
   // -1 not yet known, 0 no, 1 yes.
   std::vector<signed char> plain_;
   std::vector<std::vector<DPoint>> inside_;
+  std::vector<bool> insideBuilt_;
 };
 
 }  // namespace trazello

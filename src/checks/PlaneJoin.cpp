@@ -147,9 +147,16 @@ class PlaneJoin {
     }
     // A point of the copper clearly in the plane joins the copper to the area there; only
     // other areas nearby need polygons.
+    std::vector<size_t> areasNear;
+    for (size_t piece : near) {
+      const size_t a = areas_.areaOf(piece);
+      if (std::find(areasNear.begin(), areasNear.end(), a) == areasNear.end()) areasNear.push_back(a);
+    }
     for (const DPoint& p : shapes_.pointsInside(i)) {
       if (!clearlyInPlane(p)) continue;
-      const std::optional<size_t> area = areas_.areaAt(toShape(p.x, p.y));
+      // A point in the plane lies in one of the pieces near.
+      const std::optional<size_t> area =
+          areasNear.size() == 1 ? areasNear.front() : areas_.areaAt(toShape(p.x, p.y));
       if (!area) continue;
       std::vector<size_t> others;
       for (size_t piece : near) {
