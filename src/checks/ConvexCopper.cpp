@@ -34,12 +34,18 @@ double cross(DPoint a, DPoint b) { return a.x * b.y - a.y * b.x; }
 double dot(DPoint a, DPoint b) { return a.x * b.x + a.y * b.y; }
 double orient(DPoint a, DPoint b, DPoint c) { return cross(minus(b, a), minus(c, a)); }
 
-double pointSegmentDistance(DPoint p, DPoint a, DPoint b) {
+// The square of the distance, so that a nearest of several needs only one root.
+double pointSegmentDistance2(DPoint p, DPoint a, DPoint b) {
   const DPoint ab = minus(b, a);
   const double len2 = dot(ab, ab);
   double t = len2 > 0 ? dot(minus(p, a), ab) / len2 : 0;
   t = std::clamp(t, 0.0, 1.0);
-  return std::hypot(p.x - (a.x + t * ab.x), p.y - (a.y + t * ab.y));
+  const double dx = p.x - (a.x + t * ab.x), dy = p.y - (a.y + t * ab.y);
+  return dx * dx + dy * dy;
+}
+
+double pointSegmentDistance(DPoint p, DPoint a, DPoint b) {
+  return std::sqrt(pointSegmentDistance2(p, a, b));
 }
 
 double segmentDistance(DPoint p1, DPoint p2, DPoint q1, DPoint q2) {
@@ -47,8 +53,9 @@ double segmentDistance(DPoint p1, DPoint p2, DPoint q1, DPoint q2) {
   const double o3 = orient(q1, q2, p1), o4 = orient(q1, q2, p2);
   if (((o1 < 0 && o2 > 0) || (o1 > 0 && o2 < 0)) && ((o3 < 0 && o4 > 0) || (o3 > 0 && o4 < 0)))
     return 0;
-  return std::min({pointSegmentDistance(q1, p1, p2), pointSegmentDistance(q2, p1, p2),
-                   pointSegmentDistance(p1, q1, q2), pointSegmentDistance(p2, q1, q2)});
+  return std::sqrt(
+      std::min({pointSegmentDistance2(q1, p1, p2), pointSegmentDistance2(q2, p1, p2),
+                pointSegmentDistance2(p1, q1, q2), pointSegmentDistance2(p2, q1, q2)}));
 }
 
 // Inside or on a counter-clockwise convex polygon.
@@ -160,8 +167,8 @@ RoundedConvex rounded(Point a, Point b, double radius) {
 
 double halfWidth(double width) { return std::max(width / 2, 0.5); }
 
-bool addPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
-  const GrownPad g = grownPad(e, 0);
+bool addPad(const TObjekt& e, std::vector<RoundedConvex>& out, double grow = 0) {
+  const GrownPad g = grownPad(e, grow);
   switch (g.form) {
     case PadForm::Disc: out.push_back(rounded(g.centre, g.centre, g.radius)); return true;
     case PadForm::Stadium: out.push_back(rounded(g.points[0], g.points[1], g.radius)); return true;
@@ -176,8 +183,8 @@ bool addPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
   return false;
 }
 
-bool addSmdPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
-  const std::vector<Point> corners = grownSmdCorners(e, 0);
+bool addSmdPad(const TObjekt& e, std::vector<RoundedConvex>& out, double grow = 0) {
+  const std::vector<Point> corners = grownSmdCorners(e, grow);
   if (corners.empty()) return true;
   std::optional<std::vector<DPoint>> ring = convexRing(corners);
   if (!ring) return false;
@@ -185,19 +192,20 @@ bool addSmdPad(const TObjekt& e, std::vector<RoundedConvex>& out) {
   return true;
 }
 
-void addTrack(const TObjekt& e, std::vector<RoundedConvex>& out) {
-  const double r = halfWidth(e.Width);
+void addTrack(const TObjekt& e, std::vector<RoundedConvex>& out, double grow = 0) {
+  const double r = halfWidth(e.Width) + grow;
   if (e.Points.size() == 1) out.push_back(rounded(e.Points[0], e.Points[0], r));
   for (size_t i = 0; i + 1 < e.Points.size(); ++i)
     out.push_back(rounded(e.Points[i], e.Points[i + 1], r));
 }
 
 // A zone's outline strokes, less when it is filled and has no outline width, and its filling.
-bool addZone(const TObjekt& e, std::vector<RoundedConvex>& out) {
+bool addZone(const TObjekt& e, std::vector<RoundedConvex>& out, double grow = 0) {
   const bool filled = e.Points.size() >= 3;
-  if (!(filled && e.Width <= 0)) {
-    addTrack(e, out);
-    if (filled) out.push_back(rounded(e.Points.back(), e.Points.front(), halfWidth(e.Width)));
+  if (!(filled && e.Width <= 0 && grow == 0)) {
+    addTrack(e, out, grow);
+    if (filled)
+      out.push_back(rounded(e.Points.back(), e.Points.front(), halfWidth(e.Width) + grow));
   }
   if (!filled) return true;
   std::optional<std::vector<DPoint>> ring = convexRing(e.Points);
@@ -206,9 +214,9 @@ bool addZone(const TObjekt& e, std::vector<RoundedConvex>& out) {
   return true;
 }
 
-void addText(const TObjekt& e, std::vector<RoundedConvex>& out) {
+void addText(const TObjekt& e, std::vector<RoundedConvex>& out, double grow = 0) {
   for (const TObjekt& stroke : e.Strokes) {
-    const double r = halfWidth(stroke.Width);
+    const double r = halfWidth(stroke.Width) + grow;
     if (stroke.Points.size() == 1) out.push_back(rounded(stroke.Points[0], stroke.Points[0], r));
     for (size_t i = 0; i + 1 < stroke.Points.size(); ++i)
       out.push_back(rounded(stroke.Points[i], stroke.Points[i + 1], r));
@@ -217,10 +225,10 @@ void addText(const TObjekt& e, std::vector<RoundedConvex>& out) {
 
 // A ring or arc lies within its outer circle and the round ends of an arc on its middle
 // circle; for sane radii those ends reach just the outer circle.
-void addCircleBound(const TObjekt& e, std::vector<RoundedConvex>& out) {
+void addCircleBound(const TObjekt& e, std::vector<RoundedConvex>& out, double grow = 0) {
   const double mid = (double(e.SizeA) + e.SizeB) / 2;
-  const double cap = (double(e.SizeA) - e.SizeB) / 2;
-  const double outer = std::max({double(e.SizeA), std::fabs(mid) + std::max(cap, 0.0), 0.0});
+  const double cap = (double(e.SizeA) - e.SizeB) / 2 + grow;
+  const double outer = std::max({double(e.SizeA) + grow, std::fabs(mid) + std::max(cap, 0.0), 0.0});
   RoundedConvex bound = rounded({e.X, e.Y}, {e.X, e.Y}, outer);
   bound.excess = std::max(bound.excess, flatteningExcess(cap));
   bound.boundOnly = true;
@@ -231,14 +239,13 @@ void addCircleBound(const TObjekt& e, std::vector<RoundedConvex>& out) {
 // few pairs to the polygons and keep the trapezoids few.
 constexpr double kBandLoss = 0.5;
 
-// The four corners of the part of a ring between two angles, inner radius `inner` and outer
-// radius `outer` at the corners.
-std::vector<DPoint> trapezoid(DPoint c, double inner, double outer, double from, double to) {
-  const double cf = std::cos(from), sf = std::sin(from), ct = std::cos(to), st = std::sin(to);
-  return {{c.x + inner * cf, c.y + inner * sf},
-          {c.x + outer * cf, c.y + outer * sf},
-          {c.x + outer * ct, c.y + outer * st},
-          {c.x + inner * ct, c.y + inner * st}};
+// The four corners of the part of a ring between two radial directions (unit vectors), inner
+// radius `inner` and outer radius `outer` at the corners.
+std::vector<DPoint> trapezoid(DPoint c, double inner, double outer, DPoint from, DPoint to) {
+  return {{c.x + inner * from.x, c.y + inner * from.y},
+          {c.x + outer * from.x, c.y + outer * from.y},
+          {c.x + outer * to.x, c.y + outer * to.y},
+          {c.x + inner * to.x, c.y + inner * to.y}};
 }
 
 // The band of a ring or arc between radial lines, in trapezoids of two sorts: ones holding
@@ -256,8 +263,15 @@ void addBand(Point centre, double outer, double inner, double from, double to, b
   const double lowest = whole ? inner : std::max(inner - kArcTolerance, 0.0);
   const double innermost = (inner + (whole ? flatteningExcess(inner) : 0)) / std::cos(slice / 2);
   const bool holds = innermost + 4 * kMargin < outer * std::cos(slice / 2);
+  // The direction of each radial line once; neighbouring slices share it.
+  std::vector<DPoint> dirs(size_t(n) + 1);
+  for (int k = 0; k <= n; ++k) {
+    const double a = from + slice * k;
+    dirs[size_t(k)] = {std::cos(a), std::sin(a)};
+  }
+  out.reserve(out.size() + 2 * size_t(n) + 2);
   for (int k = 0; k < n; ++k) {
-    const double a = from + slice * k, b = from + slice * (k + 1);
+    const DPoint a = dirs[size_t(k)], b = dirs[size_t(k) + 1];
     RoundedConvex bound = piece(trapezoid(c, lowest, outside, a, b), 0, 0);
     bound.boundOnly = true;
     out.push_back(std::move(bound));
@@ -414,6 +428,102 @@ CopperContact contact(const std::vector<RoundedConvex>& a, const std::vector<Rou
     }
   }
   return CopperContact::Apart;
+}
+
+std::optional<std::vector<RoundedConvex>> clearancePieces(const TObjekt& e) {
+  if (!e.KeepOut && e.Clearance <= 0) return std::vector<RoundedConvex>{};
+  if (!sane(e.X) || !sane(e.Y) || !sane(e.SizeA) || !sane(e.SizeB)) return std::nullopt;
+  const double grow = e.KeepOut ? 0 : e.Clearance;
+  std::vector<RoundedConvex> out;
+  bool known = true;
+  switch (e.Kind) {
+    case ElementKind::Pad:
+      known = addPad(e, out, grow);
+      break;
+    case ElementKind::SmdPad:
+      known = addSmdPad(e, out, grow);
+      break;
+    case ElementKind::Track:
+      addTrack(e, out, grow);
+      break;
+    case ElementKind::Zone:
+      known = addZone(e, out, grow);
+      break;
+    case ElementKind::Text:
+      addText(e, out, grow);
+      break;
+    case ElementKind::Circle:
+      addCircleBound(e, out, grow);
+      break;
+    default:
+      return std::nullopt;
+  }
+  if (!known || !std::all_of(out.begin(), out.end(), saneCore)) return std::nullopt;
+  for (RoundedConvex& p : out) setBox(p);
+  return out;
+}
+
+namespace {
+
+// The mean of a polygon core's corners when it lies inside with room about it, and that room.
+std::optional<std::pair<DPoint, double>> roomyCentre(const RoundedConvex& p) {
+  if (p.core.size() < 3) return std::nullopt;
+  DPoint c;
+  for (const DPoint& q : p.core)
+    c = {c.x + q.x / double(p.core.size()), c.y + q.y / double(p.core.size())};
+  if (!insideConvex(p.core, c)) return std::nullopt;
+  double nearest = INFINITY;
+  for (size_t i = 0; i < p.core.size(); ++i)
+    nearest =
+        std::min(nearest, pointSegmentDistance(c, p.core[i], p.core[(i + 1) % p.core.size()]));
+  if (nearest <= 4 * kMargin) return std::nullopt;
+  return std::make_pair(c, nearest);
+}
+
+}  // namespace
+
+bool hasPointWellInside(const std::vector<RoundedConvex>& pieces) {
+  return std::any_of(pieces.begin(), pieces.end(), [](const RoundedConvex& p) {
+    return !p.boundOnly && (p.radius > 2 * kMargin || roomyCentre(p));
+  });
+}
+
+std::vector<DPoint> pointsWellInside(const std::vector<RoundedConvex>& pieces) {
+  std::vector<DPoint> out;
+  // Along a stroke's middle line and towards the corners of a polygon, so that copper partly
+  // covered by something else still shows a point beside it.
+  constexpr double kSteps[] = {0, 0.25, 0.5, 0.75, 1};
+  for (const RoundedConvex& p : pieces) {
+    if (p.boundOnly) continue;
+    if (p.radius > 2 * kMargin) {
+      const DPoint a = p.core.front(), b = p.core.back();
+      for (double t : kSteps) out.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
+      if (p.core.size() > 2) out.insert(out.end(), p.core.begin() + 1, p.core.end() - 1);
+      continue;
+    }
+    const std::optional<std::pair<DPoint, double>> centre = roomyCentre(p);
+    if (!centre) continue;
+    const auto [c, nearest] = *centre;
+    out.push_back(c);
+    // Towards each corner as far as keeps the same distance from the edges, less a margin:
+    // the polygon shrunk about its centre lies within it.
+    const double keep = 1 - 4 * kMargin / nearest;
+    for (double t : {keep / 2, keep}) {
+      for (const DPoint& q : p.core) out.push_back({c.x + t * (q.x - c.x), c.y + t * (q.y - c.y)});
+    }
+  }
+  return out;
+}
+
+bool wellOutside(DPoint q, const std::vector<RoundedConvex>& pieces) {
+  for (const RoundedConvex& p : pieces) {
+    if (p.within) continue;
+    if (q.x < p.low.x - 2 * kMargin || q.x > p.high.x + 2 * kMargin ||
+        q.y < p.low.y - 2 * kMargin || q.y > p.high.y + 2 * kMargin)
+      continue;
+    if (coreDistance(p.core, {q}) <= p.radius + p.excess + 2 * kMargin) return false;
+  }
+  return true;
 }
 
 }  // namespace trazello

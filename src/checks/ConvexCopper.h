@@ -47,4 +47,18 @@ enum class CopperContact {
 CopperContact contact(const std::vector<RoundedConvex>& a, const std::vector<RoundedConvex>& b);
 CopperContact contact(const RoundedConvex& a, const RoundedConvex& b);
 
+// Pieces the area an element keeps free of ground plane (clearanceRegion) lies within: its
+// copper grown by its clearance, a cut-out's own copper; none for an element without clearance,
+// nullopt where the area is not known this way.
+std::optional<std::vector<RoundedConvex>> clearancePieces(const TObjekt& e);
+
+// Points of the copper of these pieces with copper all round them in the element's polygons,
+// further than any rounding of their corners.
+std::vector<DPoint> pointsWellInside(const std::vector<RoundedConvex>& pieces);
+// Whether there is any such point.
+bool hasPointWellInside(const std::vector<RoundedConvex>& pieces);
+
+// Whether a point lies outside the polygons of these pieces, further than any rounding.
+bool wellOutside(DPoint p, const std::vector<RoundedConvex>& pieces);
+
 }  // namespace trazello

@@ -112,10 +112,39 @@ Paths elementRegion(const TObjekt& e, const LayerState* state) {
   return unite(p);
 }
 
+namespace {
+
+// A single ring that turns counter-clockwise about the mean of its corners with every edge,
+// once round: a simple outline, already what a union of it would give. Flattened discs and
+// pads are such rings even where rounding to whole steps leaves them not quite convex.
+bool simpleOutline(const Paths& p) {
+  if (p.size() != 1 || p[0].size() < 3) return false;
+  const Path& r = p[0];
+  double cx = 0, cy = 0;
+  for (const CPoint& q : r) {
+    cx += double(q.x) / double(r.size());
+    cy += double(q.y) / double(r.size());
+  }
+  int upwards = 0;  // edges crossing the line to the right of the mean upwards
+  for (size_t i = 0; i < r.size(); ++i) {
+    const CPoint& qa = r[i];
+    const CPoint& qb = r[(i + 1) % r.size()];
+    const double ax = double(qa.x) - cx, ay = double(qa.y) - cy;
+    const double bx = double(qb.x) - cx, by = double(qb.y) - cy;
+    if (ax * by - ay * bx <= 0) return false;
+    upwards += ay <= 0 && by > 0;
+  }
+  return upwards == 1;
+}
+
+}  // namespace
+
 Paths clearanceRegion(const TObjekt& e) {
-  if (e.KeepOut) return unite(grownShape(e, 0));
-  if (e.Clearance <= 0) return {};
-  return unite(grownShape(e, e.Clearance));
+  if (!e.KeepOut && e.Clearance <= 0) return {};
+  Paths shape = grownShape(e, e.KeepOut ? 0 : e.Clearance);
+  // Pads and SMD pads are one outline; the union is for everything else.
+  if (simpleOutline(shape)) return shape;
+  return unite(shape);
 }
 
 Paths spokeRegion(const TObjekt& pad) {

@@ -33,13 +33,7 @@ Paths floodOfLayer(const ElementList& list, const BoardSettings& board, int laye
 std::vector<PolygonWithHoles> floodPieces(const ElementList& list, const BoardSettings& board,
                                           int layerCode) {
   const TileGrid grid(board, countOnLayer(list, layerCode));
-  std::vector<Paths> tiles = floodTiles(list, layerCode, grid);
-  std::vector<std::vector<PolygonWithHoles>> tilePieces(tiles.size());
-  for (size_t t = 0; t < tiles.size(); ++t) {
-    tilePieces[t] = pieces(tiles[t]);
-    Paths().swap(tiles[t]);
-  }
-  return joinTilePieces(grid, std::move(tilePieces));
+  return joinTilePieces(grid, floodTilePieces(list, layerCode, grid));
 }
 
 }  // namespace trazello

@@ -1,16 +1,21 @@
 #include "NetTrace.h"
 
+#include <array>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <numeric>
 #include <optional>
 
 #include "ConvexCopper.h"
 #include "CopperShapes.h"
+#include "ElementShapes.h"
 #include "PlaneAreas.h"
+#include "PlaneJoin.h"
 #include "PlaneTiles.h"
 #include "PolygonOps.h"
 #include "SpatialIndex.h"
+#include "UnionFind.h"
 #include "model/ElementGeometry.h"
 #include "model/Layer.h"
 #include "model/PadGeometry.h"
@@ -41,25 +46,6 @@ Point referencePoint(const TObjekt& e) {
 
 namespace {
 
-class UnionFind {
- public:
-  explicit UnionFind(size_t n) : parent_(n) {
-    std::iota(parent_.begin(), parent_.end(), size_t{0});
-  }
-  size_t find(size_t i) {
-    while (parent_[i] != i) i = parent_[i] = parent_[parent_[i]];
-    return i;
-  }
-  void unite(size_t a, size_t b) {
-    a = find(a);
-    b = find(b);
-    if (a != b) parent_[std::max(a, b)] = std::min(a, b);
-  }
-
- private:
-  std::vector<size_t> parent_;
-};
-
 bool isolatedFromPlane(const TObjekt& e) {
   return e.Clearance != 0 && !(e.isPadLike() && e.Thermal());
 }
@@ -70,19 +56,13 @@ class Tracer {
   Tracer(const ElementList& list, const BoardSettings& board, NetTrace::Method method)
       : list_(list),
         board_(board),
-        state_(layerState(board)),
+        shapes_(list, layerState(board)),
         uf_(list.size()),
-        regions_(list.size()),
-        pieces_(list.size()),
-        piecesBuilt_(list.size(), !fast(method)),
         fast_(fast(method)) {
-    boxes_.reserve(list.size());
-    for (size_t i = 0; i < list.size(); ++i) {
-      const TObjekt& e = list[i];
-      boxes_.push_back(boundingBox(e, &state_));
-      extent_ = unite(extent_, boxes_.back());
+    for (int l : {layer::C1, layer::C2, layer::I1, layer::I2}) {
+      if (fast_ && board_.groundPlane[static_cast<size_t>(l)])
+        planeCopper_[l] = UnionFind(list.size());
     }
-    cell_ = SpatialIndex::cellFor(extent_, list.size());
   }
 
   // Each pair is looked at once, when its later element is entered, and only among the
@@ -91,14 +71,12 @@ class Tracer {
     constexpr size_t kPlated = 256;  // after every layer code
     std::vector<std::unique_ptr<SpatialIndex>> groups(kPlated + 1);
     auto group = [&](size_t g) -> SpatialIndex& {
-      if (!groups[g]) groups[g] = std::make_unique<SpatialIndex>(cell_, extent_);
+      if (!groups[g]) groups[g] = std::make_unique<SpatialIndex>(shapes_.cell(), shapes_.extent());
       return *groups[g];
     };
     auto joinWithin = [&](size_t g, size_t i) {
       if (!groups[g]) return;
-      groups[g]->query(boxes_[i], [&](size_t j) {
-        if (uf_.find(i) != uf_.find(j) && copperMeets(i, j)) uf_.unite(i, j);
-      });
+      groups[g]->query(shapes_.box(i), [&](size_t j) { joinPair(i, j); });
     };
     for (size_t i = 0; i < list_.size(); ++i) {
       const TObjekt& e = list_[i];
@@ -106,21 +84,16 @@ class Tracer {
       if (isPlatedPad(e)) {
         joinWithin(kPlated, i);
         for (int l : {layer::C1, layer::C2, layer::I1, layer::I2}) joinWithin(size_t(l), i);
-        group(kPlated).insert(i, boxes_[i]);
+        group(kPlated).insert(i, shapes_.box(i));
       } else {
         joinWithin(e.Layer, i);
         if (isCopperLayer(e.Layer)) joinWithin(kPlated, i);
-        group(e.Layer).insert(i, boxes_[i]);
+        group(e.Layer).insert(i, shapes_.box(i));
       }
     }
   }
 
   void joinThroughPlanes() {
-    touchesCopper_.assign(list_.size(), false);
-    for (size_t i = 0; i < list_.size(); ++i) {
-      const size_t root = uf_.find(i);
-      if (root != i) touchesCopper_[i] = touchesCopper_[root] = true;
-    }
     for (int l : {layer::C1, layer::C2, layer::I1, layer::I2}) {
       if (board_.groundPlane[static_cast<size_t>(l)]) joinThroughPlane(l);
     }
@@ -129,42 +102,53 @@ class Tracer {
   UnionFind& sets() { return uf_; }
 
  private:
-  const Paths& region(size_t i) {
-    if (!regions_[i]) regions_[i] = elementRegion(list_[i], &state_);
-    return *regions_[i];
-  }
+  enum class Meeting { Apart, Touching, Overlapping };
+
+  const Paths& region(size_t i) { return shapes_.region(i); }
 
   static bool fast(NetTrace::Method m) { return m == NetTrace::Method::Fast; }
 
-  const std::optional<std::vector<RoundedConvex>>& pieces(size_t i) {
-    if (!piecesBuilt_[i]) {
-      pieces_[i] = convexPieces(list_[i], &state_);
-      piecesBuilt_[i] = true;
+  // Joins two elements whose copper can touch: into one net where their copper overlaps, and
+  // on a layer with a plane into one piece of that layer's copper where one union of the two
+  // would join them. The plane step needs the pieces even where the two are of one net already.
+  void joinPair(size_t i, size_t j) {
+    const bool net = uf_.find(i) != uf_.find(j);
+    std::array<UnionFind*, 4> sets{};
+    size_t count = 0;
+    for (auto& [l, pieces] : planeCopper_) {
+      if (isOnLayer(list_[i], l) && isOnLayer(list_[j], l) && pieces.find(i) != pieces.find(j) &&
+          shapes_.plain(i) && shapes_.plain(j))
+        sets[count++] = &pieces;
     }
-    return pieces_[i];
+    if (!net && count == 0) return;
+    const Meeting m = copperMeets(i, j, count > 0);
+    if (m == Meeting::Apart) return;
+    if (m == Meeting::Overlapping) uf_.unite(i, j);
+    for (size_t k = 0; k < count; ++k) sets[k]->unite(i, j);
   }
 
-  bool copperMeets(size_t i, size_t j) {
-    if (pieces(i) && pieces(j)) {
-      switch (contact(*pieces(i), *pieces(j))) {
+  Meeting copperMeets(size_t i, size_t j, bool touchingToo) {
+    if (fast_ && shapes_.pieces(i) && shapes_.pieces(j)) {
+      switch (contact(*shapes_.pieces(i), *shapes_.pieces(j))) {
         case CopperContact::Apart:
-          return false;
+          return Meeting::Apart;
         case CopperContact::Overlap:
-          return true;
+          return Meeting::Overlapping;
         case CopperContact::Unsure:
           break;
       }
     }
-    return overlap(region(i), region(j));
+    if (overlap(region(i), region(j))) return Meeting::Overlapping;
+    return touchingToo && unionJoins(region(i), region(j)) ? Meeting::Touching : Meeting::Apart;
   }
 
   std::vector<size_t> planeCandidates(int layerCode) {
     std::vector<size_t> out;
-    SpatialIndex cutouts(cell_, extent_);
+    SpatialIndex cutouts(shapes_.cell(), shapes_.extent());
     bool anyCutout = false;
     for (size_t i = 0; i < list_.size(); ++i) {
       if (list_[i].KeepOut && isOnLayer(list_[i], layerCode)) {
-        cutouts.insert(i, boxes_[i]);
+        cutouts.insert(i, shapes_.box(i));
         anyCutout = true;
       }
     }
@@ -173,7 +157,7 @@ class Tracer {
       if (!isOnLayer(e, layerCode) || e.KeepOut || isolatedFromPlane(e)) continue;
       bool inside = false;
       if (anyCutout) {
-        cutouts.query(boxes_[i], [&](size_t c) {
+        cutouts.query(shapes_.box(i), [&](size_t c) {
           if (!inside && list_[c].Layer == e.Layer) inside = covers(region(c), region(i));
         });
       }
@@ -182,43 +166,27 @@ class Tracer {
     return out;
   }
 
-  // Whether the plane areas of a layer are the same without the element's copper. Copper kept
-  // apart from the plane by a clearance lies in a hole of the plane; when it touches neither
-  // other copper nor a thermal spoke, it is an island no other element is looked for in.
-  // Elements without copper are looked for wherever their reference point lies, islands
-  // included, so then every island stays.
-  bool apartFromPlane(size_t i, const SpatialIndex& spokes, bool copperless) const {
-    const TObjekt& e = list_[i];
-    if (!fast_ || copperless || touchesCopper_[i] || e.Clearance <= 0 || !isolatedFromPlane(e))
-      return false;
-    bool nearSpoke = false;
-    spokes.query(widened(boxes_[i], 1), [&](size_t) { nearSpoke = true; });
-    return !nearSpoke;
-  }
-
-  SpatialIndex spokesOn(int layerCode) const {
-    SpatialIndex spokes(cell_, extent_);
-    for (size_t i = 0; i < list_.size(); ++i) {
-      const TObjekt& e = list_[i];
-      if (!e.KeepOut && isOnLayer(e, layerCode) && e.isPadLike() && e.Thermal())
-        spokes.insert(i, widened(unitsBoxOf(spokeRegion(e)), 1));
-    }
-    return spokes;
-  }
-
   void joinThroughPlane(int layerCode) {
     const std::vector<size_t> candidates = planeCandidates(layerCode);
     if (candidates.size() < 2) return;
-    bool copperless = false;
-    for (size_t i : candidates) copperless = copperless || region(i).empty();
-    const SpatialIndex spokes = spokesOn(layerCode);
+    if (fast_) {
+      for (const std::vector<size_t>& group : groupsJoinedByPlane(
+               shapes_, board_, layerCode, planeCopper_.at(layerCode), candidates)) {
+        for (size_t k = 1; k < group.size(); ++k) uf_.unite(group.front(), group[k]);
+      }
+      return;
+    }
+    joinThroughPlaneByOneUnion(layerCode, candidates);
+  }
+
+  // The plane with all copper of the layer on it, tile by tile, as polygons.
+  void joinThroughPlaneByOneUnion(int layerCode, const std::vector<size_t>& candidates) {
     size_t onLayer = 0;
     for (const TObjekt& e : list_) onLayer += isOnLayer(e, layerCode);
     const TileGrid grid(board_, onLayer);
     std::vector<Paths> copper = floodTiles(list_, layerCode, grid);
     for (size_t i = 0; i < list_.size(); ++i) {
       if (list_[i].KeepOut || !isOnLayer(list_[i], layerCode)) continue;
-      if (apartFromPlane(i, spokes, copperless)) continue;
       const Paths& r = region(i);
       grid.forTilesOverlapping(
           unitsBoxOf(r), [&](size_t t) { copper[t].insert(copper[t].end(), r.begin(), r.end()); });
@@ -242,18 +210,11 @@ class Tracer {
 
   const ElementList& list_;
   const BoardSettings& board_;
-  LayerState state_;
+  ElementShapes shapes_;
   UnionFind uf_;
-  std::vector<std::optional<Paths>> regions_;
-  // The true shapes of the elements whose pairs can be decided without polygons.
-  std::vector<std::optional<std::vector<RoundedConvex>>> pieces_;
-  std::vector<bool> piecesBuilt_;  // all of them when the pairs are to be compared as polygons
   bool fast_;
-  // Whether an element's copper meets that of another element.
-  std::vector<bool> touchesCopper_;
-  std::vector<IRect> boxes_;
-  IRect extent_;
-  int32_t cell_ = 1;
+  // For each layer with a plane: the pieces its plain copper forms (fast trace only).
+  std::map<int, UnionFind> planeCopper_;
 };
 
 }  // namespace

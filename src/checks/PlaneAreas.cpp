@@ -77,6 +77,22 @@ void PlaneAreas::joinAcrossTileEdges() {
   }
 }
 
+namespace {
+
+// Whether a point lies on the edge of a ring.
+bool onRing(const Path& ring, CPoint p) {
+  for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+    const CPoint a = ring[j], b = ring[i];
+    if (p.x < std::min(a.x, b.x) || p.x > std::max(a.x, b.x) || p.y < std::min(a.y, b.y) ||
+        p.y > std::max(a.y, b.y))
+      continue;
+    if (__int128(b.x - a.x) * (p.y - a.y) == __int128(b.y - a.y) * (p.x - a.x)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 std::optional<size_t> PlaneAreas::areaAt(CPoint p) {
   size_t tile = 0;
   if (!grid_.tileAt(p, tile)) return std::nullopt;
@@ -85,11 +101,37 @@ std::optional<size_t> PlaneAreas::areaAt(CPoint p) {
     if (!piece.box.contains(p) || !insideRing(piece.shape.outer, p)) continue;
     bool inHole = false;
     for (size_t h = 0; h < piece.holeBoxes.size() && !inHole; ++h) {
-      inHole = piece.holeBoxes[h].contains(p) && insideRing(piece.shape.holes[h], p);
+      // The edge of a hole belongs to the piece around it.
+      inHole = piece.holeBoxes[h].contains(p) && insideRing(piece.shape.holes[h], p) &&
+               !onRing(piece.shape.holes[h], p);
     }
     if (!inHole) return find(id);
   }
   return std::nullopt;
+}
+
+Paths PlaneAreas::ringsNear(size_t piece, const CBox& box) const {
+  const Piece& p = pieces_[piece];
+  Paths out{p.shape.outer};
+  for (size_t h = 0; h < p.holeBoxes.size(); ++h) {
+    const CBox& b = p.holeBoxes[h];
+    if (b.left <= box.right && box.left <= b.right && b.bottom <= box.top && box.bottom <= b.top)
+      out.push_back(p.shape.holes[h]);
+  }
+  return out;
+}
+
+void PlaneAreas::forPiecesNear(const CBox& box, const std::function<void(size_t)>& f) const {
+  const auto down = [](int64_t v) { return static_cast<int32_t>(v / kShapeScale - 1); };
+  const auto up = [](int64_t v) { return static_cast<int32_t>(v / kShapeScale + 1); };
+  const IRect units{down(box.left), down(box.bottom), up(box.right), up(box.top)};
+  grid_.forTilesOverlapping(units, [&](size_t tile) {
+    for (size_t id : piecesOfTile_[tile]) {
+      const CBox& b = pieces_[id].box;
+      if (b.left <= box.right && box.left <= b.right && b.bottom <= box.top && box.bottom <= b.top)
+        f(id);
+    }
+  });
 }
 
 namespace {

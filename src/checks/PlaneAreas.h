@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -19,11 +20,17 @@ class PlaneAreas {
 
   // The number of area ids (pieces); ids of joined pieces share one representative.
   size_t count() const { return pieces_.size(); }
-  // The area holding a point (its representative piece), if any.
+  // The area holding a point (its representative piece), if any; a point on an edge belongs
+  // to the piece it bounds.
   std::optional<size_t> areaAt(CPoint p);
   // The area of a piece (its representative), pieces numbered in the order they were added.
   size_t areaOf(size_t piece) { return find(piece); }
   const PolygonWithHoles& shape(size_t piece) const { return pieces_[piece].shape; }
+  // The outline of a piece and those of its holes whose boxes meet `box`: within the box, the
+  // same area as the whole piece.
+  Paths ringsNear(size_t piece, const CBox& box) const;
+  // Calls `f` with every piece whose box meets `box`.
+  void forPiecesNear(const CBox& box, const std::function<void(size_t)>& f) const;
 
  private:
   struct Piece {

@@ -107,26 +107,68 @@ IRect unitsBoxOf(const Paths& paths) {
   return r;
 }
 
-std::vector<Paths> floodTiles(const ElementList& list, int layerCode, const TileGrid& grid) {
-  std::vector<Paths> cuts(grid.count()), spokes(grid.count());
+namespace {
+
+// What each tile's plane loses and gains: clearance areas and cut-outs, thermal spokes.
+struct TileCuts {
+  std::vector<Paths> cuts, spokes;
+};
+
+TileCuts cutsOf(const ElementList& list, int layerCode, const TileGrid& grid) {
+  TileCuts out{std::vector<Paths>(grid.count()), std::vector<Paths>(grid.count())};
   for (const TObjekt& e : list) {
     if (!isOnLayer(e, layerCode)) continue;
     const Paths cut = clearanceRegion(e);
     const Paths spoke = e.KeepOut ? Paths{} : spokeRegion(e);
     if (cut.empty() && spoke.empty()) continue;
-    grid.forTilesOverlapping(
-        unitsBoxOf(cut), [&](size_t t) { cuts[t].insert(cuts[t].end(), cut.begin(), cut.end()); });
+    grid.forTilesOverlapping(unitsBoxOf(cut), [&](size_t t) {
+      out.cuts[t].insert(out.cuts[t].end(), cut.begin(), cut.end());
+    });
     grid.forTilesOverlapping(unitsBoxOf(spoke), [&](size_t t) {
-      spokes[t].insert(spokes[t].end(), spoke.begin(), spoke.end());
+      out.spokes[t].insert(out.spokes[t].end(), spoke.begin(), spoke.end());
     });
   }
+  return out;
+}
+
+Paths floodOfTile(const TileGrid& grid, size_t t, const Paths& cuts, const Paths& spokes) {
+  const Paths rect{grid.rect(t)};
+  Paths flood = subtract(rect, cuts);
+  if (!spokes.empty()) flood = unite(flood, intersect(rect, unite(spokes)));
+  return flood;
+}
+
+}  // namespace
+
+std::vector<Paths> floodTiles(const ElementList& list, int layerCode, const TileGrid& grid) {
+  TileCuts tiles = cutsOf(list, layerCode, grid);
   std::vector<Paths> flood(grid.count());
   for (size_t t = 0; t < grid.count(); ++t) {
-    const Paths rect{grid.rect(t)};
-    flood[t] = subtract(rect, cuts[t]);
-    if (!spokes[t].empty()) flood[t] = unite(flood[t], intersect(rect, unite(spokes[t])));
+    flood[t] = floodOfTile(grid, t, tiles.cuts[t], tiles.spokes[t]);
+    Paths().swap(tiles.cuts[t]);
   }
   return flood;
+}
+
+std::vector<std::vector<PolygonWithHoles>> floodTilePieces(const ElementList& list, int layerCode,
+                                                           const TileGrid& grid,
+                                                           std::vector<Paths> copper) {
+  TileCuts tiles = cutsOf(list, layerCode, grid);
+  std::vector<std::vector<PolygonWithHoles>> out(grid.count());
+  for (size_t t = 0; t < grid.count(); ++t) {
+    const Paths rect{grid.rect(t)};
+    if (tiles.spokes[t].empty() && (copper.empty() || copper[t].empty())) {
+      // The plane alone in one pass of the polygon library.
+      out[t] = piecesOfDifference(rect, tiles.cuts[t]);
+    } else {
+      Paths area = floodOfTile(grid, t, tiles.cuts[t], tiles.spokes[t]);
+      if (!copper.empty()) area.insert(area.end(), copper[t].begin(), copper[t].end());
+      out[t] = piecesWithin(area, rect);
+    }
+    Paths().swap(tiles.cuts[t]);
+    if (!copper.empty()) Paths().swap(copper[t]);
+  }
+  return out;
 }
 
 }  // namespace trazello

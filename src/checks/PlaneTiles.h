@@ -49,6 +49,12 @@ class TileGrid {
 // The ground plane of a layer, tile by tile (see floodOfLayer).
 std::vector<Paths> floodTiles(const ElementList& list, int layerCode, const TileGrid& grid);
 
+// The same as the connected pieces within each tile, with `copper` (one list per tile, or
+// none) united with the plane of its tile.
+std::vector<std::vector<PolygonWithHoles>> floodTilePieces(const ElementList& list, int layerCode,
+                                                           const TileGrid& grid,
+                                                           std::vector<Paths> copper = {});
+
 // The smallest box in whole units around some areas.
 IRect unitsBoxOf(const Paths& paths);
 

@@ -128,6 +128,18 @@ double areaInSquareUnits(const std::vector<PolygonWithHoles>& pieces) {
 
 bool overlap(const Paths& a, const Paths& b) { return area(intersect(a, b)) > 0; }
 
+namespace {
+size_t outlineCount(const Paths& p) {
+  size_t n = 0;
+  for (const Path& ring : p) n += area(Paths{ring}) > 0;
+  return n;
+}
+}  // namespace
+
+bool unionJoins(const Paths& a, const Paths& b) {
+  return outlineCount(unite(a, b)) < outlineCount(a) + outlineCount(b);
+}
+
 bool covers(const Paths& outer, const Paths& inner) {
   return area(subtract(inner, outer)) <= 0;
 }
@@ -158,6 +170,11 @@ std::vector<PolygonWithHoles> treePieces(cl::ClipType type, const Paths& p, cons
 }  // namespace
 
 std::vector<PolygonWithHoles> pieces(const Paths& p) { return treePieces(cl::ctUnion, p, {}); }
+
+std::vector<PolygonWithHoles> piecesOfDifference(const Paths& from, const Paths& cut) {
+  if (from.empty()) return {};
+  return treePieces(cl::ctDifference, from, cut);
+}
 
 std::vector<PolygonWithHoles> piecesWithin(const Paths& area, const Paths& window) {
   if (area.empty() || window.empty()) return {};

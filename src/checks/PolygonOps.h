@@ -17,10 +17,16 @@ double areaInSquareUnits(const Paths& p);
 double areaInSquareUnits(const std::vector<PolygonWithHoles>& pieces);
 // Whether the two areas have a common area (touching along an edge or at a point is not).
 bool overlap(const Paths& a, const Paths& b);
+// Whether one union of the two areas joins them: it has fewer outlines than the two have
+// together (they overlap, or share a stretch of their edges). Both are areas as the polygon
+// library gives them: outlines that do not overlap, with their holes.
+bool unionJoins(const Paths& a, const Paths& b);
 // Whether nothing of `inner` lies outside `outer`.
 bool covers(const Paths& outer, const Paths& inner);
 // The connected pieces of an area, each with its holes.
 std::vector<PolygonWithHoles> pieces(const Paths& p);
+// The connected pieces of `from` less `cut`.
+std::vector<PolygonWithHoles> piecesOfDifference(const Paths& from, const Paths& cut);
 // The connected pieces of the part of `area` inside `window`.
 std::vector<PolygonWithHoles> piecesWithin(const Paths& area, const Paths& window);
 // The same area within `window`, with fewer corners: wherever a ring runs beyond one side of

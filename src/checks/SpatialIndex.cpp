@@ -52,15 +52,17 @@ void SpatialIndex::insert(size_t id, const IRect& box) {
     large_.push_back(id);
     return;
   }
+  const Entry entry{box, id, columnOf(box.left), rowOf(box.top)};
   if (!dense_.empty()) {
     for (int32_t r = row(box.top); r <= row(box.bottom); ++r) {
       for (int32_t c = column(box.left); c <= column(box.right); ++c)
-        dense_[size_t(r) * size_t(cols_) + size_t(c)].push_back(id);
+        dense_[size_t(r) * size_t(cols_) + size_t(c)].push_back(entry);
     }
     return;
   }
   for (int64_t cx = cellOf(box.left); cx <= cellOf(box.right); ++cx) {
-    for (int64_t cy = cellOf(box.top); cy <= cellOf(box.bottom); ++cy) cells_[key(cx, cy)].push_back(id);
+    for (int64_t cy = cellOf(box.top); cy <= cellOf(box.bottom); ++cy)
+      cells_[key(cx, cy)].push_back(entry);
   }
 }
 

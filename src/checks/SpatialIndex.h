@@ -23,6 +23,7 @@ class SpatialIndex {
   // its border cells, which only costs time.
   SpatialIndex(int32_t cell, const IRect& extent);
 
+  // Each id is entered once.
   void insert(size_t id, const IRect& box);
   // Calls `f` once for every entered id whose box overlaps `box` (sharing an edge is not, as
   // overlaps() has it).
@@ -42,8 +43,16 @@ class SpatialIndex {
     };
     for (size_t id : large_) visit(id);
     if (cellsOf(box) <= kMostCellsPerBox) {
-      forCells(box, [&](const std::vector<size_t>& ids) {
-        for (size_t id : ids) visit(id);
+      // A box is reported from the first cell it shares with the query, with no marks to keep.
+      const int32_t firstColumn = columnOf(box.left), firstRow = rowOf(box.top);
+      forCells(box, [&](const std::vector<Entry>& entries, int32_t c, int32_t r) {
+        for (const Entry& e : entries) {
+          const IRect& b = e.box;
+          if (b.left < box.right && box.left < b.right && b.top < box.bottom &&
+              box.top < b.bottom && c == std::max(e.column, firstColumn) &&
+              r == std::max(e.row, firstRow))
+            f(e.id);
+        }
       });
     } else {
       // A query as large as the grid looks at every box once instead of at every cell.
@@ -71,27 +80,42 @@ class SpatialIndex {
   int32_t column(int32_t x) const;
   int32_t row(int32_t y) const;
 
+  // The column and row of the cell holding a coordinate, in the dense array or the sparse map.
+  int32_t columnOf(int32_t x) const {
+    return dense_.empty() ? static_cast<int32_t>(cellOf(x)) : column(x);
+  }
+  int32_t rowOf(int32_t y) const {
+    return dense_.empty() ? static_cast<int32_t>(cellOf(y)) : row(y);
+  }
+
+  // An entered box in one of its cells, with the first cell it covers.
+  struct Entry {
+    IRect box;
+    size_t id;
+    int32_t column, row;
+  };
+
   template <class F>
   void forCells(const IRect& box, F&& f) const {
     if (!dense_.empty()) {
       for (int32_t r = row(box.top); r <= row(box.bottom); ++r) {
         for (int32_t c = column(box.left); c <= column(box.right); ++c)
-          f(dense_[size_t(r) * size_t(cols_) + size_t(c)]);
+          f(dense_[size_t(r) * size_t(cols_) + size_t(c)], c, r);
       }
       return;
     }
     for (int64_t cx = cellOf(box.left); cx <= cellOf(box.right); ++cx) {
       for (int64_t cy = cellOf(box.top); cy <= cellOf(box.bottom); ++cy) {
         auto it = cells_.find(key(cx, cy));
-        if (it != cells_.end()) f(it->second);
+        if (it != cells_.end()) f(it->second, static_cast<int32_t>(cx), static_cast<int32_t>(cy));
       }
     }
   }
 
   int32_t cell_;
-  std::unordered_map<int64_t, std::vector<size_t>> cells_;
+  std::unordered_map<int64_t, std::vector<Entry>> cells_;
   // The array of cells over the extent, row by row, when there is one.
-  std::vector<std::vector<size_t>> dense_;
+  std::vector<std::vector<Entry>> dense_;
   IRect extent_;
   int32_t cols_ = 0, rows_ = 0;
   std::vector<IRect> boxes_;

@@ -9,6 +9,7 @@
 #include "checks/NetCache.h"
 #include "checks/NetTrace.h"
 #include "checks/PolygonOps.h"
+#include "model/ElementGeometry.h"
 #include "model/Geometry.h"
 #include "model/Layer.h"
 #include "model/PadGeometry.h"
@@ -247,6 +248,40 @@ TEST(ConvexCopper, FastTraceGivesTheNetsOfThePolygonTraceWithPlanes) {
     EXPECT_EQ(NetTrace(list, settings).netOf(),
               NetTrace(list, settings, NetTrace::Method::Polygons).netOf())
         << "board " << board;
+  }
+}
+
+// Larger boards, planed in tiles, with the elements crowded about the tile edges so that pieces
+// of plane and copper straddle them; more cut-outs, thermal pads and copper islands inside
+// their own clearance.
+TEST(ConvexCopper, FastTraceGivesTheNetsOfThePolygonTraceAcrossTileEdges) {
+  RandomCopper random(31);
+  for (int board = 0; board < 12; ++board) {
+    ElementList list;
+    // Over 300 elements on C1 make a grid of two by two tiles with edges through the middle.
+    for (int k = 0; k < 360; ++k) {
+      const uint8_t l = random.pick(6) ? layer::C1 : layer::C2;
+      TObjekt e = random.element(120, l);
+      if (!e.Thermal() && random.pick(3) == 0) e.Clearance = 10 + random.pick(3) * 10;
+      if (e.Kind == ElementKind::Zone && random.pick(2) == 0) e.KeepOut = 1;
+      // Near the middle of the board or near the middle of one of its halves' edges.
+      const float dx = random.pick(2) ? 240 : static_cast<float>(random.uniform(0, 480));
+      const float dy = random.pick(2) ? -240 : -static_cast<float>(random.uniform(0, 480));
+      moveElement(e, dx, dy);
+      list.append(std::move(e));
+    }
+    BoardSettings settings;
+    settings.width = 600;
+    settings.height = 600;
+    settings.activeLayer = random.pick(2) ? layer::C1 : layer::C2;
+    settings.groundPlane[layer::C1] = 1;
+    settings.groundPlane[layer::C2] = static_cast<uint8_t>(random.pick(2));
+    const NetTrace fast(list, settings);
+    EXPECT_EQ(fast.netOf(), NetTrace(list, settings, NetTrace::Method::Polygons).netOf())
+        << "board " << board;
+    // Some of the plane's elements are joined through it and some are not.
+    EXPECT_GT(fast.netCount(), 1) << "board " << board;
+    EXPECT_LT(fast.netCount(), static_cast<int32_t>(list.size()) / 2) << "board " << board;
   }
 }
 
