@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <filesystem>
 
+#include "ModalScript.h"
 #include "WindowFixture.h"
 #include "app/DrawingArea.h"
 #include "app/MacroLibraryPanel.h"
@@ -252,13 +253,20 @@ TEST_F(MacroWindow, AMacroThatCannotBeDeletedKeepsItsNodeAndSaysWhy) {
   const std::string path = library_ + "/ic/dip2.tzm";
   fs::remove(path);
   fs::create_directories(path + "/inside");
-  answerBoxes({QMessageBox::Ok, QMessageBox::Ok});
+  QStringList texts;
+  const auto answer = [&texts](QMessageBox* b) {
+    texts << b->text();
+    b->button(QMessageBox::Ok)->click();
+  };
+  testing::ModalScript script;
+  script.at<QMessageBox>(answer).at<QMessageBox>(answer).start();
   panel->findChild<QToolButton*>("SB_MakroDelete")->click();
-  ASSERT_EQ(boxTexts_.size(), 2);
-  EXPECT_EQ(boxTexts_[0], "Delete file \"dip2.tzm\" ?");
-  EXPECT_TRUE(boxTexts_[1].startsWith(
+  EXPECT_TRUE(script.finished());
+  ASSERT_EQ(texts.size(), 2);
+  EXPECT_EQ(texts[0], "Delete file \"dip2.tzm\" ?");
+  EXPECT_TRUE(texts[1].startsWith(
       QString::fromStdString("The file \"" + path + "\" can not be deleted:")))
-      << boxTexts_[1].toStdString();
+      << texts[1].toStdString();
   EXPECT_TRUE(item(panel->tree(), "dip2.tzm"));
   EXPECT_TRUE(fs::exists(path + "/inside"));
 }

@@ -60,14 +60,6 @@ class MillingWindow : public testing::WindowFixture {
     return w;
   }
 
-  void run(MainWindow& w, const char* command, ModalScript& script) {
-    QAction* action = w.action(command);
-    ASSERT_TRUE(action && action->isEnabled()) << command;
-    script.start();
-    action->trigger();
-    EXPECT_TRUE(script.finished()) << command;
-  }
-
   std::string cli(const std::string& args) {
     const auto r = testing::runCli(TRAZELLO_CLI, args, dir_.path().toStdString() + "/cli.err");
     EXPECT_EQ(r.status, 0) << r.err;

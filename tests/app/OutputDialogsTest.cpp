@@ -57,15 +57,6 @@ class OutputWindow : public testing::WindowFixture {
     return w;
   }
 
-  // Runs the command of the menu entry while `script` answers its windows.
-  void run(MainWindow& w, const char* command, ModalScript& script) {
-    QAction* action = w.action(command);
-    ASSERT_TRUE(action && action->isEnabled()) << command;
-    script.start();
-    action->trigger();
-    EXPECT_TRUE(script.finished()) << command;
-  }
-
   testing::CliRun cli(const std::string& args) {
     return testing::runCli(TRAZELLO_CLI, args, dir_.path().toStdString() + "/cli.err");
   }

@@ -45,14 +45,6 @@ class PictureWindow : public testing::WindowFixture {
     return w;
   }
 
-  void run(MainWindow& w, const char* command, ModalScript& script) {
-    QAction* action = w.action(command);
-    ASSERT_TRUE(action && action->isEnabled()) << command;
-    script.start();
-    action->trigger();
-    EXPECT_TRUE(script.finished()) << command;
-  }
-
   std::string out_;
   std::vector<SaveFileRequest> requests_;
 };

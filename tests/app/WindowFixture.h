@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -9,8 +10,8 @@
 #include <QTimer>
 #include <fstream>
 #include <memory>
-#include <vector>
 
+#include "ModalScript.h"
 #include "app/MainWindow.h"
 
 namespace trazello::testing {
@@ -44,26 +45,18 @@ class WindowFixture : public ::testing::Test {
     });
   }
 
-  // Answers the boxes that open one after another, in order, and remembers their texts. Polls,
-  // because a box opened from the handler of another exists only after that one has closed.
-  void answerBoxes(std::vector<QMessageBox::StandardButton> buttons) {
-    auto* poll = new QTimer(QApplication::instance());
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [this, poll, buttons, next = size_t(0)]() mutable {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box && box->isVisible()) {
-        boxTexts_.push_back(box->text());
-        box->button(buttons[next++])->click();
-      }
-      if (next == buttons.size()) poll->deleteLater();
-    });
-    poll->start();
+  // Runs the command of the menu entry while `script` answers its windows.
+  void run(MainWindow& w, const char* command, ModalScript& script) {
+    QAction* action = w.action(command);
+    ASSERT_TRUE(action && action->isEnabled()) << command;
+    script.start();
+    action->trigger();
+    EXPECT_TRUE(script.finished()) << command;
   }
 
   QTemporaryDir dir_;
   AppPaths paths_;
   QString lastBox_;
-  QStringList boxTexts_;
 };
 
 }  // namespace trazello::testing
