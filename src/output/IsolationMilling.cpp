@@ -41,16 +41,6 @@ void startAtLowerLeft(MillingOutline& o) {
   std::rotate(o.begin(), std::min_element(o.begin(), o.end(), lowerLeft), o.end());
 }
 
-}  // namespace
-
-Paths grownRings(const std::vector<MillingPolygon>& polygons) {
-  Paths rings;
-  rings.reserve(polygons.size());
-  for (const MillingPolygon& p : polygons) rings.push_back(toPath(p.points));
-  orientOutwards(rings);
-  return rings;
-}
-
 std::vector<MillingOutline> outlinesOf(const std::vector<PolygonWithHoles>& islands) {
   std::vector<MillingOutline> out;
   const auto add = [&](const Path& ring) {
@@ -69,8 +59,14 @@ std::vector<MillingOutline> outlinesOf(const std::vector<PolygonWithHoles>& isla
   return out;
 }
 
-std::vector<MillingOutline> isolationOutlines(const std::vector<MillingPolygon>& polygons) {
-  return outlinesOf(pieces(grownRings(polygons)));
+}  // namespace
+
+Paths grownRings(const std::vector<MillingPolygon>& polygons) {
+  Paths rings;
+  rings.reserve(polygons.size());
+  for (const MillingPolygon& p : polygons) rings.push_back(toPath(p.points));
+  orientOutwards(rings);
+  return rings;
 }
 
 IsolationResult isolate(const ElementList& elements, const MillingSelection& s,

@@ -16,7 +16,11 @@ using MillingOutline = std::vector<IPoint>;
 enum class IsolationPhase { Segments, Vectors, VectorList, Outlines, Optimize };
 using IsolationProgress = std::function<void(IsolationPhase phase, double fraction)>;
 
-// The union of the grown copper, as the cutter goes round it.
+// The union of the grown copper, as the cutter goes round it. Every outline keeps the copper on
+// its right: outer outlines run clockwise, the outlines of holes counter-clockwise. Each starts
+// at its lowest-leftmost point (smallest x, then smallest y), and the outlines are sorted by that
+// point in the same way, so the file does not depend on the order in which the union was
+// computed.
 struct IsolationResult {
   std::vector<MillingPolygon> polygons;  // what the union was made of
   std::vector<MillingOutline> outlines;
@@ -24,16 +28,8 @@ struct IsolationResult {
   std::vector<PolygonWithHoles> islands;
 };
 
-// The outlines around the union of `polygons`. Every outline keeps the copper on its right:
-// outer outlines run clockwise, the outlines of holes counter-clockwise. Each starts at its
-// lowest-leftmost point (smallest x, then smallest y), and the outlines are sorted by that point
-// in the same way, so the file does not depend on the order in which the union was computed.
-std::vector<MillingOutline> isolationOutlines(const std::vector<MillingPolygon>& polygons);
-
 // The polygons as the union takes them: in the library's steps, every ring turned outwards.
 Paths grownRings(const std::vector<MillingPolygon>& polygons);
-// The outlines of the union's pieces, ordered as above.
-std::vector<MillingOutline> outlinesOf(const std::vector<PolygonWithHoles>& islands);
 
 // Both steps for the layer and tool of `s`.
 IsolationResult isolate(const ElementList& elements, const MillingSelection& s,

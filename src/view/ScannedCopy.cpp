@@ -14,21 +14,23 @@
 
 namespace trazello {
 
-int bmpResolution(std::span<const uint8_t> b) {
-  if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return 0;
-  const uint32_t infoSize = b[14] | (b[15] << 8) | (b[16] << 16) | (uint32_t(b[17]) << 24);
-  if (infoSize < 40) return 0;
-  const int32_t ppm =
-      static_cast<int32_t>(b[38] | (b[39] << 8) | (b[40] << 16) | (uint32_t(b[41]) << 24));
-  if (ppm <= 0) return 0;
-  return roundInt(Real(ppm) * 2.54L / 100);
-}
-
 namespace {
 
 uint32_t le32(std::span<const uint8_t> b, size_t at) {
   return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (uint32_t(b[at + 3]) << 24);
 }
+
+}  // namespace
+
+int bmpResolution(std::span<const uint8_t> b) {
+  if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return 0;
+  if (le32(b, 14) < 40) return 0;
+  const auto ppm = static_cast<int32_t>(le32(b, 38));
+  if (ppm <= 0) return 0;
+  return roundInt(Real(ppm) * 2.54L / 100);
+}
+
+namespace {
 
 // Header sizes and compressions that bitmap writers use; anything else is damage that Qt's
 // reader would still try to make sense of, at length.
