@@ -17,6 +17,20 @@ QRectF squareAround(Point c, double r) {
   return QRectF(l, t, std::nearbyint(c.x + r) - l, std::nearbyint(c.y + r) - t);
 }
 
+// Lines are written directly only into 32-bit pictures whose pixels take an opaque colour as it
+// is, and whose pixels are the painter's (no device pixel ratio between them).
+PixelTarget pictureOf(QPainter& painter) {
+  QPaintDevice* device = painter.device();
+  if (!device || device->devType() != QInternal::Image) return {};
+  auto* image = static_cast<QImage*>(device);
+  if ((image->format() != QImage::Format_RGB32 &&
+       image->format() != QImage::Format_ARGB32_Premultiplied) ||
+      image->devicePixelRatio() != 1.0)
+    return {};
+  return {reinterpret_cast<uint32_t*>(image->bits()), int(image->bytesPerLine() / 4),
+          image->width(), image->height()};
+}
+
 int sweepOf(int startDeg, int endDeg) {
   int h = (endDeg - startDeg) % 360;
   if (h <= 0) h += 360;
@@ -35,6 +49,7 @@ Canvas::Canvas(QPainter& painter, const ViewMapping& mapping, QSize surface)
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setTransform(mapping_.transform());
   applyMode();
+  picture_ = pictureOf(painter_);
 }
 
 Canvas::Canvas(QPainter& painter, const QTransform& worldToPixels, QSize surface)
@@ -48,6 +63,7 @@ Canvas::Canvas(QPainter& painter, const QTransform& worldToPixels, QSize surface
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setTransform(worldToPixels);
   applyMode();
+  picture_ = pictureOf(painter_);
 }
 
 bool Canvas::meets(const IRect& box) const {
@@ -116,8 +132,23 @@ void Canvas::line(Point a, Point b) {
   const QPointF from = rounded(a), to = rounded(b);
   if (from == to)
     painter_.drawPoint(from);
-  else
+  else if (!directLine(from, to))
     painter_.drawLine(from, to);
+}
+
+bool Canvas::directLine(const QPointF& from, const QPointF& to) {
+  if (!picture_.pixels || painter_.compositionMode() != QPainter::CompositionMode_SourceOver ||
+      painter_.hasClipping() || painter_.opacity() != 1.0 ||
+      painter_.testRenderHint(QPainter::Antialiasing))
+    return false;
+  const QPen& pen = painter_.pen();
+  if (pen.widthF() != 0 || pen.style() != Qt::SolidLine || pen.capStyle() == Qt::FlatCap ||
+      pen.brush().style() != Qt::SolidPattern || pen.color().alpha() != 255)
+    return false;
+  const QTransform toPixels = painter_.combinedTransform();
+  const QPointF a = toPixels.map(from), b = toPixels.map(to);
+  drawPixelLine(picture_, a.x(), a.y(), b.x(), b.y(), pen.color().rgba());
+  return true;
 }
 
 void Canvas::polyline(std::span<const Point> points) {

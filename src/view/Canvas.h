@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ColourScheme.h"
+#include "PixelLine.h"
 #include "ViewMapping.h"
 #include "model/Point.h"
 
@@ -60,6 +61,9 @@ class Canvas {
 
  private:
   void applyMode();
+  // Writes a one-pixel line straight into the picture when the painter would draw exactly
+  // those pixels (see drawPixelLine); false when the painter must draw it.
+  bool directLine(const QPointF& from, const QPointF& to);
 
   QPainter& painter_;
   ViewMapping mapping_;
@@ -67,6 +71,7 @@ class Canvas {
   IRect clip_;
   RasterMode mode_ = RasterMode::Copy;
   double penPixels_ = 0;
+  PixelTarget picture_;  // the painted picture when lines can be written into it directly
   std::vector<QPointF> buffer_;  // reused: element loops draw many short polylines
 };
 

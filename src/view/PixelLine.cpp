@@ -1,0 +1,89 @@
+#include "PixelLine.h"
+
+#include <cstdlib>
+#include <utility>
+
+namespace trazello {
+
+namespace {
+
+// Cuts the line to one pixel around the picture, in floating point so that far-off ends cannot
+// overflow the fixed-point stepping below. Where the line is cut decides the pixels it gets,
+// so the cut must be the engine's: the same bounds, the same order of axes, the same formulas.
+bool clipToFrame(double& x1, double& y1, double& x2, double& y2, int width, int height) {
+  const double xmin = -1, xmax = width + 1, ymin = -1, ymax = height + 1;
+  if (x1 < xmin) {
+    if (x2 <= xmin) return false;
+    y1 += (y2 - y1) / (x2 - x1) * (xmin - x1);
+    x1 = xmin;
+  } else if (x1 > xmax) {
+    if (x2 >= xmax) return false;
+    y1 += (y2 - y1) / (x2 - x1) * (xmax - x1);
+    x1 = xmax;
+  }
+  if (x2 < xmin) {
+    y2 += (y2 - y1) / (x2 - x1) * (xmin - x2);
+    x2 = xmin;
+  } else if (x2 > xmax) {
+    y2 += (y2 - y1) / (x2 - x1) * (xmax - x2);
+    x2 = xmax;
+  }
+  if (y1 < ymin) {
+    if (y2 <= ymin) return false;
+    x1 += (x2 - x1) / (y2 - y1) * (ymin - y1);
+    y1 = ymin;
+  } else if (y1 > ymax) {
+    if (y2 >= ymax) return false;
+    x1 += (x2 - x1) / (y2 - y1) * (ymax - y1);
+    y1 = ymax;
+  }
+  if (y2 < ymin) {
+    x2 += (x2 - x1) / (y2 - y1) * (ymin - y2);
+    y2 = ymin;
+  } else if (y2 > ymax) {
+    x2 += (x2 - x1) / (y2 - y1) * (ymax - y2);
+    y2 = ymax;
+  }
+  return true;
+}
+
+}  // namespace
+
+void drawPixelLine(const PixelTarget& t, double x1, double y1, double x2, double y2,
+                   uint32_t colour) {
+  if (!clipToFrame(x1, y1, x2, y2, t.width, t.height)) return;
+  // 26.6 fixed point, truncated; then one pixel per step along the longer axis, the position
+  // across it in 16.16, each end lengthened by half a pixel for the round cap.
+  int a1 = static_cast<int>(x1 * 64.), b1 = static_cast<int>(y1 * 64.);
+  int a2 = static_cast<int>(x2 * 64.), b2 = static_cast<int>(y2 * 64.);
+  const bool steep = std::abs(a2 - a1) < std::abs(b2 - b1);
+  if (steep) {
+    std::swap(a1, b1);
+    std::swap(a2, b2);
+  }
+  if (a1 == a2) return;
+  if (a1 > a2) {
+    std::swap(a1, a2);
+    std::swap(b1, b2);
+  }
+  const int64_t step = (int64_t(b2 - b1) * 65536) / (a2 - a1);
+  int64_t across = (int64_t(b1) << 10) - (step >> 1);
+  a1 -= 32;
+  a2 += 32;
+  int along = (a1 + 32) >> 6;
+  const int end = (a2 + 32) >> 6;
+  if (along == end) return;
+  const int round = step > 0 ? 32 : 0;
+  across += ((int64_t(along) * 64 + round - a1) * step) >> 6;
+  const int alongSize = steep ? t.height : t.width, acrossSize = steep ? t.width : t.height;
+  // The frame lets the line run one pixel beyond the picture; those pixels are not drawn.
+  for (; along < end; ++along, across += step) {
+    const int n = static_cast<int>(across >> 16);
+    if (along < 0 || along >= alongSize || n < 0 || n >= acrossSize) continue;
+    const size_t at = steep ? size_t(along) * size_t(t.stride) + size_t(n)
+                            : size_t(n) * size_t(t.stride) + size_t(along);
+    t.pixels[at] = colour;
+  }
+}
+
+}  // namespace trazello
