@@ -6,7 +6,7 @@ namespace trazello::cli {
 // memory page by page costs the kernel as much as reading the file. Asks the C library to back
 // the heap with huge pages (where the system allows them on request) by starting this program
 // again with that setting; returns when it is already set, was set otherwise by the user, or
-// the program could not be started again. The drawing program inherits the setting.
+// the program could not be started again.
 void restartWithHugePages(char** argv);
 
 }  // namespace trazello::cli

@@ -69,8 +69,10 @@ int main(int argc, char** argv) {
     std::cout << "trazello-cli " << trazello::kVersion << "\n";
     return 0;
   }
-  trazello::cli::restartWithHugePages(argv);
+  // Pictures gain nothing from huge pages: their few large blocks are touched whole, and
+  // making huge pages on request can stall the first touch while memory is compacted.
   if (trazello::cli::isDrawingCommand(name)) return trazello::cli::runDrawingProgram(argv);
+  trazello::cli::restartWithHugePages(argv);
   if (auto status = trazello::cli::runFromTable(kCommands, name, args)) return *status;
   std::cerr << "trazello-cli: unknown command \"" << name << "\"\n";
   printUsage(std::cerr);

@@ -13,39 +13,33 @@ namespace {
 
 constexpr size_t kMostColours = 256;
 
-// Colour to palette index, for the few colours of a drawing.
+// Colour to palette index, for the few colours of a drawing: open addressing over 512 slots,
+// an empty slot holding a value no 24-bit colour has.
 class Palette {
  public:
-  // The index of `c`, adding it while there is room; nullopt once the palette is full.
-  std::optional<uint8_t> indexOf(uint32_t c) {
-    c &= 0xFFFFFF;
-    if (c == last_) return lastIndex_;
-    size_t slot = (c * 2654435761u) >> 23;  // 9 bits: 512 slots for at most 256 colours
-    while (used_[slot]) {
-      if (keys_[slot] == c) return remember(c, values_[slot]);
+  Palette() { keys_.fill(kEmpty); }
+  // The index of `c` (24 bits), adding it while there is room; -1 once the palette is full.
+  int indexOf(uint32_t c) {
+    size_t slot = (c * 2654435761u) >> 23;  // 9 bits
+    while (keys_[slot] != c) {
+      if (keys_[slot] == kEmpty) {
+        if (colours_.size() == kMostColours) return -1;
+        keys_[slot] = c;
+        values_[slot] = static_cast<uint8_t>(colours_.size());
+        colours_.push_back(c);
+        break;
+      }
       slot = (slot + 1) & 511;
     }
-    if (colours_.size() == kMostColours) return std::nullopt;
-    used_[slot] = true;
-    keys_[slot] = c;
-    values_[slot] = static_cast<uint8_t>(colours_.size());
-    colours_.push_back(c);
-    return remember(c, values_[slot]);
+    return values_[slot];
   }
   const std::vector<uint32_t>& colours() const { return colours_; }
 
  private:
-  uint8_t remember(uint32_t c, uint8_t i) {
-    last_ = c;
-    lastIndex_ = i;
-    return i;
-  }
-  std::array<bool, 512> used_{};
-  std::array<uint32_t, 512> keys_{};
+  static constexpr uint32_t kEmpty = 0xFFFFFFFF;
+  std::array<uint32_t, 512> keys_;
   std::array<uint8_t, 512> values_{};
   std::vector<uint32_t> colours_;
-  uint32_t last_ = 0xFFFFFFFF;  // no colour: the top byte is cleared above
-  uint8_t lastIndex_ = 0;
 };
 
 void put32(std::vector<uint8_t>& out, uint32_t v) {
@@ -72,9 +66,9 @@ class RowCompressor {
   RowCompressor(const RowCompressor&) = delete;
   RowCompressor& operator=(const RowCompressor&) = delete;
 
-  void add(const std::vector<uint8_t>& row, bool last) {
-    z_.next_in = const_cast<Bytef*>(row.data());
-    z_.avail_in = static_cast<uInt>(row.size());
+  void add(const uint8_t* bytes, size_t size, bool last) {
+    z_.next_in = const_cast<Bytef*>(bytes);
+    z_.avail_in = static_cast<uInt>(size);
     const int flush = last ? Z_FINISH : Z_NO_FLUSH;
     do {
       if (out_.size() - done_ < kRoom) out_.resize(std::max(out_.size() * 2, done_ + kRoom));
@@ -101,50 +95,95 @@ int bitsFor(size_t colours) {
   return 8;
 }
 
-// Every row with its filter byte (none), as palette indices or RGB triples.
-std::vector<uint8_t> compressedRows(const RgbPixels& p, Palette* palette, int bits) {
-  RowCompressor z;
-  const size_t w = size_t(p.width);
-  std::vector<uint8_t> row(1 + (palette ? (w * size_t(bits) + 7) / 8 : w * 3));
+// Every row of palette indices `bits` wide after its filter byte (none), or nothing when the
+// palette outgrows `bits`. Pixels repeating their left neighbour (most of a drawing) skip the
+// lookup.
+template <int bits>
+std::optional<std::vector<uint8_t>> indexedRows(const RgbPixels& p, Palette& palette) {
+  const size_t w = size_t(p.width), rowBytes = 1 + (w * bits + 7) / 8;
+  std::vector<uint8_t> rows(rowBytes * size_t(p.height), 0);
+  constexpr int kPerByte = 8 / bits, kMost = 1 << bits;
   for (int y = 0; y < p.height; ++y) {
     const uint32_t* line = p.pixels + size_t(y) * p.stride;
-    if (palette) {
-      unsigned pending = 0;
-      int filled = 0;
-      size_t at = 1;
-      for (size_t x = 0; x < w; ++x) {
-        pending = (pending << bits) | *palette->indexOf(line[x]);
-        filled += bits;
-        if (filled == 8) {
-          row[at++] = static_cast<uint8_t>(pending);
-          pending = 0;
-          filled = 0;
-        }
+    uint8_t* row = rows.data() + size_t(y) * rowBytes + 1;
+    uint32_t previous = 0xFFFFFFFF;  // no colour: the top byte of a colour is ignored
+    int index = 0;
+    for (size_t x = 0; x < w; ++x) {
+      const uint32_t c = line[x] & 0xFFFFFF;
+      if (c != previous) {
+        index = palette.indexOf(c);
+        if (index < 0 || index >= kMost) return std::nullopt;
+        previous = c;
       }
-      if (filled) row[at] = static_cast<uint8_t>(pending << (8 - filled));
-    } else {
-      for (size_t x = 0; x < w; ++x) {
-        row[1 + 3 * x] = static_cast<uint8_t>(line[x] >> 16);
-        row[2 + 3 * x] = static_cast<uint8_t>(line[x] >> 8);
-        row[3 + 3 * x] = static_cast<uint8_t>(line[x]);
-      }
+      row[x / kPerByte] |= static_cast<uint8_t>(index << (8 - bits * int(1 + x % kPerByte)));
     }
-    z.add(row, y + 1 == p.height);
   }
-  if (p.height <= 0) z.add({}, true);
+  return rows;
+}
+
+// The rows of four-bit indices again with fewer bits, for a palette of two or four colours.
+std::vector<uint8_t> narrowed(const std::vector<uint8_t>& rows, size_t w, size_t h, int bits) {
+  const size_t from = 1 + (w * 4 + 7) / 8, to = 1 + (w * size_t(bits) + 7) / 8;
+  const int perByte = 8 / bits;
+  std::vector<uint8_t> out(to * h, 0);
+  for (size_t y = 0; y < h; ++y) {
+    const uint8_t* src = rows.data() + y * from + 1;
+    uint8_t* dst = out.data() + y * to + 1;
+    for (size_t x = 0; x < w; ++x) {
+      const int v = (src[x / 2] >> (x % 2 ? 0 : 4)) & 15;
+      dst[x / perByte] |= static_cast<uint8_t>(v << (8 - bits * int(1 + x % perByte)));
+    }
+  }
+  return out;
+}
+
+std::vector<uint8_t> compressed(const std::vector<uint8_t>& rows) {
+  RowCompressor z;
+  constexpr size_t kPiece = size_t(1) << 30;  // zlib counts its input in 32 bits
+  size_t at = 0;
+  do {
+    const size_t n = std::min(kPiece, rows.size() - at);
+    z.add(rows.data() + at, n, at + n == rows.size());
+    at += n;
+  } while (at < rows.size());
+  return z.bytes();
+}
+
+// Every row with its filter byte (none) as RGB triples, deflated as it is made.
+std::vector<uint8_t> compressedRgbRows(const RgbPixels& p) {
+  RowCompressor z;
+  const size_t w = size_t(p.width);
+  std::vector<uint8_t> row(1 + w * 3);
+  for (int y = 0; y < p.height; ++y) {
+    const uint32_t* line = p.pixels + size_t(y) * p.stride;
+    for (size_t x = 0; x < w; ++x) {
+      row[1 + 3 * x] = static_cast<uint8_t>(line[x] >> 16);
+      row[2 + 3 * x] = static_cast<uint8_t>(line[x] >> 8);
+      row[3 + 3 * x] = static_cast<uint8_t>(line[x]);
+    }
+    z.add(row.data(), row.size(), y + 1 == p.height);
+  }
+  if (p.height <= 0) z.add(nullptr, 0, true);
   return z.bytes();
 }
 
 }  // namespace
 
+// A drawing has a handful of colours: its indices are found in one pass, four bits wide, and
+// only a picture of more colours is looked at again.
 std::vector<uint8_t> encodePng(const RgbPixels& p) {
+  const size_t w = size_t(std::max(p.width, 0)), h = size_t(std::max(p.height, 0));
   Palette palette;
-  bool fits = true;
-  for (int y = 0; y < p.height && fits; ++y) {
-    const uint32_t* line = p.pixels + size_t(y) * p.stride;
-    for (int x = 0; x < p.width && fits; ++x) fits = palette.indexOf(line[x]).has_value();
+  std::optional<std::vector<uint8_t>> rows = indexedRows<4>(p, palette);
+  int bits = 4;
+  if (!rows) {
+    rows = indexedRows<8>(p, palette);
+    bits = 8;
+  } else if (palette.colours().size() <= 4) {
+    bits = bitsFor(palette.colours().size());
+    rows = narrowed(*rows, w, h, bits);
   }
-  const int bits = fits ? bitsFor(palette.colours().size()) : 8;
+  const bool fits = rows.has_value();
   std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   std::vector<uint8_t> header;
   put32(header, static_cast<uint32_t>(p.width));
@@ -157,7 +196,7 @@ std::vector<uint8_t> encodePng(const RgbPixels& p) {
       plte.insert(plte.end(), {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c)});
     chunk(out, "PLTE", plte.data(), plte.size());
   }
-  const std::vector<uint8_t> data = compressedRows(p, fits ? &palette : nullptr, bits);
+  const std::vector<uint8_t> data = fits ? compressed(*rows) : compressedRgbRows(p);
   chunk(out, "IDAT", data.data(), data.size());
   chunk(out, "IEND", nullptr, 0);
   return out;
