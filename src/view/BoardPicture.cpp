@@ -1,10 +1,14 @@
 #include "BoardPicture.h"
 
+#include <algorithm>
 #include <cmath>
+#include <thread>
+#include <vector>
 
 #include "Canvas.h"
 #include "PaintView.h"
 #include "RenderContext.h"
+#include "checks/ElementBoxIndex.h"
 #include "model/ElementGeometry.h"
 #include "model/Geometry.h"
 #include "model/Layer.h"
@@ -16,16 +20,58 @@ QSize pictureSize(const BoardSettings& board, double scale) {
   return {std::max(1, roundInt(board.width * scale + 1)),
           std::max(1, roundInt(board.height * scale + 1))};
 }
+
+// Below this many pixels a second thread costs more than it saves.
+constexpr int64_t kPixelsPerBand = 2'000'000;
+
+// Qt samples a stretched image from where the clip starts, so a scanned copy drawn in bands
+// would not be the copy drawn whole: pictures showing one are drawn in one pass.
+bool showsScan(const BoardSettings& board, const RenderOptions& options,
+               const ScannedCopies* scans) {
+  const int side = scanSide(board.activeLayer);
+  return scans && options.showTemplates && !options.photoView && side >= 0 &&
+         board.templateShown[size_t(side)] && !(*scans)[size_t(side)].isNull();
+}
+
+int bandsFor(const QImage& target, const RenderOptions& options) {
+  if (options.bands > 0) return std::min(options.bands, std::max(1, target.height()));
+  const int64_t pixels = int64_t(target.width()) * target.height();
+  const int64_t worthwhile = std::max<int64_t>(1, pixels / kPixelsPerBand);
+  return int(std::clamp<int64_t>(std::min<int64_t>(worthwhile, std::thread::hardware_concurrency()),
+                                 1, 4));
+}
 }  // namespace
 
 void renderView(QImage& target, const BoardSettings& board, const ElementList& elements,
                 const ColourScheme& scheme, const RenderOptions& options,
                 const ViewMapping& mapping, const ScannedCopies* scans) {
   target.fill(toQColor(scheme[SchemeSlot::Background]));
-  QPainter painter(&target);
-  Canvas canvas(painter, mapping, target.size());
-  RenderContext ctx{canvas, scheme, options, layerState(board), &elements};
-  PaintView(ctx, ViewScene{board, elements, scans});
+  const int bands = showsScan(board, options, scans) ? 1 : bandsFor(target, options);
+  if (bands == 1) {
+    QPainter painter(&target);
+    Canvas canvas(painter, mapping, target.size());
+    RenderContext ctx{canvas, scheme, options, layerState(board), &elements};
+    PaintView(ctx, ViewScene{board, elements, scans});
+    return;
+  }
+  // The bands share the pixels, each clipped to its own rows; the element list's lazily made
+  // lookups are made here, before the threads read them.
+  uchar* pixels = target.bits();
+  boxIndexOf(elements);
+  if (!elements.empty()) elements.indexOf(elements[0].Id);
+  auto drawBand = [&](int band) {
+    QImage rows(pixels, target.width(), target.height(), target.bytesPerLine(), target.format());
+    QPainter painter(&rows);
+    const int first = int(int64_t(target.height()) * band / bands);
+    const int end = int(int64_t(target.height()) * (band + 1) / bands);
+    Canvas canvas(painter, mapping, target.size(), first, end);
+    RenderContext ctx{canvas, scheme, options, layerState(board), &elements};
+    PaintView(ctx, ViewScene{board, elements, scans});
+  };
+  std::vector<std::thread> others;
+  for (int band = 1; band < bands; ++band) others.emplace_back(drawBand, band);
+  drawBand(0);
+  for (std::thread& t : others) t.join();
 }
 
 QImage renderBoard(const BoardSettings& board, const ElementList& elements,

@@ -52,6 +52,19 @@ Canvas::Canvas(QPainter& painter, const ViewMapping& mapping, QSize surface)
   picture_ = pictureOf(painter_);
 }
 
+Canvas::Canvas(QPainter& painter, const ViewMapping& mapping, QSize surface, int firstRow,
+               int endRow)
+    : Canvas(painter, mapping, surface) {
+  const QRect rows(0, firstRow, surface.width(), endRow - firstRow);
+  painter_.resetTransform();
+  painter_.setClipRect(rows);
+  painter_.setTransform(mapping_.transform());
+  clip_ = mapping_.visibleWorld(QRectF(rows));
+  picture_.firstRow = firstRow;
+  picture_.endRow = endRow;
+  band_ = true;
+}
+
 Canvas::Canvas(QPainter& painter, const QTransform& worldToPixels, QSize surface)
     : painter_(painter),
       scale_(std::min(std::abs(worldToPixels.m11()), std::abs(worldToPixels.m22()))) {
@@ -138,7 +151,7 @@ void Canvas::line(Point a, Point b) {
 
 bool Canvas::directLine(const QPointF& from, const QPointF& to) {
   if (!picture_.pixels || painter_.compositionMode() != QPainter::CompositionMode_SourceOver ||
-      painter_.hasClipping() || painter_.opacity() != 1.0 ||
+      (painter_.hasClipping() && !band_) || painter_.opacity() != 1.0 ||
       painter_.testRenderHint(QPainter::Antialiasing))
     return false;
   const QPen& pen = painter_.pen();

@@ -22,6 +22,9 @@ class Canvas {
  public:
   // `surface` is the size in pixels of what the painter paints on; the mapping places the board.
   Canvas(QPainter& painter, const ViewMapping& mapping, QSize surface);
+  // A canvas drawing only the given rows of the surface: it clips the painter to them (and
+  // owns that clip) and shows the world those rows show.
+  Canvas(QPainter& painter, const ViewMapping& mapping, QSize surface, int firstRow, int endRow);
   // A canvas with any world-to-pixel map (printing: mirrored, stretched by the printer's
   // calibration, several copies); mapping() then describes nothing.
   Canvas(QPainter& painter, const QTransform& worldToPixels, QSize surface);
@@ -72,6 +75,7 @@ class Canvas {
   RasterMode mode_ = RasterMode::Copy;
   double penPixels_ = 0;
   PixelTarget picture_;  // the painted picture when lines can be written into it directly
+  bool band_ = false;    // the painter's clip is this canvas's band
   std::vector<QPointF> buffer_;  // reused: element loops draw many short polylines
 };
 

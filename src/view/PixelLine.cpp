@@ -1,5 +1,6 @@
 #include "PixelLine.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -75,14 +76,13 @@ void drawPixelLine(const PixelTarget& t, double x1, double y1, double x2, double
   if (along == end) return;
   const int round = step > 0 ? 32 : 0;
   across += ((int64_t(along) * 64 + round - a1) * step) >> 6;
-  const int alongSize = steep ? t.height : t.width, acrossSize = steep ? t.width : t.height;
+  const int top = std::max(0, t.firstRow), bottom = std::min(t.height, t.endRow);
   // The frame lets the line run one pixel beyond the picture; those pixels are not drawn.
   for (; along < end; ++along, across += step) {
     const int n = static_cast<int>(across >> 16);
-    if (along < 0 || along >= alongSize || n < 0 || n >= acrossSize) continue;
-    const size_t at = steep ? size_t(along) * size_t(t.stride) + size_t(n)
-                            : size_t(n) * size_t(t.stride) + size_t(along);
-    t.pixels[at] = colour;
+    const int x = steep ? n : along, y = steep ? along : n;
+    if (x < 0 || x >= t.width || y < top || y >= bottom) continue;
+    t.pixels[size_t(y) * size_t(t.stride) + size_t(x)] = colour;
   }
 }
 

@@ -49,6 +49,10 @@ struct RenderOptions {
   bool showGrid = false;
   int gridMarks = 0;  // 0, 2, 4, 5 or 10
   bool showTemplates = true;
+
+  // Pictures: drawn in this many bands of rows at once, one thread each; 0 lets the size of
+  // the picture and the number of processors decide. Every band count gives the same pixels.
+  int bands = 0;
 };
 
 }  // namespace trazello

@@ -22,7 +22,11 @@ QPointF ViewMapping::toPixels(Point p) const {
 }
 
 IRect ViewMapping::visibleWorld(int w, int h) const {
-  const QRectF r = transform().inverted().mapRect(QRectF(0, 0, w, h));
+  return visibleWorld(QRectF(0, 0, w, h));
+}
+
+IRect ViewMapping::visibleWorld(const QRectF& pixels) const {
+  const QRectF r = transform().inverted().mapRect(pixels);
   return {static_cast<int32_t>(std::floor(r.left())), static_cast<int32_t>(std::floor(r.top())),
           static_cast<int32_t>(std::ceil(r.right())), static_cast<int32_t>(std::ceil(r.bottom()))};
 }

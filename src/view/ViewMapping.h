@@ -27,6 +27,8 @@ struct ViewMapping {
   QPointF toPixels(Point p) const;
   // The world rectangle (normalised, top = smallest y) a surface of w x h pixels shows.
   IRect visibleWorld(int w, int h) const;
+  // The world rectangle the given pixels of a surface show.
+  IRect visibleWorld(const QRectF& pixels) const;
 };
 
 // Drawing-area pixel (relative to the board's top-left corner) to world units; snapped to the
