@@ -153,6 +153,7 @@ int render(const RenderJob& job) {
   const std::vector<uint8_t> png =
       encodePng({reinterpret_cast<const uint32_t*>(image.constBits()), image.width(),
                  image.height(), static_cast<size_t>(image.bytesPerLine()) / 4});
+  keepUntilExit(std::move(*doc));
   const std::optional<std::string> why = writeFileAtomically(job.output, png);
   if (why) {
     const Message failed{MessageKind::Error, MessageId::FileCannotBeWritten, {job.output}};

@@ -77,11 +77,36 @@ void drawPixelLine(const PixelTarget& t, double x1, double y1, double x2, double
   const int round = step > 0 ? 32 : 0;
   across += ((int64_t(along) * 64 + round - a1) * step) >> 6;
   const int top = std::max(0, t.firstRow), bottom = std::min(t.height, t.endRow);
+  int last = end;
+  if (steep) {
+    // Rows are the steps: walk only the band's, the position across advanced exactly as the
+    // steps before would have advanced it.
+    if (along < top) {
+      across += int64_t(top - along) * step;
+      along = top;
+    }
+    last = std::min(end, bottom);
+  } else if (step != 0) {
+    // The row moves monotonically: skip the steps before the band, stop once past it.
+    const int64_t first = int64_t(top) << 16, beyond = int64_t(bottom) << 16;
+    int64_t skip = 0;
+    if (step > 0 && across < first) skip = (first - across + step - 1) / step;
+    if (step < 0 && across >= beyond) skip = (across - beyond + 1 - step - 1) / -step;
+    if (skip >= end - along) return;
+    along += int(skip);
+    across += skip * step;
+  } else if (const int row = int(across >> 16); row < top || row >= bottom) {
+    return;
+  }
   // The frame lets the line run one pixel beyond the picture; those pixels are not drawn.
-  for (; along < end; ++along, across += step) {
+  for (; along < last; ++along, across += step) {
     const int n = static_cast<int>(across >> 16);
     const int x = steep ? n : along, y = steep ? along : n;
-    if (x < 0 || x >= t.width || y < top || y >= bottom) continue;
+    if (y < top || y >= bottom) {
+      if (steep || (step > 0) == (y >= bottom)) break;  // past the band for good
+      continue;
+    }
+    if (x < 0 || x >= t.width) continue;
     t.pixels[size_t(y) * size_t(t.stride) + size_t(x)] = colour;
   }
 }
