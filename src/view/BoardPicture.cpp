@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -68,10 +70,27 @@ void renderView(QImage& target, const BoardSettings& board, const ElementList& e
     RenderContext ctx{canvas, scheme, options, layerState(board), &elements};
     PaintView(ctx, ViewScene{board, elements, scans});
   };
+  // A failure in any band (memory running out) reaches the caller as it would without bands.
+  std::vector<std::exception_ptr> failures(static_cast<size_t>(bands));
+  auto guarded = [&](int band) {
+    try {
+      drawBand(band);
+    } catch (...) {
+      failures[size_t(band)] = std::current_exception();
+    }
+  };
   std::vector<std::thread> others;
-  for (int band = 1; band < bands; ++band) others.emplace_back(drawBand, band);
-  drawBand(0);
+  for (int band = 1; band < bands; ++band) {
+    try {
+      others.emplace_back(guarded, band);
+    } catch (const std::system_error&) {
+      guarded(band);  // no thread to spare: this one draws the band
+    }
+  }
+  guarded(0);
   for (std::thread& t : others) t.join();
+  for (const std::exception_ptr& failure : failures)
+    if (failure) std::rethrow_exception(failure);
 }
 
 QImage renderBoard(const BoardSettings& board, const ElementList& elements,

@@ -27,8 +27,9 @@ PixelTarget pictureOf(QPainter& painter) {
        image->format() != QImage::Format_ARGB32_Premultiplied) ||
       image->devicePixelRatio() != 1.0)
     return {};
-  return {reinterpret_cast<uint32_t*>(image->bits()), int(image->bytesPerLine() / 4),
-          image->width(), image->height()};
+  // The buffer the painter writes into: bits() could detach a copy the painter never sees.
+  return {reinterpret_cast<uint32_t*>(const_cast<uchar*>(image->constBits())),
+          int(image->bytesPerLine() / 4), image->width(), image->height()};
 }
 
 int sweepOf(int startDeg, int endDeg) {

@@ -1,6 +1,8 @@
 #include "PaintView.h"
 
+#include <array>
 #include <cmath>
+#include <vector>
 
 #include "ClearancePainter.h"
 #include "Decorations.h"
@@ -20,22 +22,37 @@ bool wanted(const TObjekt& e, bool onlyMarked) {
   return !onlyMarked || e.Mark;
 }
 
-void drawLayer(RenderContext& ctx, const ElementList& elements, const VisibleElements& visible,
-               uint8_t code, bool onlyMarked) {
-  const Canvas& c = ctx.canvas;
+// The visible elements a layer draws, sorted out in one pass: per layer code its shapes, then
+// the pads on it (plated pads on every copper layer), each in list order. Selected elements
+// are drawn last, over all layers.
+struct LayerLists {
+  std::array<std::vector<uint32_t>, layer::kCount + 1> shapes, pads;
+};
+
+LayerLists sortedByLayer(const ElementList& elements, const VisibleElements& visible,
+                         bool onlyMarked) {
+  LayerLists lists;
   for (uint32_t i : visible) {
     const TObjekt& e = elements[i];
-    if (e.Selected || e.Layer != code || e.Kind == ElementKind::Pad || !wanted(e, onlyMarked))
+    if (e.Selected || !wanted(e, onlyMarked)) continue;
+    if (e.Kind != ElementKind::Pad) {
+      if (e.Layer >= 1 && e.Layer <= layer::kCount) lists.shapes[e.Layer].push_back(i);
       continue;
-    if (!isDrawn(e, ctx.layers) || !c.meets(visible.index->box(i))) continue;
-    DrawElement(ctx, e);
+    }
+    for (uint8_t code = 1; code <= layer::kCount; ++code)
+      if (isOnLayer(e, code)) lists.pads[code].push_back(i);
   }
-  for (uint32_t i : visible) {
-    const TObjekt& e = elements[i];
-    if (e.Selected || e.Kind != ElementKind::Pad || !isOnLayer(e, code) || !wanted(e, onlyMarked))
-      continue;
-    if (!isDrawn(e, ctx.layers) || !c.meets(visible.index->box(i))) continue;
-    DrawElement(ctx, e);
+  return lists;
+}
+
+void drawLayer(RenderContext& ctx, const ElementList& elements, const VisibleElements& visible,
+               const LayerLists& lists, uint8_t code) {
+  const Canvas& c = ctx.canvas;
+  for (const auto* list : {&lists.shapes[code], &lists.pads[code]}) {
+    for (uint32_t i : *list) {
+      const TObjekt& e = elements[i];
+      if (isDrawn(e, ctx.layers) && c.meets(visible.index->box(i))) DrawElement(ctx, e);
+    }
   }
 }
 
@@ -74,8 +91,9 @@ void DrawClearancePass(RenderContext& ctx, const ElementList& elements, int copp
 
 void DrawLayerStack(RenderContext& ctx, const ElementList& elements, bool onlyMarked) {
   const VisibleElements visible(ctx.canvas, elements);
+  const LayerLists lists = sortedByLayer(elements, visible, onlyMarked);
   for (uint8_t code : layerOrder(ctx.layers.activeLayer))
-    if (ctx.layers.visible[code]) drawLayer(ctx, elements, visible, code, onlyMarked);
+    if (ctx.layers.visible[code]) drawLayer(ctx, elements, visible, lists, code);
   for (uint32_t i : visible) {
     const TObjekt& e = elements[i];
     if (e.Selected && wanted(e, onlyMarked) && isDrawn(e, ctx.layers) &&
