@@ -47,9 +47,10 @@ int bandsFor(const QImage& target, const RenderOptions& options) {
 void renderView(QImage& target, const BoardSettings& board, const ElementList& elements,
                 const ColourScheme& scheme, const RenderOptions& options,
                 const ViewMapping& mapping, const ScannedCopies* scans) {
-  target.fill(toQColor(scheme[SchemeSlot::Background]));
+  const QColor background = toQColor(scheme[SchemeSlot::Background]);
   const int bands = showsScan(board, options, scans) ? 1 : bandsFor(target, options);
   if (bands == 1) {
+    target.fill(background);
     QPainter painter(&target);
     Canvas canvas(painter, mapping, target.size());
     RenderContext ctx{canvas, scheme, options, layerState(board), &elements};
@@ -62,10 +63,14 @@ void renderView(QImage& target, const BoardSettings& board, const ElementList& e
   boxIndexOf(elements);
   if (!elements.empty()) elements.indexOf(elements[0].Id);
   auto drawBand = [&](int band) {
-    QImage rows(pixels, target.width(), target.height(), target.bytesPerLine(), target.format());
-    QPainter painter(&rows);
     const int first = int(int64_t(target.height()) * band / bands);
     const int end = int(int64_t(target.height()) * (band + 1) / bands);
+    // Each band clears its own rows: a large picture's memory is first touched in parallel.
+    QImage(pixels + size_t(first) * size_t(target.bytesPerLine()), target.width(), end - first,
+           target.bytesPerLine(), target.format())
+        .fill(background);
+    QImage rows(pixels, target.width(), target.height(), target.bytesPerLine(), target.format());
+    QPainter painter(&rows);
     Canvas canvas(painter, mapping, target.size(), first, end);
     RenderContext ctx{canvas, scheme, options, layerState(board), &elements};
     PaintView(ctx, ViewScene{board, elements, scans});
