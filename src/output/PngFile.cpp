@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <optional>
 #include <string_view>
-#include <thread>
+
+#include "model/SideBySide.h"
 
 namespace trazello {
 
@@ -163,19 +163,11 @@ std::vector<uint8_t> compressed(const std::vector<uint8_t>& rows) {
   const size_t count = std::max<size_t>(1, (rows.size() + kPiece - 1) / kPiece);
   std::vector<std::vector<uint8_t>> pieces(count);
   std::vector<uLong> sums(count);
-  std::atomic<size_t> next{0};
-  auto work = [&] {
-    for (size_t i = next++; i < count; i = next++) {
-      const size_t from = i * kPiece, size = std::min(kPiece, rows.size() - from);
-      pieces[i] = deflatedPiece(rows.data() + from, size, i + 1 == count);
-      sums[i] = adler32_z(adler32_z(0, nullptr, 0), rows.data() + from, size);
-    }
-  };
-  const size_t threads = std::min<size_t>(count, std::max(1u, std::thread::hardware_concurrency()));
-  std::vector<std::thread> others;
-  for (size_t t = 1; t < threads; ++t) others.emplace_back(work);
-  work();
-  for (std::thread& t : others) t.join();
+  runSideBySide(count, processorCount(), [&](size_t i) {
+    const size_t from = i * kPiece, size = std::min(kPiece, rows.size() - from);
+    pieces[i] = deflatedPiece(rows.data() + from, size, i + 1 == count);
+    sums[i] = adler32_z(adler32_z(0, nullptr, 0), rows.data() + from, size);
+  });
   std::vector<uint8_t> out = {0x78, 0x01};  // deflate, 32 KB window, fastest
   uLong sum = sums[0];
   for (size_t i = 0; i < count; ++i) {

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "Canvas.h"
@@ -14,6 +11,7 @@
 #include "model/ElementGeometry.h"
 #include "model/Geometry.h"
 #include "model/Layer.h"
+#include "model/SideBySide.h"
 
 namespace trazello {
 
@@ -39,8 +37,7 @@ int bandsFor(const QImage& target, const RenderOptions& options) {
   if (options.bands > 0) return std::min(options.bands, std::max(1, target.height()));
   const int64_t pixels = int64_t(target.width()) * target.height();
   const int64_t worthwhile = std::max<int64_t>(1, pixels / kPixelsPerBand);
-  return int(std::clamp<int64_t>(std::min<int64_t>(worthwhile, std::thread::hardware_concurrency()),
-                                 1, 4));
+  return int(std::clamp<int64_t>(std::min<int64_t>(worthwhile, int64_t(processorCount())), 1, 4));
 }
 }  // namespace
 
@@ -75,27 +72,7 @@ void renderView(QImage& target, const BoardSettings& board, const ElementList& e
     RenderContext ctx{canvas, scheme, options, layerState(board), &elements};
     PaintView(ctx, ViewScene{board, elements, scans});
   };
-  // A failure in any band (memory running out) reaches the caller as it would without bands.
-  std::vector<std::exception_ptr> failures(static_cast<size_t>(bands));
-  auto guarded = [&](int band) {
-    try {
-      drawBand(band);
-    } catch (...) {
-      failures[size_t(band)] = std::current_exception();
-    }
-  };
-  std::vector<std::thread> others;
-  for (int band = 1; band < bands; ++band) {
-    try {
-      others.emplace_back(guarded, band);
-    } catch (const std::system_error&) {
-      guarded(band);  // no thread to spare: this one draws the band
-    }
-  }
-  guarded(0);
-  for (std::thread& t : others) t.join();
-  for (const std::exception_ptr& failure : failures)
-    if (failure) std::rethrow_exception(failure);
+  runSideBySide(size_t(bands), size_t(bands), [&](size_t band) { drawBand(int(band)); });
 }
 
 QImage renderBoard(const BoardSettings& board, const ElementList& elements,
