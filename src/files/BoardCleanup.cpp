@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 #include "model/ElementGeometry.h"
 #include "model/Layer.h"
@@ -89,18 +90,35 @@ bool cannotBeDrawn(const TObjekt& e) {
          (e.Kind == ElementKind::Text && e.Strokes.empty());
 }
 
-void mend(ElementList& list) {
+bool needsMending(const TObjekt& e) {
+  return (e.Kind == ElementKind::Pad && e.Plated && isSilkscreenLayer(e.Layer)) ||
+         (e.Kind == ElementKind::Circle && e.SizeB > e.SizeA);
+}
+
+void mendElement(TObjekt& e) {
+  if (e.Kind == ElementKind::Pad) {
+    e.Plated = 0;
+  } else {
+    const float m = (e.SizeA + e.SizeB) / 2;
+    e.SizeA = m + 1;
+    e.SizeB = m - 1;
+  }
+}
+
+// One walk over the list finds both what to remove and what to mend, since on a large board the
+// walk costs more than the few changes it finds; the removals, rubberbands with them, follow.
+template <typename Drop>
+size_t dropAndMend(ElementList& list, const Drop& drop) {
+  std::unordered_set<ElementId> gone;
   for (size_t i = 0; i < list.size(); ++i) {
     const TObjekt& e = list[i];
-    if (e.Kind == ElementKind::Pad && e.Plated && isSilkscreenLayer(e.Layer)) {
-      list.edit(i).Plated = 0;
-    } else if (e.Kind == ElementKind::Circle && e.SizeB > e.SizeA) {
-      TObjekt& c = list.edit(i);
-      const float m = (c.SizeA + c.SizeB) / 2;
-      c.SizeA = m + 1;
-      c.SizeB = m - 1;
-    }
+    if (drop(e))
+      gone.insert(e.Id);
+    else if (needsMending(e))
+      mendElement(list.edit(i));
   }
+  if (gone.empty()) return 0;
+  return removeElements(list, [&](const TObjekt& e) { return gone.count(e.Id) != 0; });
 }
 
 // The elements whose box misses the board, as boundingBox() with the board's layer state
@@ -121,17 +139,12 @@ class OutsideBoard {
 }  // namespace
 
 size_t cleanBoard(ElementList& list) {
-  const size_t removed = removeElements(list, cannotBeDrawn);
-  mend(list);
-  return removed;
+  return dropAndMend(list, cannotBeDrawn);
 }
 
 size_t cleanBoardForSave(ElementList& list, const BoardSettings& settings) {
   const OutsideBoard outside(settings);
-  const size_t removed =
-      removeElements(list, [&](const TObjekt& e) { return outside(e) || cannotBeDrawn(e); });
-  mend(list);
-  return removed;
+  return dropAndMend(list, [&](const TObjekt& e) { return outside(e) || cannotBeDrawn(e); });
 }
 
 bool hasUnsoundValues(const TObjekt& e) {

@@ -324,7 +324,12 @@ void ElementSection::applyVersionDefaults(TObjekt& e) const {
   }
 }
 
-ElementList ElementSection::finish(RawElements& r, std::map<ElementKind, size_t>* unsoundCount) const {
+ElementList ElementSection::finish(RawElements& r,
+                                   std::map<ElementKind, size_t>* unsoundCount) const {
+  // Each walk over a large board's elements costs as much as the reading itself: the defaults
+  // and the soundness test share one.
+  const bool padPairs = version_ == 3 || version_ == 4;
+  std::vector<bool> unsound(r.elements.size());
   for (size_t i = 0; i < r.elements.size(); ++i) {
     TObjekt& e = r.at(i);
     applyVersionDefaults(e);
@@ -332,11 +337,14 @@ ElementList ElementSection::finish(RawElements& r, std::map<ElementKind, size_t>
       s.Selected = 0;
       s.Highlight = 0;
     }
+    if (!padPairs) unsound[i] = hasUnsoundValues(e);
   }
   // Merging pad pairs only renumbers; it drops halves, so the unsound are found after it.
-  if (version_ == 3 || version_ == 4) mergePadPairs(r);
-  std::vector<bool> unsound(r.elements.size());
-  for (size_t i = 0; i < r.elements.size(); ++i) unsound[i] = hasUnsoundValues(r.at(i));
+  if (padPairs) {
+    mergePadPairs(r);
+    unsound.assign(r.elements.size(), false);
+    for (size_t i = 0; i < r.elements.size(); ++i) unsound[i] = hasUnsoundValues(r.at(i));
+  }
   if (version_ <= 4) {
     for (size_t i = 0; i < r.elements.size(); ++i) {
       if (!unsound[i]) rebuildOldGeometry(r.at(i));
@@ -344,14 +352,13 @@ ElementList ElementSection::finish(RawElements& r, std::map<ElementKind, size_t>
   }
   if (version_ == 1) groupByLegacyNumbers(r);
 
+  // Links may name later elements: every id is made before the walk that sets them.
   std::vector<ElementId> ids;
   ids.reserve(r.elements.size());
-  for (auto& e : r.elements) {
-    e->Id = ElementId::fresh();
-    ids.push_back(e->Id);
-  }
+  for (size_t i = 0; i < r.elements.size(); ++i) ids.push_back(ElementId::fresh());
   for (size_t i = 0; i < r.elements.size(); ++i) {
     TObjekt& e = r.at(i);
+    e.Id = ids[i];
     e.Links.clear();
     e.Links.reserve(r.links[i].size());
     for (int32_t l : r.links[i]) {
