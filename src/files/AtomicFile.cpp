@@ -56,26 +56,41 @@ mode_t modeForNewFile(const struct stat* existing) {
   return 0666 & ~mask;
 }
 
-std::optional<std::string> writeAll(int fd, std::span<const uint8_t> data) {
-  size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return n < 0 ? lastError() : "nothing could be written";
-    done += static_cast<size_t>(n);
+using Producer = std::function<void(const ByteSink&)>;
+
+// Writes what `produce` gives into `fd` and flushes it to disk; the first failure is the
+// reason, and what follows it is not written. A producer running out of memory is a failure
+// like a full disk: the caller keeps the previous file.
+std::optional<std::string> writeAll(int fd, const Producer& produce) {
+  std::optional<std::string> failed;
+  try {
+    produce([&](std::span<const uint8_t> data) {
+      size_t done = 0;
+      while (!failed && done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0)
+          failed = n < 0 ? lastError() : "nothing could be written";
+        else
+          done += static_cast<size_t>(n);
+      }
+    });
+  } catch (const std::bad_alloc&) {
+    failed = "there is not enough memory";
   }
+  if (failed) return failed;
   if (::fsync(fd) != 0) return lastError();
   return std::nullopt;
 }
 
 // Writes the complete temporary copy; its name is returned in `temp`.
-std::optional<std::string> writeTemporary(const std::string& target, std::span<const uint8_t> data,
+std::optional<std::string> writeTemporary(const std::string& target, const Producer& produce,
                                           mode_t mode, std::string& temp) {
   temp = folderOf(target) + "/." + baseName(target) + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return lastError();
   ::fchmod(fd, mode);
-  std::optional<std::string> failed = writeAll(fd, data);
+  std::optional<std::string> failed = writeAll(fd, produce);
   if (::close(fd) != 0 && !failed) failed = lastError();
   if (failed) ::unlink(temp.c_str());
   return failed;
@@ -84,9 +99,9 @@ std::optional<std::string> writeTemporary(const std::string& target, std::span<c
 // Rewrites a hard-linked file in its own inode. Should that fail half-way, the complete copy
 // takes the file's place instead: the links part, but nothing is lost.
 std::optional<std::string> rewriteInPlace(const std::string& target, const std::string& temp,
-                                          std::span<const uint8_t> data) {
+                                          const Producer& produce) {
   const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-  std::optional<std::string> failed = fd < 0 ? lastError() : writeAll(fd, data);
+  std::optional<std::string> failed = fd < 0 ? lastError() : writeAll(fd, produce);
   if (fd >= 0 && ::close(fd) != 0 && !failed) failed = lastError();
   if (!failed) {
     ::unlink(temp.c_str());
@@ -129,6 +144,12 @@ bool readOnly(const struct stat& st, const std::string& path) {
 std::optional<std::string> writeFileAtomically(const std::string& path,
                                                std::span<const uint8_t> data,
                                                const AtomicWrite& how) {
+  return writeFileAtomically(
+      path, [&](const ByteSink& sink) { sink(data); }, how);
+}
+
+std::optional<std::string> writeFileAtomically(const std::string& path, const Producer& produce,
+                                               const AtomicWrite& how) {
   const std::string target = linkTarget(path);
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
@@ -136,11 +157,11 @@ std::optional<std::string> writeFileAtomically(const std::string& path,
   if (exists && !how.replaceReadOnly && readOnly(st, target)) return "the file is read-only";
 
   std::string temp;
-  if (auto failed = writeTemporary(target, data, modeForNewFile(exists ? &st : nullptr), temp))
+  if (auto failed = writeTemporary(target, produce, modeForNewFile(exists ? &st : nullptr), temp))
     return failed;
   if (how.beforeReplace) how.beforeReplace(temp);
   if (exists && st.st_nlink > 1) {
-    if (auto failed = rewriteInPlace(target, temp, data)) return failed;
+    if (auto failed = rewriteInPlace(target, temp, produce)) return failed;
   } else if (::rename(temp.c_str(), target.c_str()) != 0) {
     const std::string why = lastError();
     ::unlink(temp.c_str());

@@ -29,6 +29,16 @@ std::optional<std::string> writeFileAtomically(const std::string& path,
                                                std::span<const uint8_t> data,
                                                const AtomicWrite& how = {});
 
+// Takes the bytes of a file piece by piece, in order.
+using ByteSink = std::function<void(std::span<const uint8_t>)>;
+
+// The same for a file made piece by piece, so that it never lies whole in memory: `produce`
+// hands every piece of it to the sink, in order. It may be called twice, when a file with
+// several hard links is rewritten in place, and must give the same bytes each time.
+std::optional<std::string> writeFileAtomically(const std::string& path,
+                                               const std::function<void(const ByteSink&)>& produce,
+                                               const AtomicWrite& how = {});
+
 // True when `path` names an existing file nobody may write to.
 bool isReadOnlyFile(const std::string& path);
 

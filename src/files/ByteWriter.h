@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,12 @@ namespace trazello {
 // every value is copied straight into it, since a layout of a large board is millions of them.
 class ByteWriter {
  public:
+  ByteWriter() = default;
+  // A writer that hands its bytes to `sink` whenever about `piece` of them are ready, and the
+  // rest on flush(): a large file is then never whole in memory.
+  ByteWriter(std::function<void(std::span<const uint8_t>)> sink, size_t piece)
+      : buffer_(piece), sink_(std::move(sink)) {}
+
   template <typename T>
   void put(T v) {
     le::put(extend(sizeof(T)), v);
@@ -41,6 +49,7 @@ class ByteWriter {
   }
   // Room for `n` more bytes at the end, which the caller fills completely.
   uint8_t* extend(size_t n) {
+    if (sink_ && size_ > 0 && n > buffer_.size() - size_) flush();
     if (n > buffer_.size() - size_)
       buffer_.resize(std::max({size_t{256}, 2 * buffer_.size(), size_ + n}));
     uint8_t* p = buffer_.data() + size_;
@@ -54,6 +63,12 @@ class ByteWriter {
     if (n > buffer_.size()) buffer_.resize(n);
   }
   size_t size() const { return size_; }
+  // Hands the bytes written so far to the sink; without one, keeps them.
+  void flush() {
+    if (!sink_) return;
+    if (size_ > 0) sink_(std::span<const uint8_t>(buffer_.data(), size_));
+    size_ = 0;
+  }
   std::vector<uint8_t> take() {
     buffer_.resize(size_);
     size_ = 0;
@@ -63,6 +78,7 @@ class ByteWriter {
  private:
   std::vector<uint8_t> buffer_;  // the first size_ bytes are written, the rest is room
   size_t size_ = 0;
+  std::function<void(std::span<const uint8_t>)> sink_;
 };
 
 }  // namespace trazello

@@ -20,7 +20,8 @@ std::optional<Message> checkLayoutFile(const std::string& path) {
   if (!bytes) return Message{MessageKind::Error, MessageId::FileCannotBeRead, {path, why}};
   if (!isLayoutVersionWord(*bytes)) {
     const size_t slash = path.find_last_of('/');
-    Message m{MessageKind::Error, MessageId::NotATrazelloFile,
+    Message m{MessageKind::Error,
+              MessageId::NotATrazelloFile,
               {slash == std::string::npos ? path : path.substr(slash + 1)}};
     m.caption = "Open";
     return m;
@@ -58,21 +59,24 @@ OpenOutcome applyLayout(Document& doc, LayoutFile file, const std::string& path,
     std::string kinds;
     for (const auto& [kind, count] : file.unsound) {
       total += count;
-      kinds += (kinds.empty() ? "" : ", ") + std::string(kindName(kind)) + ": " + std::to_string(count);
+      kinds +=
+          (kinds.empty() ? "" : ", ") + std::string(kindName(kind)) + ": " + std::to_string(count);
     }
     outcome.warnings.push_back(
         {MessageKind::Warning, MessageId::UnsoundElementsLeftOut, {std::to_string(total), kinds}});
   }
   if (file.boardsResized > 0) {
-    outcome.warnings.push_back({MessageKind::Warning, MessageId::BoardSizesLimited,
-                                {std::to_string(file.boardsResized)}});
+    outcome.warnings.push_back(
+        {MessageKind::Warning, MessageId::BoardSizesLimited, {std::to_string(file.boardsResized)}});
   }
   if (file.trailingBytes > 0) {
-    outcome.warnings.push_back({MessageKind::Warning, MessageId::TrailingBytesIgnored,
+    outcome.warnings.push_back({MessageKind::Warning,
+                                MessageId::TrailingBytesIgnored,
                                 {std::to_string(file.trailingBytes)}});
   }
   if (file.legacyTextCount > 0) {
-    outcome.legacyTextQuestion = Message{MessageKind::Question, MessageId::LegacyTextQuestion,
+    outcome.legacyTextQuestion = Message{MessageKind::Question,
+                                         MessageId::LegacyTextQuestion,
                                          {std::to_string(file.legacyTextCount)}};
   }
   return outcome;
@@ -99,19 +103,32 @@ Message convertLegacyTextsOfDocument(Document& doc, int32_t clearance,
   return {MessageKind::Information, MessageId::TextsConverted, {}};
 }
 
-std::vector<uint8_t> layoutBytesToSave(Document& doc, bool backup) {
+namespace {
+
+void prepareToSave(Document& doc, bool backup) {
   doc.storeWorkingSettings();
   if (!backup) {
     cleanBoardForSave(doc.elements(), doc.working());
   }
   compactGroupIds(doc.elements());
+}
+
+}  // namespace
+
+std::vector<uint8_t> layoutBytesToSave(Document& doc, bool backup) {
+  prepareToSave(doc, backup);
   return serializeLayout(doc.boards(), doc.currentIndex(), doc.projectInfo());
 }
 
 std::optional<Message> saveLayout(Document& doc, const std::string& path, bool backup,
                                   RecentFiles* recent, bool replaceReadOnly) {
-  const std::vector<uint8_t> bytes = layoutBytesToSave(doc, backup);
-  if (auto why = writeFileAtomically(path, bytes, {.replaceReadOnly = replaceReadOnly, .beforeReplace = {}})) {
+  prepareToSave(doc, backup);
+  // Written as it is made: a large board's file never lies whole in memory.
+  const auto produce = [&](const ByteSink& sink) {
+    serializeLayout(doc.boards(), doc.currentIndex(), doc.projectInfo(), sink);
+  };
+  if (auto why = writeFileAtomically(path, produce,
+                                     {.replaceReadOnly = replaceReadOnly, .beforeReplace = {}})) {
     return Message{MessageKind::Error, MessageId::LayoutNotSaved, {path, *why}};
   }
   if (!backup) {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "AtomicFile.h"
 #include "ByteWriter.h"
 #include "ElementSection.h"
 #include "LayoutFormat.h"
@@ -92,6 +93,22 @@ void writeElementBlock(ByteWriter& out, const TObjekt& e) {
   }
 }
 
+namespace {
+
+void writeLayout(ByteWriter& out, const std::vector<Board>& boards, int currentBoard,
+                 const ProjectInfo& project) {
+  out.put<uint32_t>(kVersionBase + kLayoutVersion);
+  out.put<int32_t>(static_cast<int32_t>(boards.size()));
+  for (const Board& b : boards) writeBoard(out, b);
+  out.put<int32_t>(currentBoard);
+  out.shortString(project.title, 100);
+  out.shortString(project.author, 100);
+  out.shortString(project.company, 100);
+  out.lengthString(project.comment, project.comment.size());
+}
+
+}  // namespace
+
 std::vector<uint8_t> serializeLayout(const std::vector<Board>& boards, int currentBoard,
                                      const ProjectInfo& project) {
   ByteWriter out;
@@ -108,15 +125,17 @@ std::vector<uint8_t> serializeLayout(const std::vector<Board>& boards, int curre
     }
   }
   out.reserve(bound);
-  out.put<uint32_t>(kVersionBase + kLayoutVersion);
-  out.put<int32_t>(static_cast<int32_t>(boards.size()));
-  for (const Board& b : boards) writeBoard(out, b);
-  out.put<int32_t>(currentBoard);
-  out.shortString(project.title, 100);
-  out.shortString(project.author, 100);
-  out.shortString(project.company, 100);
-  out.lengthString(project.comment, project.comment.size());
+  writeLayout(out, boards, currentBoard, project);
   return out.take();
+}
+
+void serializeLayout(const std::vector<Board>& boards, int currentBoard, const ProjectInfo& project,
+                     const ByteSink& sink) {
+  // A piece the size of a cache, handed to the file and written over again.
+  constexpr size_t kPiece = size_t(1) << 20;
+  ByteWriter out(sink, kPiece);
+  writeLayout(out, boards, currentBoard, project);
+  out.flush();
 }
 
 }  // namespace trazello

@@ -7,7 +7,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <new>
 
+#include "files/LayoutFormat.h"
 #include "files/LayoutIo.h"
 #include "model/Layer.h"
 
@@ -120,6 +122,41 @@ TEST_F(AtomicFile, SavingALayoutThroughALinkOrOverAReadOnlyFile) {
   EXPECT_EQ(failed->args.at(1), "the file is read-only");
   EXPECT_TRUE(doc.modified());
   EXPECT_FALSE(saveLayout(doc, path("target.trz"), false, nullptr, true));
+}
+
+// A layout of several megabytes is written as it is made, piece by piece; over a hard-linked
+// file it is made twice (the copy, then the file in place) and must come out the same.
+TEST_F(AtomicFile, ALargeLayoutIsWrittenPieceByPieceAsItsBytesAre) {
+  Document doc;
+  for (int i = 0; i < 4000; ++i) {
+    TObjekt t = newTrack(25, layer::C1);
+    for (int k = 0; k < 100; ++k) t.Points.push_back({float(i), float(-k)});
+    doc.elements().append(t);
+  }
+  put(path("a.trz"), "old");
+  fs::create_hard_link(dir_ / "a.trz", dir_ / "b.trz");
+  ASSERT_FALSE(saveLayout(doc, path("a.trz")));
+  const std::vector<uint8_t> whole =
+      serializeLayout(doc.boards(), doc.currentIndex(), doc.projectInfo());
+  ASSERT_GT(whole.size(), size_t(3) << 20);
+  EXPECT_EQ(contents(path("b.trz")), std::string(whole.begin(), whole.end()));
+  EXPECT_EQ(fs::hard_link_count(dir_ / "a.trz"), 2u);
+  EXPECT_EQ(filesInFolder(), 2u);
+}
+
+// A maker of the bytes that runs out of memory half-way fails the write like a full disk does:
+// the previous file stays, no temporary copy is left.
+TEST_F(AtomicFile, AProducerRunningOutOfMemoryLeavesThePreviousFile) {
+  put(path("c.trz"), "old");
+  const std::string piece(1000, 'x');
+  const auto failed = writeFileAtomically(path("c.trz"), [&](const ByteSink& sink) {
+    sink(std::span(reinterpret_cast<const uint8_t*>(piece.data()), piece.size()));
+    throw std::bad_alloc();
+  });
+  ASSERT_TRUE(failed);
+  EXPECT_EQ(*failed, "there is not enough memory");
+  EXPECT_EQ(contents(path("c.trz")), "old");
+  EXPECT_EQ(filesInFolder(), 1u);
 }
 
 TEST_F(AtomicFile, WholeFileReadsRefuseWhatIsNoRegularFileOrFarTooLarge) {
