@@ -4,6 +4,7 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "ElementJoining.h"
 #include "checks/CopperShapes.h"
 #include "checks/PolygonOps.h"
 #include "checks/ShapeBuilder.h"
@@ -125,13 +126,7 @@ int putDrillHoles(std::vector<TObjekt>& elements, const std::vector<DrillHole>& 
     }
     for (size_t i : hit) redrill(elements[i], elements[i].SizeA, drill, false);
   }
-  size_t kept = 0;
-  for (size_t i = 0; i < elements.size(); ++i)
-    if (!gone[i]) {
-      if (kept != i) elements[kept] = std::move(elements[i]);
-      ++kept;
-    }
-  elements.resize(kept);
+  removeGone(elements, gone);
   elements.insert(elements.end(), std::make_move_iterator(bare.begin()),
                   std::make_move_iterator(bare.end()));
   return plated;

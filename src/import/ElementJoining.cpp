@@ -210,17 +210,6 @@ void joinArcs(std::vector<TObjekt>& el, std::vector<bool>& gone) {
   }
 }
 
-void removeGone(std::vector<TObjekt>& el, std::vector<bool>& gone) {
-  size_t k = 0;
-  for (size_t i = 0; i < el.size(); ++i)
-    if (!gone[i]) {
-      if (k != i) el[k] = std::move(el[i]);
-      ++k;
-    }
-  el.resize(k);
-  gone.assign(k, false);
-}
-
 }  // namespace
 
 bool continueTrack(TObjekt& track, int32_t width, Point from, Point to) {
@@ -231,6 +220,17 @@ bool continueTrack(TObjekt& track, int32_t width, Point from, Point to) {
   if (meets(t.first, a) || meets(t.first, b) || !meets(t.last, a)) return false;
   track.Points.push_back(to);
   return true;
+}
+
+void removeGone(std::vector<TObjekt>& el, std::vector<bool>& gone) {
+  size_t k = 0;
+  for (size_t i = 0; i < el.size(); ++i)
+    if (!gone[i]) {
+      if (k != i) el[k] = std::move(el[i]);
+      ++k;
+    }
+  el.resize(k);
+  gone.assign(k, false);
 }
 
 void joinImportedElements(std::vector<TObjekt>& elements) {

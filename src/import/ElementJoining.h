@@ -18,4 +18,8 @@ void joinImportedElements(std::vector<TObjekt>& elements);
 // neither end. Lets a file's runs of draws become one track without a track per draw first.
 bool continueTrack(TObjekt& track, int32_t width, Point from, Point to);
 
+// Takes out the elements marked in `gone`, keeping the order of the rest; `gone` is then all
+// false, for the rest.
+void removeGone(std::vector<TObjekt>& elements, std::vector<bool>& gone);
+
 }  // namespace trazello
